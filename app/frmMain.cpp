@@ -1,0 +1,3 @@
+#include "app/frmMain.h"
+
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {}

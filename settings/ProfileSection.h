@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// The settings live in the section DiceGame of a Windows profile (INI) file.
+struct ProfileEntry {
+    QString key;
+    QString value;
+    bool operator==(const ProfileEntry&) const = default;
+};
+
+// The entries of the DiceGame section of a file's bytes, in file order. An entry is split at its
+// first "=" (so a value may hold "="); lines without "=" are skipped. Text is CP932 unless the
+// bytes start with a UTF-8 byte order mark. Never fails: any bytes give some list, maybe empty.
+QList<ProfileEntry> parseProfileSection(const QByteArray& bytes);
+
+// The entries of the file's DiceGame section; nullopt when nothing was read (no such file,
+// no such section, or an empty one).
+std::optional<QList<ProfileEntry>> readProfileSection(const QString& path);
+
+// Replaces the DiceGame section of the file with the entries, keeping every other byte of the
+// file; creates the section or the file when missing. Writes atomically: on failure the old file
+// stays whole and false is returned.
+bool writeProfileSection(const QString& path, const QList<ProfileEntry>& entries);

@@ -1,0 +1,16 @@
+#include "settings/Program.h"
+
+namespace program {
+
+void reset()
+{
+    GameSettings = SettingsRecord{};
+    SettingsPath.clear();
+    GameFlag = 0;
+    SpeedLevel = 0;
+    SoundFlag = 0;
+    RollTally = {};
+    RollTallySum = {};
+}
+
+}  // namespace program
