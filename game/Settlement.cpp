@@ -1,0 +1,110 @@
+#include "game/Settlement.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace rules {
+
+namespace {
+
+// Scores cannot realistically reach the 64-bit limits; saturating keeps a hostile start harmless.
+qint64 addScore(qint64 score, qint64 amount)
+{
+    qint64 sum = 0;
+    if (!__builtin_add_overflow(score, amount, &sum))
+        return sum;
+    return amount > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+}
+
+bool handPassesBank(qint16 bankerValue, const SettingsRecord& settings)
+{
+    switch (bankerValue) {
+    case 39:
+        return settings.option(11);
+    case 50:
+        return settings.option(10);
+    case 51:
+        return settings.option(9);
+    case 60:
+    case 70:
+        return settings.option(8);
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+int decidedPayFactor(qint16 bankerValue)
+{
+    if (bankerValue == 1 || bankerValue == 5)
+        return 5;
+    if (bankerValue >= 11 && bankerValue <= 16)
+        return 3;
+    switch (bankerValue) {
+    case 20:
+        return 2;
+    case 34:
+        return 1;
+    case 39:
+    case 50:
+    case 51:
+        return -1;
+    case 60:
+        return -2;
+    case 70:
+        return -3;
+    default:
+        return 0;
+    }
+}
+
+int playerWinPayFactor(qint16 playerValue)
+{
+    if (playerValue == 1 || playerValue == 5)
+        return 5;
+    if (playerValue >= 11 && playerValue <= 16)
+        return 3;
+    if (playerValue == 20)
+        return 2;
+    return 1;
+}
+
+int playerLossPayFactor(qint16 playerValue)
+{
+    if (playerValue == 60)
+        return 2;
+    if (playerValue == 70)
+        return 3;
+    return 1;
+}
+
+Settlement settleTurn(const TurnHands& turn, const std::array<qint64, 6>& score,
+                      const SettingsRecord& settings)
+{
+    Settlement result{score, false};
+    const int ninzu = std::clamp(turn.ninzu, 0, 6);
+    const int oya = turn.oyaSeat;
+    if (oya < 0 || oya >= ninzu)
+        return result;
+
+    const qint16 oyaValue = turn.yakuValue[oya];
+    for (int step = 1; step < ninzu; ++step) {
+        const int p = (oya + step) % ninzu;
+        const qint16 value = turn.yakuValue[p];
+        // Positive: the banker collects from the player.
+        qint64 toBanker = 0;
+        if (turn.oyaThrown)
+            toBanker = qint64(decidedPayFactor(oyaValue)) * turn.bet[p];
+        else if (value < oyaValue)
+            toBanker = -qint64(playerWinPayFactor(value)) * turn.bet[p];
+        else if (value > oyaValue)
+            toBanker = qint64(playerLossPayFactor(value)) * turn.bet[p];
+        result.score[oya] = addScore(result.score[oya], toBanker);
+        result.score[p] = addScore(result.score[p], -toBanker);
+    }
+    result.oyaMustPass = handPassesBank(oyaValue, settings);
+    return result;
+}
+
+}  // namespace rules
