@@ -1,3 +1,344 @@
 #include "app/frmMain.h"
 
-frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {}
+#include "app/ClickableImage.h"
+#include "app/CommandLabel.h"
+#include "app/Shape.h"
+#include "platform/Pictures.h"
+#include "platform/Platform.h"
+#include "platform/Twips.h"
+#include "settings/Program.h"
+#include "ui/settings/frmSet.h"
+#include "ui/stats/frmTotal.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QScreen>
+
+namespace {
+
+const QColor panelColour(192, 255, 192);
+const QColor tableColour(244, 236, 216);
+const QColor frameColour(255, 251, 240);
+const QColor frameBorder(190, 160, 110);
+
+// Top-left corners of the seat panels, in twips, clockwise from seat 0 (middle left).
+constexpr std::array<QPoint, 6> panelCorners{{{180, 2940}, {180, 1260}, {3660, 1260},
+                                               {3660, 2940}, {3660, 4620}, {180, 4620}}};
+
+template <typename Widget>
+Widget* named(Widget* widget, const QString& name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+QString seatName(const char* name, int seat)
+{
+    return QString::fromLatin1(name) + QLatin1Char('_') + QString::number(seat);
+}
+
+QLabel* label(QWidget* parent, const QString& name, const QRect& place,
+              Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto* l = named(new QLabel(parent), name);
+    l->setGeometry(place);
+    l->setAlignment(align);
+    return l;
+}
+
+QLabel* picture(QWidget* parent, const QString& name, const QRect& place)
+{
+    QLabel* l = label(parent, name, place, Qt::AlignCenter);
+    l->setScaledContents(true);
+    return l;
+}
+
+}  // namespace
+
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Qubrin　ちんちろりん"));
+    buildMenus();
+    buildTable();
+    connectControls();
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    const auto item = [this](QMenu* menu, const char* name, const QString& caption,
+                             const QKeySequence& keys = {}) {
+        QAction* action = named(menu->addAction(caption), QString::fromLatin1(name));
+        action->setShortcut(keys);
+        return action;
+    };
+    Game = named(bar->addMenu(QStringLiteral("ｹﾞｰﾑ(&G)")), QStringLiteral("Game"));
+    setting = item(Game, "setting", QStringLiteral("設定(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    Gamein = item(Game, "Gamein", QStringLiteral("新規ｹﾞｰﾑ（&N）"), QKeySequence(Qt::Key_F2));
+    Gameout = item(Game, "Gameout", QStringLiteral("ｹﾞｰﾑ中断（&Q）"), QKeySequence(Qt::Key_F9));
+    iniread = item(Game, "iniread", QStringLiteral("読込(&L)"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    line = named(Game->addSeparator(), QStringLiteral("line"));
+    GameEnd = item(Game, "GameEnd", QStringLiteral("終了（&X）"), QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    set = named(bar->addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)")), QStringLiteral("set"));
+    total = item(set, "total", QStringLiteral("出目集計(&D)"));
+    speed = named(set->addMenu(QStringLiteral("スピード")), QStringLiteral("speed"));
+    P_speedHi = item(speed, "P_speedHi", QStringLiteral("▲Up"));
+    P_speedLo = item(speed, "P_speedLo", QStringLiteral("▼Down"));
+    sound = named(set->addMenu(QStringLiteral("効果音を出す")), QStringLiteral("sound"));
+    P_soundon = item(sound, "P_soundon", QStringLiteral("ON"));
+    P_soundoff = item(sound, "P_soundoff", QStringLiteral("OFF"));
+    P_soundon->setCheckable(true);
+    P_soundoff->setCheckable(true);
+
+    heip = named(bar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)")), QStringLiteral("heip"));
+    P_Help1 = item(heip, "P_Help1", QStringLiteral("ヘルプ(&H)"));
+    P_readme = item(heip, "P_readme", QStringLiteral("Rademeを見る(&R)"));
+    GameVer = item(heip, "GameVer", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
+}
+
+void frmMain::buildTable()
+{
+    auto* table = named(new QWidget(this), QStringLiteral("table"));
+    table->setAutoFillBackground(true);
+    QPalette palette = table->palette();
+    palette.setColor(QPalette::Window, tableColour);
+    table->setPalette(palette);
+    setCentralWidget(table);
+
+    // The setting labels along the top, each after its caption.
+    struct Setting {
+        QLabel** caption;
+        QLabel** value;
+        const char* captionName;
+        const char* valueName;
+        const char* text;
+        int captionWidth;
+        int valueWidth;
+    };
+    const Setting settingLabels[] = {
+        {&L_LabLAST, &LabLAST, "L_LabLAST", "LabLAST", "残り回数", 52, 34},
+        {&L_LabOYA, &LabOYA, "L_LabOYA", "LabOYA", "親の回数", 52, 22},
+        {&L_LabNAGEKAI, &LabNAGEKAI, "L_LabNAGEKAI", "LabNAGEKAI", "振る回数", 52, 22},
+        {&L_LabBETMIN, &LabBETMIN, "L_LabBETMIN", "LabBETMIN", "下限", 28, 34},
+        {&L_LabBETMAX, &LabBETMAX, "L_LabBETMAX", "LabBETMAX", "上限", 28, 40},
+    };
+    int x = 10;
+    for (const Setting& s : settingLabels) {
+        *s.caption = label(table, QString::fromLatin1(s.captionName), QRect(x, 8, s.captionWidth, 18));
+        (*s.caption)->setText(QString::fromUtf8(s.text));
+        (*s.caption)->setStyleSheet(QStringLiteral("color: #7a5a30;"));
+        x += s.captionWidth;
+        *s.value = label(table, QString::fromLatin1(s.valueName), QRect(x, 8, s.valueWidth, 18));
+        (*s.value)->setStyleSheet(QStringLiteral("font-weight: bold; color: #303030;"));
+        x += s.valueWidth + 4;
+    }
+
+    speed_Image = named(new ClickableImage(table), QStringLiteral("speed_Image"));
+    speed_Image->setGeometry(384, 4, 56, 24);
+    speed_Image->setAlignment(Qt::AlignCenter);
+    speed_Image->setToolTip(QStringLiteral("スピード"));
+    sound_Image = named(new ClickableImage(table), QStringLiteral("sound_Image"));
+    sound_Image->setGeometry(444, 4, 26, 24);
+    sound_Image->setAlignment(Qt::AlignCenter);
+    sound_Image->setToolTip(QStringLiteral("効果音"));
+
+    Turn = label(table, QStringLiteral("Turn"), QRect(twips(240), twips(600), 170, 24));
+    Turn->setStyleSheet(QStringLiteral("color: #a02000; font-weight: bold;"));
+
+    const auto command = [table](const char* name, const char* text, const char* tip, int left, int width) {
+        auto* c = named(new CommandLabel(QString::fromUtf8(text), table), QString::fromLatin1(name));
+        c->setGeometry(twips(left), twips(720) - 4, width, 24);
+        c->setToolTip(QString::fromUtf8(tip));
+        return c;
+    };
+    bent_Label = command("bent_Label", "ベント", "ﾀｰﾝのｽﾀｰﾄです", 2880, 58);
+    turn_Label = command("turn_Label", "実 行", "親からサイコロを振ります", 3840, 58);
+    turn2_Label = command("turn2_Label", "次のﾀｰﾝ", "ﾀｰﾝ終了", 4800, 76);
+    suru_Label = command("suru_Label", "ｽﾙｰ", "親を流します", 6120, 52);
+
+    for (int seat = 0; seat < 6; ++seat)
+        buildSeat(seat);
+
+    // Clockwise arrows between the two columns; the second one joins the bottom row.
+    for (int i = 0; i < 2; ++i) {
+        Image4[i] = picture(table, seatName("Image4", i), QRect(224, 150 + 112 * i, 18, 36));
+        Image4[i]->setToolTip(QStringLiteral("時計回り"));
+        showPicture(Image4[i], QStringLiteral("arrow.gif"));
+    }
+
+    // Diagnostic echoes of the game state; not part of the table's look.
+    const auto diagnostic = [table](QLabel*& target, const char* name) {
+        target = named(new QLabel(table), QString::fromLatin1(name));
+        target->hide();
+    };
+    diagnostic(gameLab, "gameLab");
+    diagnostic(changeLab, "changeLab");
+    diagnostic(oya, "oya");
+    diagnostic(dsp, "dsp");
+    diagnostic(speedLab, "speedLab");
+    diagnostic(soundLab, "soundLab");
+}
+
+void frmMain::buildSeat(int seat)
+{
+    QWidget* table = centralWidget();
+    const int x = twips(panelCorners[seat].x());
+    const int y = twips(panelCorners[seat].y());
+
+    P_Shape[seat] = named(new Shape(frameColour, frameBorder, 6, table), seatName("P_Shape", seat));
+    P_Shape[seat]->setGeometry(x - 3, y - 3, 215, 100);
+    Shape3[seat] = named(new Shape(QColor(230, 214, 180), QColor(), 1, table), seatName("Shape3", seat));
+    Shape3[seat]->setGeometry(x + 2, y + 67, 205, 1);
+    P_Shape2[seat] = named(new Shape(panelColour, QColor(120, 150, 120), 4, table), seatName("P_Shape2", seat));
+    P_Shape2[seat]->setGeometry(x, y, twips(3135), twips(375));
+
+    P_nameLab[seat] = label(table, seatName("P_nameLab", seat), QRect(x + 5, y + 2, 104, 21));
+    P_nameLab[seat]->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    oya_Lab[seat] = label(table, seatName("oya_Lab", seat), QRect(x + 108, y + 2, 44, 21), Qt::AlignCenter);
+    oya_Lab[seat]->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
+    P_scoLab[seat] = label(table, seatName("P_scoLab", seat), QRect(x + 150, y + 2, 54, 21),
+                           Qt::AlignRight | Qt::AlignVCenter);
+    P_scoLab[seat]->setToolTip(QStringLiteral("ｽｺｱ"));
+
+    P_Picture[seat] = picture(table, seatName("P_Picture", seat), QRect(x + 4, y + 31, 33, 33));
+    const std::array<std::array<QLabel*, 6>*, 3> dice{&Image1, &Image2, &Image3};
+    constexpr std::array<const char*, 3> diceNames{"Image1", "Image2", "Image3"};
+    for (int die = 0; die < 3; ++die) {
+        (*dice[die])[seat] = picture(table, seatName(diceNames[die], seat),
+                                     QRect(x + twips(660 + 480 * die), y + 32, twips(495), twips(495)));
+    }
+    P_kail[seat] = label(table, seatName("P_kail", seat), QRect(x + 144, y + 30, 40, 16));
+    P_kail[seat]->setStyleSheet(QStringLiteral("color: #606060;"));
+    P_Label[seat] = label(table, seatName("P_Label", seat), QRect(x + 184, y + 30, 22, 16),
+                          Qt::AlignRight | Qt::AlignVCenter);
+    P_Label[seat]->setStyleSheet(QStringLiteral("color: #909090;"));
+    P_yaku[seat] = label(table, seatName("P_yaku", seat), QRect(x + 144, y + 46, 64, 20));
+    P_yaku[seat]->setStyleSheet(QStringLiteral("font-weight: bold;"));
+
+    bent_Image[seat] = picture(table, seatName("bent_Image", seat), QRect(x + 4, y + 73, 16, 16));
+    showPicture(bent_Image[seat], QStringLiteral("bent.gif"));
+    P_betLab[seat] = label(table, seatName("P_betLab", seat), QRect(x + 22, y + 71, 38, 20),
+                           Qt::AlignRight | Qt::AlignVCenter);
+    P_betLab[seat]->setToolTip(QStringLiteral("ﾍﾞﾝﾄ"));
+    HScr[seat] = named(new QScrollBar(Qt::Horizontal, table), seatName("HScr", seat));
+    HScr[seat]->setGeometry(x + 66, y + 73, 112, 16);
+    HScr[seat]->setSingleStep(1);
+    HScr[seat]->setPageStep(1);
+    auto_Image[seat] = picture(table, seatName("auto_Image", seat), QRect(x + 188, y + 73, 16, 16));
+    auto_Image[seat]->setToolTip(QStringLiteral("コンピュータ"));
+    showPicture(auto_Image[seat], QStringLiteral("auto.gif"));
+}
+
+void frmMain::connectControls()
+{
+    connect(setting, &QAction::triggered, this, &frmMain::setting_Click);
+    connect(Gamein, &QAction::triggered, this, &frmMain::Gamein_Click);
+    connect(Gameout, &QAction::triggered, this, &frmMain::Gameout_Click);
+    connect(iniread, &QAction::triggered, this, &frmMain::iniread_Click);
+    connect(GameEnd, &QAction::triggered, this, &frmMain::GameEnd_Click);
+    connect(total, &QAction::triggered, this, &frmMain::Total_Click);
+    connect(P_speedHi, &QAction::triggered, this, &frmMain::P_speedHi_Click);
+    connect(P_speedLo, &QAction::triggered, this, &frmMain::P_speedLo_Click);
+    connect(P_soundon, &QAction::triggered, this, &frmMain::P_soundon_Click);
+    connect(P_soundoff, &QAction::triggered, this, &frmMain::P_soundoff_Click);
+    connect(P_Help1, &QAction::triggered, this, &frmMain::P_Help1_Click);
+    connect(P_readme, &QAction::triggered, this, &frmMain::P_readme_Click);
+    connect(GameVer, &QAction::triggered, this, &frmMain::GameVer_Click);
+    connect(bent_Label, &QPushButton::clicked, this, &frmMain::bent_Label_Click);
+    connect(turn_Label, &QPushButton::clicked, this, &frmMain::turn_Label_Click);
+    connect(turn2_Label, &QPushButton::clicked, this, &frmMain::turn2_Label_Click);
+    connect(suru_Label, &QPushButton::clicked, this, &frmMain::suru_Label_Click);
+    connect(speed_Image, &ClickableImage::clicked, this, &frmMain::speed_Image_Click);
+    connect(sound_Image, &ClickableImage::clicked, this, &frmMain::sound_Image_Click);
+    for (int seat = 0; seat < 6; ++seat)
+        connect(HScr[seat], &QScrollBar::valueChanged, this, [this, seat] { HScr_Change(seat); });
+}
+
+void frmMain::Form_Load()
+{
+    program::GameFlag = 0;
+    gameLab->setText(QStringLiteral("game 0"));
+    Gameout->setEnabled(false);
+    iniread->setEnabled(false);
+    program::SpeedLevel = 7;
+    state.PassCount = 0;
+    state.OyaMustPass = 0;
+    P_False();
+    state.YakuWord = {QString(), QStringLiteral("のゾロ目"), QStringLiteral("の目"), QStringLiteral("役なし"),
+                      QStringLiteral("シゴロ"), QStringLiteral("ヒフミ"), QStringLiteral("場　外")};
+    program::SoundFlag = 1;
+    P_soundon->setChecked(true);
+    sizeForSeats();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+    ReadSettingsFile();
+    showSpeedState();
+    showSoundState();
+}
+
+void frmMain::showSeat(int seat, bool inPlay)
+{
+    const std::array<QWidget*, 7> parts{HScr[seat],      P_Shape[seat],    Shape3[seat],  bent_Image[seat],
+                                        auto_Image[seat], P_Shape2[seat], P_Picture[seat]};
+    for (QWidget* part : parts)
+        part->setVisible(inPlay);
+    if (!inPlay) {
+        P_nameLab[seat]->clear();
+        P_scoLab[seat]->clear();
+    }
+}
+
+void frmMain::sizeForSeats()
+{
+    const bool bottomRow = program::GameSettings.NINZU >= 5;
+    setFixedSize(twips(7140), twips(bottomRow ? 6825 : 5175));
+    Image4[1]->setVisible(bottomRow);
+}
+
+void frmMain::showPortrait(int seat)
+{
+    showPicture(P_Picture[seat], portraitFile(program::GameSettings.image(seat)));
+}
+
+void frmMain::setting_Click()
+{
+    if (!settingsWindow) {
+        settingsWindow = new frmSet(*this);
+        settingsWindow->show();
+    }
+    settingsWindow->raise();
+    settingsWindow->activateWindow();
+}
+
+void frmMain::Total_Click()
+{
+    if (!tallyWindow) {
+        tallyWindow = new frmTotal(*this);
+        tallyWindow->show();
+    }
+    tallyWindow->raise();
+    tallyWindow->activateWindow();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    // Closing the table ends the program, also in the middle of a throw sequence: the pauses
+    // end at once and the sequence returns before anything else touches the table.
+    platform().endWaits();
+    closeOptionWindows();
+    if (settingsWindow)
+        settingsWindow->close();
+    if (tallyWindow)
+        tallyWindow->close();
+    event->accept();
+}

@@ -1,9 +1,162 @@
 #pragma once
 
-#include <QMainWindow>
+#include "game/TableState.h"
 
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+
+class CommandLabel;
+class ClickableImage;
+class Shape;
+class QAction;
+class QLabel;
+class QMenu;
+class QScrollBar;
+class frmSet;
+class frmSound;
+class frmSpeed;
+class frmTotal;
+
+// The table: six seats around it, the command labels that drive a game, the menus.
+// Every control is a member named as the control and carries that name as its objectName;
+// per-seat controls are arrays indexed by seat and named name_i.
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    TableState state;
+
+    // Per seat.
+    std::array<QLabel*, 6> P_Picture{};
+    std::array<QLabel*, 6> P_nameLab{};
+    std::array<QLabel*, 6> P_scoLab{};
+    std::array<QLabel*, 6> P_betLab{};
+    std::array<QScrollBar*, 6> HScr{};
+    std::array<QLabel*, 6> bent_Image{};
+    std::array<QLabel*, 6> auto_Image{};
+    std::array<Shape*, 6> P_Shape{};
+    std::array<Shape*, 6> Shape3{};
+    std::array<Shape*, 6> P_Shape2{};
+    std::array<QLabel*, 6> oya_Lab{};
+    std::array<QLabel*, 6> P_kail{};
+    std::array<QLabel*, 6> P_yaku{};
+    std::array<QLabel*, 6> P_Label{};
+    std::array<QLabel*, 6> Image1{};
+    std::array<QLabel*, 6> Image2{};
+    std::array<QLabel*, 6> Image3{};
+    std::array<QLabel*, 2> Image4{};
+
+    QLabel* Turn = nullptr;
+    QLabel* LabLAST = nullptr;
+    QLabel* LabOYA = nullptr;
+    QLabel* LabNAGEKAI = nullptr;
+    QLabel* LabBETMIN = nullptr;
+    QLabel* LabBETMAX = nullptr;
+    QLabel* L_LabLAST = nullptr;
+    QLabel* L_LabOYA = nullptr;
+    QLabel* L_LabNAGEKAI = nullptr;
+    QLabel* L_LabBETMIN = nullptr;
+    QLabel* L_LabBETMAX = nullptr;
+    CommandLabel* bent_Label = nullptr;
+    CommandLabel* turn_Label = nullptr;
+    CommandLabel* turn2_Label = nullptr;
+    CommandLabel* suru_Label = nullptr;
+    ClickableImage* speed_Image = nullptr;
+    ClickableImage* sound_Image = nullptr;
+    QLabel* gameLab = nullptr;
+    QLabel* changeLab = nullptr;
+    QLabel* oya = nullptr;
+    QLabel* dsp = nullptr;
+    QLabel* speedLab = nullptr;
+    QLabel* soundLab = nullptr;
+
+    QMenu* Game = nullptr;
+    QMenu* set = nullptr;
+    QMenu* speed = nullptr;
+    QMenu* sound = nullptr;
+    QMenu* heip = nullptr;
+    QAction* setting = nullptr;
+    QAction* Gamein = nullptr;
+    QAction* Gameout = nullptr;
+    QAction* iniread = nullptr;
+    QAction* line = nullptr;
+    QAction* GameEnd = nullptr;
+    QAction* total = nullptr;
+    QAction* P_speedHi = nullptr;
+    QAction* P_speedLo = nullptr;
+    QAction* P_soundon = nullptr;
+    QAction* P_soundoff = nullptr;
+    QAction* P_Help1 = nullptr;
+    QAction* P_readme = nullptr;
+    QAction* GameVer = nullptr;
+
+    // The windows opened from the table; each exists only while it is open.
+    QPointer<frmSet> settingsWindow;
+    QPointer<frmTotal> tallyWindow;
+    QPointer<frmSound> soundWindow;
+    QPointer<frmSpeed> speedWindow;
+
+    // Disables the four command labels.
+    void P_False();
+    // Reads the settings file at SettingsPath into GameSettings and the five setting labels.
+    void ReadSettingsFile();
+
+    // Shared with the settings dialog's OK: show or hide one seat's controls, size the window for
+    // the seat count, and show a seat's portrait from its picture number.
+    void showSeat(int seat, bool inPlay);
+    void sizeForSeats();
+    void showPortrait(int seat);
+
+    // Menu and command handlers.
+    void setting_Click();
+    void Total_Click();
+    void iniread_Click();
+    void Gamein_Click();
+    void Gameout_Click();
+    void bent_Label_Click();
+    void HScr_Change(int seat);
+    void turn_Label_Click();
+    void turn2_Label_Click();
+    void suru_Label_Click();
+    void P_soundon_Click();
+    void P_soundoff_Click();
+    void sound_Image_Click();
+    void P_speedHi_Click();
+    void P_speedLo_Click();
+    void speed_Image_Click();
+    void P_Help1_Click();
+    void P_readme_Click();
+    void GameVer_Click();
+    void GameEnd_Click();
+
+    // The sound and speed pictures and labels of the table, from SoundFlag and SpeedLevel.
+    void showSoundState();
+    void showSpeedState();
+    // Closes the sound and speed windows if they are open.
+    void closeOptionWindows();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildTable();
+    void buildSeat(int seat);
+    void connectControls();
+    void Form_Load();
+
+    void OpenTurn();
+    void ShowPassCommand();
+    void clearTable();
+    void RollDice();
+    void AnimateDice();
+    void JudgeHand();
+    void ShowHand();
+    void SettleTurn();
+    bool Wait(int ms);
+    void showDice(int seat, const std::array<qint16, 3>& faces);
 };

@@ -1,0 +1,66 @@
+#include "app/frmMain.h"
+
+#include "app/CommandLabel.h"
+#include "platform/Platform.h"
+#include "settings/AppFolder.h"
+#include "settings/NumberText.h"
+#include "settings/ProfileSection.h"
+#include "settings/Program.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QLabel>
+
+namespace {
+
+// The seats a loop over the seats in play may touch, whatever NINZU a file put there.
+int seatsInPlay() { return qBound(0, static_cast<int>(program::GameSettings.NINZU), 6); }
+
+}  // namespace
+
+void frmMain::P_False()
+{
+    for (CommandLabel* command : {bent_Label, turn_Label, turn2_Label, suru_Label})
+        command->setEnabled(false);
+}
+
+void frmMain::ReadSettingsFile()
+{
+    if (program::SettingsPath.isEmpty())
+        program::SettingsPath = AppFolder() + QStringLiteral("dice.ini");
+    if (!QFileInfo(program::SettingsPath).isFile()) {
+        platform().warn(this, QStringLiteral("設定ﾌｧｲﾙが見つかりません。(ToT)"));
+        return;
+    }
+    const auto entries = readProfileSection(program::SettingsPath);
+    if (!entries) {
+        platform().warn(this, QStringLiteral("読み込みに失敗しました。(ToT)"));
+        return;
+    }
+    // Five settings are shown on the table as their text stands in the file.
+    const std::array<std::pair<const char*, QLabel*>, 5> shown{{{"BETMAX", LabBETMAX},
+                                                                {"BETMIN", LabBETMIN},
+                                                                {"OYA", LabOYA},
+                                                                {"LAST", LabLAST},
+                                                                {"NAGEKAI", LabNAGEKAI}}};
+    for (const ProfileEntry& entry : *entries) {
+        for (const auto& [key, valueLabel] : shown) {
+            if (entry.key == QLatin1String(key))
+                valueLabel->setText(entry.value);
+        }
+        setFromText(program::GameSettings, entry.key, entry.value);
+    }
+}
+
+void frmMain::iniread_Click()
+{
+    iniread->setEnabled(false);
+    ReadSettingsFile();
+    const SettingsRecord& settings = program::GameSettings;
+    for (int seat = 0; seat < seatsInPlay(); ++seat) {
+        state.P_score[seat] = settings.SCORE;
+        P_scoLab[seat]->setText(QString::number(settings.SCORE));
+        P_nameLab[seat]->setText(settings.name(seat));
+        showPortrait(seat);
+    }
+}

@@ -1,0 +1,11 @@
+#include "ui/options/PlayEffect.h"
+
+#include "platform/Platform.h"
+#include "settings/AppFolder.h"
+#include "settings/Program.h"
+
+void PlayEffect(const QString& fileName)
+{
+    if (program::SoundFlag == 1)
+        platform().playSound(AppFolder() + fileName);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QWidget>
+
+class frmMain;
+
+class frmTotal : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmTotal(frmMain& table);
+
+private:
+    frmMain& m_table;
+};
