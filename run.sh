@@ -4,5 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 ./tools/install-deps.sh
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/release -- -j"$(nproc)" | grep -v '^\[' || true
+if ! cmake --build build/release >build/release/build.log 2>&1; then
+  cat build/release/build.log
+  exit 1
+fi
 exec build/release/bin/qubrin "$@"

@@ -10,8 +10,10 @@ build() {
   local dir=$1
   shift
   cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
-  cmake --build "$dir" -- -j"$(nproc)" | grep -v '^\[' || true
-  test "${PIPESTATUS[0]}" -eq 0
+  if ! cmake --build "$dir" >"$dir/build.log" 2>&1; then
+    cat "$dir/build.log"
+    exit 1
+  fi
 }
 
 echo "== tests"
