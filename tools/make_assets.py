@@ -1,0 +1,610 @@
+#!/usr/bin/env python3
+"""Makes every data file of assets/: pictures (GIF), sounds (WAV), help texts and dice.ini.
+
+Run from the repository root:  python3 tools/make_assets.py
+The output is deterministic: the same bytes on every run (fixed seeds, no time stamps).
+Needs only Debian's python3 and python3-pil.
+"""
+
+import math
+import os
+import random
+import struct
+import sys
+import wave
+
+try:
+    from PIL import Image, ImageDraw
+except ImportError:
+    # A pyenv or venv interpreter lacks Debian's python3-pil; the system interpreter has it.
+    if os.environ.get("QUBRIN_ASSETS_REEXEC") != "1" and os.path.exists("/usr/bin/python3"):
+        os.environ["QUBRIN_ASSETS_REEXEC"] = "1"
+        os.execv("/usr/bin/python3", ["/usr/bin/python3"] + sys.argv)
+    sys.exit("make_assets.py needs Pillow (Debian package python3-pil)")
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+OUT = os.path.join(ROOT, "assets")
+
+# ---------------------------------------------------------------------------
+# Pictures
+# ---------------------------------------------------------------------------
+
+SS = 8  # supersampling factor; shapes are given in output pixels and averaged down
+
+
+def rgb(hexcode):
+    hexcode = hexcode.lstrip("#")
+    return tuple(int(hexcode[i:i + 2], 16) for i in (0, 2, 4)) + (255,)
+
+
+class Canvas:
+    """An RGBA drawing surface addressed in output pixels, drawn SS times larger."""
+
+    def __init__(self, w, h):
+        self.w, self.h = w, h
+        self.im = Image.new("RGBA", (w * SS, h * SS), (0, 0, 0, 0))
+        self.d = ImageDraw.Draw(self.im)
+
+    @staticmethod
+    def _s(v):
+        return int(round(v * SS))
+
+    def _box(self, x0, y0, x1, y1):
+        return [self._s(x0), self._s(y0), self._s(x1) - 1, self._s(y1) - 1]
+
+    def _pts(self, pts):
+        return [(self._s(x), self._s(y)) for x, y in pts]
+
+    def ellipse(self, x0, y0, x1, y1, fill, ol=None, w=1.0):
+        if ol is not None:
+            self.d.ellipse(self._box(x0 - w, y0 - w, x1 + w, y1 + w), fill=rgb(ol))
+        self.d.ellipse(self._box(x0, y0, x1, y1), fill=rgb(fill))
+
+    def circle(self, cx, cy, r, fill, ol=None, w=1.0):
+        self.ellipse(cx - r, cy - r, cx + r, cy + r, fill, ol, w)
+
+    def rect(self, x0, y0, x1, y1, fill, ol=None, w=1.0):
+        if ol is not None:
+            self.d.rectangle(self._box(x0 - w, y0 - w, x1 + w, y1 + w), fill=rgb(ol))
+        self.d.rectangle(self._box(x0, y0, x1, y1), fill=rgb(fill))
+
+    def rrect(self, x0, y0, x1, y1, r, fill, ol=None, w=1.0):
+        if ol is not None:
+            self.d.rounded_rectangle(self._box(x0 - w, y0 - w, x1 + w, y1 + w),
+                                     radius=self._s(r + w), fill=rgb(ol))
+        self.d.rounded_rectangle(self._box(x0, y0, x1, y1), radius=self._s(r), fill=rgb(fill))
+
+    def poly(self, pts, fill, ol=None, w=1.0):
+        if ol is not None:
+            self.line(list(pts) + [pts[0]], ol, 2 * w)
+        self.d.polygon(self._pts(pts), fill=rgb(fill))
+
+    def line(self, pts, fill, w=1.0):
+        p = self._pts(pts)
+        width = max(1, self._s(w))
+        self.d.line(p, fill=rgb(fill), width=width, joint="curve")
+        r = width / 2.0
+        for x, y in (p[0], p[-1]):  # round caps
+            self.d.ellipse([x - r, y - r, x + r, y + r], fill=rgb(fill))
+
+    def arc(self, x0, y0, x1, y1, start, end, fill, w=1.0):
+        self.d.arc(self._box(x0, y0, x1, y1), start, end, fill=rgb(fill), width=max(1, self._s(w)))
+
+    def pie(self, x0, y0, x1, y1, start, end, fill):
+        self.d.pieslice(self._box(x0, y0, x1, y1), start, end, fill=rgb(fill))
+
+    def chord(self, x0, y0, x1, y1, start, end, fill, ol=None, w=1.0):
+        if ol is not None:
+            self.d.chord(self._box(x0 - w, y0 - w, x1 + w, y1 + w), start, end, fill=rgb(ol))
+        self.d.chord(self._box(x0, y0, x1, y1), start, end, fill=rgb(fill))
+
+    def vgradient_rrect(self, x0, y0, x1, y1, r, top, bottom):
+        """Rounded rectangle filled with a vertical gradient from top to bottom colour."""
+        box = self._box(x0, y0, x1, y1)
+        gw, gh = box[2] - box[0] + 1, box[3] - box[1] + 1
+        grad = Image.new("RGBA", (gw, gh))
+        gd = ImageDraw.Draw(grad)
+        a, b = rgb(top), rgb(bottom)
+        for y in range(gh):
+            t = y / max(1, gh - 1)
+            gd.line([(0, y), (gw, y)], fill=tuple(int(round(a[i] + (b[i] - a[i]) * t)) for i in range(4)))
+        mask = Image.new("L", (gw, gh), 0)
+        ImageDraw.Draw(mask).rounded_rectangle([0, 0, gw - 1, gh - 1], radius=self._s(r), fill=255)
+        self.im.paste(grad, (box[0], box[1]), mask)
+
+    def image(self):
+        """The picture at output size, straight (not premultiplied) RGBA."""
+        return self.im.resize((self.w, self.h), Image.BOX)
+
+
+def from_ascii(rows, colours):
+    """A pixel-art RGBA image from text rows; '.' is transparent."""
+    h, w = len(rows), max(len(r) for r in rows)
+    im = Image.new("RGBA", (w, h), (0, 0, 0, 0))
+    px = im.load()
+    for y, row in enumerate(rows):
+        for x, ch in enumerate(row):
+            if ch != ".":
+                px[x, y] = rgb(colours[ch])
+    return im
+
+
+def save_gif(im, name):
+    """Saves RGBA as a GIF: pixels less than half covered become the transparent index 255."""
+    im = im.convert("RGBA")
+    w, h = im.size
+    src = im.load()
+    opaque = [[src[x, y][3] >= 128 for x in range(w)] for y in range(h)]
+    filler = next((src[x, y][:3] for y in range(h) for x in range(w) if opaque[y][x]), (0, 0, 0))
+    flat = Image.new("RGB", (w, h))
+    fp = flat.load()
+    for y in range(h):
+        for x in range(w):
+            fp[x, y] = src[x, y][:3] if opaque[y][x] else filler
+    colours = sorted({fp[x, y] for y in range(h) for x in range(w)})
+    if len(colours) <= 255:
+        index = {c: i for i, c in enumerate(colours)}
+        pal_img = Image.new("P", (w, h))
+        pp = pal_img.load()
+        for y in range(h):
+            for x in range(w):
+                pp[x, y] = index[fp[x, y]]
+        palette = [v for c in colours for v in c]
+    else:
+        pal_img = flat.quantize(colors=255, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
+        palette = pal_img.getpalette()[:255 * 3]
+    palette = (palette + [0] * (255 * 3))[:255 * 3] + [255, 0, 255]
+    pp = pal_img.load()
+    for y in range(h):
+        for x in range(w):
+            if not opaque[y][x]:
+                pp[x, y] = 255
+    pal_img.putpalette(palette)
+    pal_img.save(os.path.join(OUT, name), format="GIF", transparency=255, optimize=False)
+
+
+# --- portraits img1..img9: 33 x 33, a character on a soft rounded tile --------------------
+
+P = 33
+INK = "#4a2c20"      # outline of skin and fur
+SKIN = "#fbd7b5"
+CHEEK = "#f6a3a0"
+
+
+def tile(c, bg_top, bg_bottom):
+    c.vgradient_rrect(0, 0, P, P, 5, bg_top, bg_bottom)
+
+
+def finish_tile(c, border):
+    """Clips the drawing to the rounded tile and draws its border."""
+    mask = Image.new("L", c.im.size, 0)
+    ImageDraw.Draw(mask).rounded_rectangle([0, 0, P * SS - 1, P * SS - 1], radius=5 * SS, fill=255)
+    alpha = c.im.getchannel("A")
+    c.im.putalpha(Image.composite(alpha, mask, mask))
+    c.d.rounded_rectangle([0, 0, P * SS - 1, P * SS - 1], radius=5 * SS, outline=rgb(border), width=SS)
+
+
+def eyes(c, y=15.0, dx=0.0, col="#2b2020", h=3.0):
+    for x in (12.0 + dx, 19.0 - dx):
+        c.ellipse(x, y, x + 2.2, y + h, col)
+        c.rect(x + 0.2, y + 0.3, x + 1.1, y + 1.2, "#ffffff")
+
+
+def smile(c, x0=14.0, y0=18.0, x1=19.0, y1=22.0, col=INK):
+    c.arc(x0, y0, x1, y1, 20, 160, col, 1.0)
+
+
+def cheeks(c, y=19.5):
+    c.ellipse(9.2, y, 12.2, y + 1.8, CHEEK)
+    c.ellipse(20.8, y, 23.8, y + 1.8, CHEEK)
+
+
+def human_head(c, skin=SKIN):
+    c.ellipse(5.5, 13.5, 9.0, 19.5, skin, INK)      # ears
+    c.ellipse(24.0, 13.5, 27.5, 19.5, skin, INK)
+    c.ellipse(7.0, 6.0, 26.0, 26.5, skin, INK)
+
+
+def body(c, col, y=26.0, ol=INK):
+    c.rrect(4.0, y, 29.0, y + 14.0, 6.0, col, ol)
+
+
+def portrait_boy(c):
+    tile(c, "#dcecff", "#b8d4fa")
+    body(c, "#3f73d6")
+    c.poly([(13.0, 26.0), (16.5, 29.5), (20.0, 26.0)], "#ffffff")          # collar
+    c.rect(14.0, 24.5, 19.0, 27.0, SKIN)                                     # neck
+    human_head(c)
+    hair = "#2a2a34"
+    c.chord(6.3, 4.0, 26.7, 21.0, 180, 360, hair)
+    c.poly([(6.6, 12.0), (9.5, 12.0), (8.0, 16.5)], hair)                   # sideburns
+    c.poly([(23.5, 12.0), (26.4, 12.0), (25.0, 16.5)], hair)
+    for x in (9.0, 12.5, 16.0, 19.5, 23.0):                                 # bangs
+        c.poly([(x - 2.2, 12.0), (x + 2.2, 12.0), (x + 0.6, 14.6)], hair)
+    for (x, y) in ((10.0, 3.5), (14.5, 1.8), (19.5, 2.2), (23.8, 4.4)):    # spikes
+        c.poly([(x - 2.8, y + 4.0), (x, y), (x + 2.8, y + 4.0)], hair)
+    eyes(c)
+    cheeks(c)
+    c.chord(14.0, 19.0, 19.0, 23.0, 0, 180, "#8a2a2a")                       # open smile
+    c.chord(14.8, 19.0, 18.2, 21.5, 0, 180, "#ffffff")
+
+
+def portrait_glasses(c):
+    tile(c, "#fff0d8", "#ffd9a8")
+    body(c, "#f2f2f2")
+    c.poly([(12.0, 26.0), (16.5, 30.0), (21.0, 26.0)], "#d84a3a")          # tie knot area
+    c.rect(14.0, 24.5, 19.0, 27.0, SKIN)
+    c.poly([(15.5, 27.5), (17.5, 27.5), (18.0, 33.0), (16.5, 34.0), (15.0, 33.0)], "#d84a3a")
+    human_head(c)
+    c.rect(7.2, 11.0, 9.5, 16.0, "#6a4a32")                                 # side hair
+    c.rect(23.5, 11.0, 25.8, 16.0, "#6a4a32")
+    cap, dark = "#2e9a5a", "#1f6e3f"
+    c.chord(6.0, 2.5, 27.0, 22.0, 180, 360, cap, INK)
+    c.ellipse(5.0, 10.0, 28.0, 14.0, dark, INK)                             # brim
+    c.circle(16.5, 6.8, 2.0, "#ffffff")                                     # badge
+    c.circle(16.5, 6.8, 0.9, "#e0a020")
+    rim = "#2a2a2a"
+    for x in (12.8, 20.2):
+        c.circle(x, 17.0, 3.4, rim)
+        c.circle(x, 17.0, 2.5, "#eaf6ff")
+        c.circle(x, 17.2, 1.1, "#2b2020")
+    c.line([(15.5, 16.6), (17.5, 16.6)], rim, 0.9)
+    smile(c, 14.0, 19.5, 19.0, 23.2)
+
+
+def portrait_girl(c):
+    tile(c, "#ffe6ef", "#ffc6da")
+    hair, dark = "#8b4a26", "#6a3418"
+    c.rrect(4.5, 6.0, 28.5, 31.0, 8.0, hair, INK)                            # long hair behind
+    body(c, "#f06a94", 27.0)
+    c.rect(14.0, 24.5, 19.0, 28.0, SKIN)
+    c.ellipse(7.0, 6.5, 26.0, 26.5, SKIN, INK)
+    c.chord(6.4, 3.8, 26.6, 22.5, 180, 360, hair)
+    for x, drop in ((9.0, 15.0), (13.0, 13.6), (17.0, 14.0), (21.0, 13.6), (24.5, 15.5)):
+        c.poly([(x - 2.6, 12.0), (x + 2.6, 12.0), (x, drop)], hair)
+    c.line([(12.0, 6.0), (10.0, 10.5)], dark, 0.8)
+    c.line([(19.0, 5.5), (21.0, 10.0)], dark, 0.8)
+    red = "#e8283c"
+    c.poly([(23.0, 5.0), (28.5, 1.5), (28.5, 8.5)], red, "#8a1020", 0.5)     # ribbon
+    c.poly([(23.0, 5.0), (17.5, 1.5), (17.5, 8.5)], red, "#8a1020", 0.5)
+    c.circle(23.0, 5.0, 1.6, "#ff5a6a", "#8a1020", 0.5)
+    for x in (11.8, 18.8):                                                 # bigger eyes, lashes
+        c.ellipse(x, 15.0, x + 2.6, 18.6, "#3a2020")
+        c.rect(x + 0.3, 15.4, x + 1.3, 16.4, "#ffffff")
+    c.line([(11.0, 15.0), (14.8, 14.6)], "#3a2020", 0.7)
+    c.line([(18.4, 14.6), (22.2, 15.0)], "#3a2020", 0.7)
+    cheeks(c, 19.8)
+    smile(c, 14.5, 19.5, 18.5, 22.5, "#b0303a")
+
+
+def portrait_oldman(c):
+    tile(c, "#f6f0d0", "#e6d8a0")
+    body(c, "#2d3f7a")
+    c.line([(12.0, 26.5), (16.5, 34.0)], "#ffffff", 1.4)                    # happi collar
+    c.line([(21.0, 26.5), (16.5, 34.0)], "#ffffff", 1.4)
+    c.rect(14.0, 24.5, 19.0, 27.0, SKIN)
+    human_head(c)
+    grey = "#d8d8d8"
+    c.ellipse(6.5, 12.0, 10.5, 18.0, grey, INK, 0.6)                         # side hair
+    c.ellipse(22.5, 12.0, 26.5, 18.0, grey, INK, 0.6)
+    c.ellipse(11.0, 7.5, 15.0, 9.5, "#fff0e0")                              # shine on the bald head
+    c.rect(6.8, 9.6, 26.2, 12.4, "#ffffff", INK, 0.6)                        # hachimaki
+    c.line([(7.3, 11.0), (25.7, 11.0)], "#e0e0e0", 0.5)
+    c.poly([(24.5, 10.0), (29.5, 7.5), (28.5, 11.0)], "#ffffff", INK, 0.5)   # knot ends
+    c.poly([(24.5, 12.0), (29.5, 14.5), (28.0, 11.5)], "#ffffff", INK, 0.5)
+    c.circle(25.0, 11.0, 1.4, "#ffffff", INK, 0.5)
+    c.rrect(10.0, 13.2, 15.0, 14.8, 0.8, grey, INK, 0.5)                     # eyebrows
+    c.rrect(18.0, 13.2, 23.0, 14.8, 0.8, grey, INK, 0.5)
+    c.arc(11.0, 15.5, 14.5, 18.5, 200, 340, "#2b2020", 1.0)                 # smiling closed eyes
+    c.arc(18.5, 15.5, 22.0, 18.5, 200, 340, "#2b2020", 1.0)
+    c.ellipse(15.3, 16.8, 17.7, 19.8, "#f0b890")                            # nose
+    c.ellipse(10.5, 19.3, 16.8, 22.6, grey, INK, 0.6)                        # moustache
+    c.ellipse(16.2, 19.3, 22.5, 22.6, grey, INK, 0.6)
+    c.chord(14.5, 21.0, 18.5, 24.5, 0, 180, "#8a2a2a")
+
+
+def portrait_cat(c):
+    tile(c, "#dcf7ea", "#b4ead0")
+    white, orange, black = "#fffaf2", "#f29a3a", "#3a3030"
+    c.rrect(5.0, 25.0, 28.0, 38.0, 7.0, white, INK)                          # body
+    c.poly([(6.0, 3.5), (14.0, 10.0), (7.0, 15.0)], orange, INK, 0.6)        # ears
+    c.poly([(27.0, 3.5), (19.0, 10.0), (26.0, 15.0)], black, INK, 0.6)
+    c.poly([(7.6, 6.5), (12.0, 10.0), (8.4, 12.5)], "#f7b8b8")
+    c.ellipse(4.5, 7.5, 28.5, 27.5, white, INK)
+    c.pie(4.5, 7.5, 28.5, 27.5, 185, 262, orange)                           # calico patches
+    c.pie(4.5, 7.5, 28.5, 27.5, 292, 345, black)
+    c.ellipse(13.5, 6.5, 17.0, 10.5, orange)
+    for x in (10.5, 19.5):                                                 # eyes
+        c.ellipse(x, 14.5, x + 3.0, 18.5, "#5aa63a")
+        c.ellipse(x + 1.0, 14.7, x + 2.0, 18.3, "#1a1a1a")
+        c.rect(x + 0.4, 15.0, x + 1.2, 15.8, "#ffffff")
+    c.poly([(15.3, 19.2), (17.7, 19.2), (16.5, 20.6)], "#f07890")            # nose
+    c.arc(13.6, 19.6, 16.6, 22.6, 20, 160, INK, 0.8)                        # ω mouth
+    c.arc(16.4, 19.6, 19.4, 22.6, 20, 160, INK, 0.8)
+    wh = "#8a7a70"
+    for dy in (-0.8, 1.2):                                                 # whiskers
+        c.line([(1.5, 19.5 + dy * 1.5), (9.5, 20.0 + dy)], wh, 0.5)
+        c.line([(31.5, 19.5 + dy * 1.5), (23.5, 20.0 + dy)], wh, 0.5)
+
+
+def portrait_tanuki(c):
+    tile(c, "#e8f6d4", "#c8e6a4")
+    brown, dark, light = "#a8784c", "#4c3424", "#f4e6cc"
+    c.rrect(6.0, 25.0, 27.0, 38.0, 7.0, brown, INK)                          # body
+    c.ellipse(10.5, 26.5, 22.5, 36.0, light)
+    c.circle(8.5, 9.0, 3.6, brown, INK)                                     # ears
+    c.circle(24.5, 9.0, 3.6, brown, INK)
+    c.circle(8.5, 9.0, 1.8, dark)
+    c.circle(24.5, 9.0, 1.8, dark)
+    c.ellipse(4.5, 7.0, 28.5, 27.5, brown, INK)
+    c.ellipse(7.5, 12.5, 15.5, 20.5, dark)                                  # eye mask
+    c.ellipse(17.5, 12.5, 25.5, 20.5, dark)
+    c.ellipse(12.0, 18.0, 21.0, 26.5, light)                                # muzzle
+    for x in (10.5, 19.5):
+        c.circle(x + 1.5, 16.3, 1.6, "#ffffff")
+        c.circle(x + 1.6, 16.5, 1.0, "#1a1a1a")
+    c.ellipse(14.6, 18.6, 18.4, 21.0, "#1e1410")                            # nose
+    c.arc(14.0, 20.5, 19.0, 24.5, 30, 150, INK, 0.8)
+    leaf = "#4cae4c"                                                        # leaf on the head
+    c.poly([(12.0, 7.5), (16.5, 1.5), (21.5, 5.0), (17.0, 9.5)], leaf, "#2a6a2a", 0.5)
+    c.line([(12.5, 7.3), (19.0, 3.5)], "#2a6a2a", 0.6)
+
+
+def portrait_oni(c):
+    tile(c, "#fff7c4", "#ffe88a")
+    red, ink = "#e8563f", "#5a1a10"
+    body(c, "#f5c23a", 26.0, ink)                                           # tiger-striped cloth
+    for x in (7.0, 12.5, 20.5, 26.0):
+        c.line([(x, 27.5), (x + 1.5, 32.0)], "#2a2020", 1.1)
+    c.rect(14.0, 24.5, 19.0, 27.0, red)
+    c.ellipse(5.5, 13.5, 9.0, 19.5, red, ink)
+    c.ellipse(24.0, 13.5, 27.5, 19.5, red, ink)
+    c.ellipse(7.0, 6.0, 26.0, 26.5, red, ink)
+    for (x, y) in ((10.5, 8.0), (14.0, 6.6), (17.5, 6.4), (21.5, 7.2), (13.0, 9.4), (19.5, 9.2), (16.5, 9.8),
+                   (8.5, 10.5), (24.0, 10.0)):
+        c.circle(x, y, 2.4, "#2a2424")                                      # curly hair
+    horn, ridge = "#f6dc80", "#b8923a"
+    c.poly([(8.6, 9.0), (10.0, 0.4), (13.0, 8.0)], horn, ink, 0.6)          # horns
+    c.poly([(24.4, 9.0), (23.0, 0.4), (20.0, 8.0)], horn, ink, 0.6)
+    for y, x0, x1, x2, x3 in ((5.8, 9.5, 12.0, 21.0, 23.5), (3.4, 9.9, 11.2, 21.8, 23.1)):
+        c.line([(x0, y), (x1, y)], ridge, 0.6)
+        c.line([(x2, y), (x3, y)], ridge, 0.6)
+    c.rect(10.0, 13.0, 14.5, 14.3, "#2a2424")                               # brows
+    c.rect(18.5, 13.0, 23.0, 14.3, "#2a2424")
+    eyes(c, 15.2)
+    c.chord(12.5, 17.5, 20.5, 24.5, 0, 180, "#7a1a1a")                      # grin
+    c.poly([(13.5, 21.0), (15.2, 21.0), (14.3, 22.8)], "#ffffff")
+    c.poly([(17.8, 21.0), (19.5, 21.0), (18.7, 22.8)], "#ffffff")
+
+
+def portrait_robot(c):
+    tile(c, "#dcf6fc", "#aee4f2")
+    metal, ink = "#b7c2cc", "#2c3440"
+    c.rrect(5.0, 27.0, 28.0, 40.0, 4.0, metal, ink)                          # torso
+    c.circle(16.5, 31.0, 1.8, "#ffcc33", ink, 0.5)
+    c.rect(13.0, 24.5, 20.0, 27.5, "#8a96a2", ink, 0.5)                      # neck
+    c.line([(16.5, 8.0), (16.5, 3.5)], ink, 1.0)                            # antenna
+    c.circle(16.5, 3.0, 2.0, "#ff4a3a", ink, 0.6)
+    c.rect(4.0, 13.0, 7.0, 19.0, "#8a96a2", ink, 0.6)                        # ear bolts
+    c.rect(26.0, 13.0, 29.0, 19.0, "#8a96a2", ink, 0.6)
+    c.d.rounded_rectangle(c._box(6.0, 7.0, 27.0, 25.5), radius=3 * SS, fill=rgb(ink))
+    c.vgradient_rrect(7.0, 8.0, 26.0, 24.5, 2.5, "#dfe6ec", "#9eabb8")
+    c.rrect(8.8, 11.0, 24.2, 18.0, 2.0, "#1e2a44")                          # visor
+    for x in (12.8, 20.2):
+        c.circle(x, 14.5, 2.2, "#49e6ff")
+        c.circle(x - 0.5, 14.0, 0.8, "#e8ffff")
+    c.rrect(11.5, 19.8, 21.5, 23.0, 1.0, "#5a6672")                         # mouth grille
+    for x in (13.5, 15.5, 17.5, 19.5):
+        c.line([(x, 20.4), (x, 22.4)], "#cfd8e0", 0.6)
+
+
+def portrait_fox(c):
+    tile(c, "#eee6ff", "#d4c4ff")
+    fur, white, ink = "#f28c2c", "#fffaf4", "#5a2a10"
+    c.rrect(5.0, 26.0, 28.0, 40.0, 7.0, fur, ink)                            # body
+    c.poly([(11.0, 26.5), (22.0, 26.5), (16.5, 34.0)], white)
+    c.poly([(4.5, 2.5), (14.0, 9.0), (6.5, 16.0)], fur, ink, 0.6)           # ears
+    c.poly([(28.5, 2.5), (19.0, 9.0), (26.5, 16.0)], fur, ink, 0.6)
+    c.poly([(5.2, 3.5), (8.8, 6.0), (6.0, 7.8)], "#3a2018")
+    c.poly([(27.8, 3.5), (24.2, 6.0), (27.0, 7.8)], "#3a2018")
+    c.poly([(6.6, 8.0), (11.5, 10.0), (7.4, 13.0)], "#ffe0c0")
+    c.poly([(26.4, 8.0), (21.5, 10.0), (25.6, 13.0)], "#ffe0c0")
+    head = [(4.5, 13.0), (9.0, 8.5), (16.5, 7.0), (24.0, 8.5), (28.5, 13.0),
+            (28.0, 19.5), (22.5, 24.0), (16.5, 27.0), (10.5, 24.0), (5.0, 19.5)]
+    c.poly(head, fur, ink, 0.6)
+    c.poly([(5.5, 18.5), (12.5, 18.0), (16.5, 21.0), (20.5, 18.0), (27.5, 18.5),
+            (22.5, 23.5), (16.5, 26.2), (10.5, 23.5)], white)                # cheeks and chin
+    c.arc(9.5, 13.5, 14.5, 18.0, 200, 340, "#2b2020", 1.1)                  # happy eyes
+    c.arc(18.5, 13.5, 23.5, 18.0, 200, 340, "#2b2020", 1.1)
+    c.ellipse(15.0, 20.2, 18.0, 22.4, "#1e1410")                            # nose
+    c.arc(14.0, 21.0, 19.0, 25.0, 40, 140, ink, 0.8)
+    c.ellipse(15.5, 9.5, 17.5, 12.5, "#d8342a")                             # mark on the brow
+
+
+PORTRAITS = [portrait_boy, portrait_glasses, portrait_girl, portrait_oldman, portrait_cat,
+             portrait_tanuki, portrait_oni, portrait_robot, portrait_fox]
+TILE_BORDERS = ["#7a9cd0", "#d0a060", "#d890a8", "#b8a860", "#70b890",
+                "#88b060", "#d0b040", "#60a8c0", "#9a88d0"]
+
+
+def make_portraits():
+    for i, (draw, border) in enumerate(zip(PORTRAITS, TILE_BORDERS), start=1):
+        c = Canvas(P, P)
+        draw(c)
+        finish_tile(c, border)
+        save_gif(c.image(), "img%d.gif" % i)
+
+
+# --- dice 1_..6_ and the out-of-bowl mark 9_: 33 x 33 ------------------------------------
+# The table sets the three dice 32 px apart, so the die and its shadow keep to 32 x 32
+# and the last column and row stay transparent.
+
+D = 33
+PIP_AT = {1: [(15, 15)],
+          2: [(23, 7), (7, 23)],
+          3: [(23, 7), (15, 15), (7, 23)],
+          4: [(7, 7), (23, 7), (7, 23), (23, 23)],
+          5: [(7, 7), (23, 7), (15, 15), (7, 23), (23, 23)],
+          6: [(7, 7), (23, 7), (7, 15), (23, 15), (7, 23), (23, 23)]}
+
+
+def die_blank(c, top="#ffffff", bottom="#e4e6ec", edge="#7c828e"):
+    c.rrect(1.5, 1.5, 32.0, 32.0, 6.0, "#8e929c")                          # shadow
+    c.rrect(0.0, 0.0, 30.0, 30.0, 6.0, edge)
+    c.vgradient_rrect(1.0, 1.0, 29.0, 29.0, 5.0, top, bottom)
+
+
+def make_dice():
+    for face in range(1, 7):
+        c = Canvas(D, D)
+        die_blank(c)
+        if face == 1:
+            c.circle(15.0, 15.0, 6.5, "#c8102e", "#8a0a1e", 0.6)            # the big red one
+            c.ellipse(11.5, 11.0, 14.5, 13.5, "#e8707e")
+        else:
+            for (x, y) in PIP_AT[face]:
+                c.circle(x, y, 3.1, "#1c1c24")
+                c.circle(x - 0.9, y - 0.9, 0.8, "#5a5a66")
+        save_gif(c.image(), "%d_.gif" % face)
+    c = Canvas(D, D)                                                        # 9_: a die out of the bowl
+    die_blank(c, "#ececec", "#c8c8cc", "#8a8a92")
+    red = "#d4141e"
+    c.line([(8.0, 8.0), (22.0, 22.0)], red, 4.0)
+    c.line([(22.0, 8.0), (8.0, 22.0)], red, 4.0)
+    save_gif(c.image(), "9_.gif")
+
+
+# --- table markers: bent.gif (bet coin, 16 x 16), auto.gif (computer seat, 16 x 16),
+#     arrow.gif (clockwise order, 24 x 24) -------------------------------------------------
+
+def make_markers():
+    c = Canvas(16, 16)                                                      # a gold coin with a square hole
+    c.circle(8.0, 8.0, 7.2, "#8a5a08")
+    c.circle(8.0, 8.0, 6.2, "#f2c23a")
+    c.circle(8.0, 8.0, 4.8, "#e0a81e")
+    c.arc(2.6, 2.6, 13.4, 13.4, 200, 290, "#fff0a8", 1.0)
+    c.rect(6.0, 6.0, 10.0, 10.0, "#8a5a08")
+    c.d.rectangle(c._box(7.0, 7.0, 9.0, 9.0), fill=(0, 0, 0, 0))
+    save_gif(c.image(), "bent.gif")
+
+    c = Canvas(16, 16)                                                      # a small robot head
+    ink = "#263040"
+    c.line([(8.0, 4.0), (8.0, 1.8)], ink, 1.0)
+    c.circle(8.0, 1.6, 1.5, "#ff4a3a")
+    c.rect(0.5, 7.0, 2.5, 11.0, "#7c8896")
+    c.rect(13.5, 7.0, 15.5, 11.0, "#7c8896")
+    c.d.rounded_rectangle(c._box(1.5, 3.5, 14.5, 15.5), radius=2 * SS, fill=rgb(ink))
+    c.vgradient_rrect(2.5, 4.5, 13.5, 14.5, 1.5, "#e4eaf0", "#a4b0bc")
+    c.rrect(3.5, 6.0, 12.5, 10.5, 1.0, "#1e2a44")
+    c.circle(5.9, 8.2, 1.35, "#49e6ff")
+    c.circle(10.1, 8.2, 1.35, "#49e6ff")
+    c.rect(5.0, 12.0, 11.0, 13.5, "#5a6672")
+    save_gif(c.image(), "auto.gif")
+
+    c = Canvas(24, 24)                                                      # a circular arrow, clockwise
+    blue, ink = "#2f62c8", "#1a3a80"
+    cx, cy, r, end = 11.5, 12.5, 8.0, 268.0
+    c.arc(cx - r - 2.2, cy - r - 2.2, cx + r + 2.2, cy + r + 2.2, -35, end + 2, ink, 4.4)
+    c.arc(cx - r - 1.5, cy - r - 1.5, cx + r + 1.5, cy + r + 1.5, -35, end + 2, blue, 3.0)
+    a = math.radians(end)
+    px, py = cx + (r + 0.3) * math.cos(a), cy + (r + 0.3) * math.sin(a)
+    tx, ty = -math.sin(a), math.cos(a)                                      # clockwise tangent
+    nx, ny = math.cos(a), math.sin(a)
+    head = [(px + tx * 6.5, py + ty * 6.5),
+            (px + nx * 4.6, py + ny * 4.6), (px - nx * 4.6, py - ny * 4.6)]
+    c.poly(head, blue, ink, 0.7)
+    save_gif(c.image(), "arrow.gif")
+
+
+# --- sound indicator: sound_1.gif (on), sound_0.gif (off), 24 x 20 ---------------------------
+
+def speaker(c):
+    ink = "#2a2e38"
+    c.poly([(2.0, 7.0), (6.0, 7.0), (11.5, 2.5), (11.5, 17.5), (6.0, 13.0), (2.0, 13.0)], "#5a6070", ink, 0.7)
+    c.rect(2.0, 7.0, 6.0, 13.0, "#8a90a0")
+
+
+def make_sound_icons():
+    c = Canvas(24, 20)
+    speaker(c)
+    green = "#1e9a4a"
+    for r, w in ((3.2, 1.6), (6.4, 1.6), (9.6, 1.6)):
+        c.arc(11.5 - r, 10.0 - r, 11.5 + r, 10.0 + r, -50, 50, green, w)
+    save_gif(c.image(), "sound_1.gif")
+    c = Canvas(24, 20)
+    speaker(c)
+    red = "#d4141e"
+    c.line([(15.0, 6.0), (22.0, 13.5)], red, 2.2)
+    c.line([(22.0, 6.0), (15.0, 13.5)], red, 2.2)
+    save_gif(c.image(), "sound_0.gif")
+
+
+# --- speed indicator speed_1..speed_19: 64 x 20 ----------------------------------------------
+# A tortoise (slow) on the left, a hare (fast) on the right and ten rising bars between them;
+# the lower the level (the shorter the pauses), the more bars are lit.
+
+def tortoise(c, x, y):
+    ink, shell, dark, skin = "#2c4a1c", "#5cb84c", "#2f7a2a", "#b4cc64"
+    c.ellipse(x + 0.0, y + 4.6, x + 4.8, y + 9.0, skin, ink, 0.7)           # head
+    c.rect(x + 4.6, y + 8.6, x + 6.8, y + 11.0, skin, ink, 0.6)             # legs
+    c.rect(x + 10.6, y + 8.6, x + 12.8, y + 11.0, skin, ink, 0.6)
+    c.poly([(x + 14.0, y + 7.6), (x + 15.8, y + 9.2), (x + 13.5, y + 9.2)], skin, ink, 0.5)
+    c.chord(x + 3.4, y + 1.2, x + 15.2, y + 16.2, 180, 360, shell, ink, 0.8)
+    c.rect(x + 3.4, y + 8.0, x + 15.2, y + 9.2, "#e2d488", ink, 0.5)      # rim of the shell
+    c.poly([(x + 7.6, y + 3.8), (x + 11.0, y + 3.8), (x + 12.2, y + 5.8),
+            (x + 11.0, y + 7.6), (x + 7.6, y + 7.6), (x + 6.4, y + 5.8)], dark)
+    c.rect(x + 1.3, y + 5.9, x + 2.2, y + 6.8, "#101010")                 # eye
+
+
+def hare(c, x, y):
+    ink, fur, inner = "#4a3020", "#d8b48a", "#f4c0b8"
+    c.ellipse(x + 5.5, y - 0.5, x + 8.2, y + 6.5, fur, ink, 0.6)           # ears
+    c.ellipse(x + 8.0, y + 0.2, x + 10.7, y + 7.0, fur, ink, 0.6)
+    c.ellipse(x + 8.8, y + 1.2, x + 9.9, y + 5.5, inner)
+    c.line([(x + 2.0, y + 11.0), (x - 0.5, y + 12.5)], ink, 1.3)           # hind leg
+    c.line([(x + 7.5, y + 11.5), (x + 10.5, y + 13.0)], ink, 1.3)           # fore leg
+    c.ellipse(x + 0.0, y + 6.0, x + 10.0, y + 12.5, fur, ink, 0.7)         # body
+    c.circle(x + 0.3, y + 7.6, 1.3, "#ffffff", ink, 0.5)                    # tail
+    c.ellipse(x + 7.0, y + 4.0, x + 13.5, y + 9.5, fur, ink, 0.7)          # head
+    c.rect(x + 10.4, y + 5.6, x + 11.3, y + 6.5, "#101010")               # eye
+    c.rect(x + 12.6, y + 7.0, x + 13.4, y + 7.8, "#e87080")               # nose
+
+
+def blend(a, b, t):
+    a, b = rgb(a), rgb(b)
+    return "#%02x%02x%02x" % tuple(int(round(a[i] + (b[i] - a[i]) * t)) for i in range(3))
+
+
+def bar_colour(i):
+    if i < 5:
+        return blend("#34b04a", "#f2c21e", i / 4.0)
+    return blend("#f2c21e", "#e43a26", (i - 5) / 4.0)
+
+
+def make_speed_icons():
+    for level in range(1, 20):
+        lit = 10 - (level - 1) // 2
+        c = Canvas(64, 20)
+        c.rrect(0.0, 0.0, 64.0, 20.0, 4.0, "#8a8a7e")
+        c.vgradient_rrect(1.0, 1.0, 63.0, 19.0, 3.0, "#ffffff", "#eeeee2")
+        tortoise(c, 1.2, 2.6)
+        for i in range(10):
+            x = 18.0 + 3.0 * i
+            top = 15.5 - (3.0 + 1.1 * i)
+            col = bar_colour(i) if i < lit else "#d6d6ce"
+            c.rect(x, top, x + 2.0, 16.5, col)
+        hare(c, 49.0, 3.0)
+        save_gif(c.image(), "speed_%d.gif" % level)
+
+
+def main():
+    os.makedirs(OUT, exist_ok=True)
+    make_portraits()
+    make_dice()
+    make_markers()
+    make_sound_icons()
+    make_speed_icons()
+
+
+if __name__ == "__main__":
+    main()
