@@ -597,6 +597,189 @@ def make_speed_icons():
         save_gif(c.image(), "speed_%d.gif" % level)
 
 
+
+# ---------------------------------------------------------------------------
+# Sounds: 16-bit PCM mono, 44100 Hz, peak at -1 dBFS, short fades at both ends
+# ---------------------------------------------------------------------------
+
+RATE = 44100
+
+
+def silence(seconds):
+    return [0.0] * int(round(seconds * RATE))
+
+
+def add(dst, src, at):
+    """Mixes src into dst starting at the time at (seconds), growing dst as needed."""
+    start = int(round(at * RATE))
+    if len(dst) < start + len(src):
+        dst.extend([0.0] * (start + len(src) - len(dst)))
+    for i, v in enumerate(src):
+        dst[start + i] += v
+    return dst
+
+
+def tone(partials, seconds, attack=0.004):
+    """A struck tone: partials are (frequency, amplitude, decay time constant in s)."""
+    n = int(round(seconds * RATE))
+    out = []
+    for i in range(n):
+        t = i / RATE
+        v = 0.0
+        for f, a, tau in partials:
+            v += a * math.exp(-t / tau) * math.sin(2.0 * math.pi * f * t)
+        out.append(v * min(1.0, t / attack))
+    return out
+
+
+class BandPass:
+    """A two-pole band-pass filter (constant peak gain)."""
+
+    def __init__(self, freq, q):
+        self.set(freq, q)
+        self.x1 = self.x2 = self.y1 = self.y2 = 0.0
+
+    def set(self, freq, q):
+        w = 2.0 * math.pi * freq / RATE
+        alpha = math.sin(w) / (2.0 * q)
+        a0 = 1.0 + alpha
+        self.b0, self.b2 = alpha / a0, -alpha / a0
+        self.a1, self.a2 = -2.0 * math.cos(w) / a0, (1.0 - alpha) / a0
+
+    def __call__(self, x):
+        y = self.b0 * x + self.b2 * self.x2 - self.a1 * self.y1 - self.a2 * self.y2
+        self.x2, self.x1 = self.x1, x
+        self.y2, self.y1 = self.y1, y
+        return y
+
+
+def loudness(samples):
+    """RMS of the loudest 100 ms stretch."""
+    win, best = int(0.1 * RATE), 0.0
+    for a in range(0, max(1, len(samples) - win), RATE // 200):
+        seg = samples[a:a + win]
+        best = max(best, math.sqrt(sum(v * v for v in seg) / len(seg)))
+    return best
+
+
+def write_wav(name, samples, level=0.16, peak=0.891):
+    """Scales the sound to the loudness level, or less where its peak would pass -1 dBFS."""
+    fade_in, fade_out = int(0.003 * RATE), int(0.012 * RATE)
+    n = len(samples)
+    s = list(samples)
+    for i in range(min(fade_in, n)):
+        s[i] *= i / fade_in
+    for i in range(min(fade_out, n)):
+        s[n - 1 - i] *= i / fade_out
+    gain = min(peak / (max(abs(v) for v in s) or 1.0), level / (loudness(s) or 1.0))
+    frames = b"".join(struct.pack("<h", int(round(v * gain * 32767))) for v in s)
+    with wave.open(os.path.join(OUT, name), "wb") as w:
+        w.setnchannels(1)
+        w.setsampwidth(2)
+        w.setframerate(RATE)
+        w.writeframes(frames)
+
+
+def bell(freq, seconds, level=1.0):
+    return [v * level for v in tone([(freq, 1.0, 0.14), (freq * 2.0, 0.35, 0.08),
+                                     (freq * 3.0, 0.12, 0.05), (freq * 4.07, 0.08, 0.03)], seconds)]
+
+
+def chime():
+    """beep1: a rising three-note chime (C6, E6, G6) for a new game."""
+    out = []
+    for k, f in enumerate((1046.5, 1318.5, 1568.0)):
+        add(out, bell(f, 0.44, 1.0 - 0.1 * k), 0.08 * k)
+    return out
+
+
+def done():
+    """beep2: a soft two-note 'done' (G5 then C5), sine-like with a gentle decay."""
+    out = []
+    for at, f, level in ((0.0, 783.99, 0.8), (0.14, 523.25, 1.0)):
+        add(out, [v * level for v in tone([(f, 1.0, 0.11), (f * 2.0, 0.12, 0.06)], 0.36, 0.012)], at)
+    return out
+
+
+def rattle(seconds, hits, seed):
+    """Dice tumbling in a ceramic bowl: short filtered clicks that excite the bowl's ring,
+    closer together at first and slowing down as the dice settle."""
+    rnd = random.Random(seed)
+    out = silence(seconds)
+    times = []
+    for k in range(hits):
+        u = (k + 0.5 * rnd.random()) / hits
+        times.append(seconds * 0.82 * (1.0 - (1.0 - u) ** 1.6))
+    bowl = [(1870.0, 0.040), (2930.0, 0.030), (4160.0, 0.022), (5330.0, 0.015)]
+    for k, at in enumerate(times):
+        level = (1.0 - 0.55 * k / hits) * (0.6 + 0.4 * rnd.random())
+        click_len = int(0.004 * RATE)
+        bp = BandPass(2600.0 + 2400.0 * rnd.random(), 1.4)
+        click = [bp(rnd.uniform(-1.0, 1.0) * (1.0 - i / click_len)) * 2.2 for i in range(click_len)]
+        ring = tone([(f * (0.97 + 0.06 * rnd.random()), 0.25 * rnd.random() + 0.08, tau)
+                     for f, tau in bowl], 0.09, 0.0008)
+        hit = [0.0] * len(ring)
+        for i, v in enumerate(click):
+            hit[i] += v
+        for i, v in enumerate(ring):
+            hit[i] += v * 0.55
+        add(out, [v * level for v in hit], at)
+    return out[:int(seconds * RATE)]
+
+
+def coin():
+    """beep4: two coins clinking."""
+    rnd = random.Random(4)
+    out = []
+    for at, level, base in ((0.0, 1.0, 2360.0), (0.085, 0.75, 2510.0)):
+        partials = [(base, 0.6, 0.09), (base * 2.41, 0.5, 0.07), (base * 3.87, 0.35, 0.05),
+                    (base * 5.12, 0.2, 0.035)]
+        clink = tone(partials, 0.26, 0.0005)
+        bp = BandPass(6000.0, 1.0)
+        for i in range(int(0.003 * RATE)):
+            clink[i] += bp(rnd.uniform(-1.0, 1.0)) * 1.5
+        add(out, [v * level for v in clink], at)
+    return out
+
+
+def descend():
+    """beep5: a falling tone, the game is broken off."""
+    n = int(0.5 * RATE)
+    out, phase = [], 0.0
+    for i in range(n):
+        t = i / n
+        f = 660.0 * (0.5 ** (1.4 * t))                                     # down by 1.4 octaves
+        phase += 2.0 * math.pi * f / RATE
+        env = min(1.0, i / (0.01 * RATE)) * (1.0 - t) ** 0.8
+        out.append(env * (math.sin(phase) + 0.25 * math.sin(2.0 * phase) + 0.1 * math.sin(3.0 * phase)))
+    return out
+
+
+def whoosh():
+    """beep6: filtered noise sweeping upwards and back, the bank slides to the next seat."""
+    rnd = random.Random(6)
+    n = int(0.45 * RATE)
+    bp1, bp2 = BandPass(500.0, 2.0), BandPass(500.0, 2.0)
+    out = []
+    for i in range(n):
+        t = i / n
+        bp1.set(400.0 + 2600.0 * math.sin(math.pi * t) ** 1.5, 2.2)
+        bp2.set(400.0 + 2600.0 * math.sin(math.pi * t) ** 1.5, 2.2)
+        env = math.sin(math.pi * t) ** 2
+        out.append(env * bp2(bp1(rnd.uniform(-1.0, 1.0))))
+    return out
+
+
+def make_sounds():
+    write_wav("beep1.wav", chime())
+    write_wav("beep2.wav", done())
+    write_wav("beep3.wav", rattle(0.60, 15, 3))
+    write_wav("beep4.wav", coin())
+    write_wav("beep5.wav", descend())
+    write_wav("beep6.wav", whoosh())
+    write_wav("beep7.wav", rattle(0.40, 10, 7))
+    write_wav("beep8.wav", rattle(0.22, 6, 8))
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     make_portraits()
@@ -604,6 +787,7 @@ def main():
     make_markers()
     make_sound_icons()
     make_speed_icons()
+    make_sounds()
 
 
 if __name__ == "__main__":
