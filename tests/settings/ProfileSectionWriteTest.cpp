@@ -1,0 +1,143 @@
+#include "ProfileTestSupport.h"
+
+#include "settings/GameSettings.h"
+
+#include <QFileInfo>
+
+#include <optional>
+#include <unistd.h>
+
+using namespace std::literals;
+
+namespace {
+
+const QList<ProfileEntry> Entries{{"NINZU", "3"}, {"P_NAME0", "タロウ"}};
+#define BODY "NINZU=3\r\nP_NAME0=\x83\x5e\x83\x8d\x83\x45\r\n"
+#define BODY_UTF8 "NINZU=3\r\nP_NAME0=タロウ\r\n"
+
+TEST_F(ProfileFileTest, WriteReplacesTheSectionAndKeepsEveryOtherByte)
+{
+    const struct {
+        const char* rule;
+        std::optional<std::string_view> old;
+        std::string_view expected;
+    } cases[] = {
+        {"new file", std::nullopt, "[DiceGame]\r\n" BODY},
+        {"empty file", "", "[DiceGame]\r\n" BODY},
+        {"other sections and bytes kept",
+         "; settings\r\n[Other]\r\nA=\x83\x5e\r\n[DiceGame]\r\nNINZU=2\r\n;c\r\nOLD=x\r\n\r\n[Last]\r\nB=1\r\n",
+         "; settings\r\n[Other]\r\nA=\x83\x5e\r\n[DiceGame]\r\n" BODY "\r\n[Last]\r\nB=1\r\n"},
+        {"added after a last line without line end", "[A]\r\nx=1", "[A]\r\nx=1\r\n[DiceGame]\r\n" BODY},
+        {"added after a lone CR", "[A]\r\nx=1\r", "[A]\r\nx=1\r\n[DiceGame]\r\n" BODY},
+        {"LF file keeps its LF lines", "  [dicegame]  \nOLD=1\n[B]\ny=2", "  [dicegame]  \n" BODY "[B]\ny=2"},
+        {"header on the last line", "[DiceGame]", "[DiceGame]\r\n" BODY},
+        {"only the first DiceGame section", "[DiceGame]\r\nOLD=1\r\n[DiceGame]\r\nOLD=2\r\n",
+         "[DiceGame]\r\n" BODY "[DiceGame]\r\nOLD=2\r\n"},
+        {"invalid and NUL bytes elsewhere kept", "junk\xff\0\x83\r\n[DiceGame]\r\nOLD=1\r\n[Z]\r\n\xfe\xfd"sv,
+         "junk\xff\0\x83\r\n[DiceGame]\r\n" BODY "[Z]\r\n\xfe\xfd"sv},
+        {"UTF-8 file stays UTF-8", "\xEF\xBB\xBF[A]\r\nx=한\r\n", "\xEF\xBB\xBF[A]\r\nx=한\r\n[DiceGame]\r\n" BODY_UTF8},
+        {"byte order mark alone", "\xEF\xBB\xBF", "\xEF\xBB\xBF[DiceGame]\r\n" BODY_UTF8},
+    };
+    for (const auto& c : cases) {
+        QFile::remove(path());
+        if (c.old)
+            put(path(), bytesOf(*c.old));
+        EXPECT_TRUE(writeProfileSection(path(), Entries)) << c.rule;
+        EXPECT_EQ(contents(path()), bytesOf(c.expected)) << c.rule;
+    }
+}
+
+TEST_F(ProfileFileTest, TextOutsideCp932TurnsTheWholeFileIntoUtf8)
+{
+    put(path(), "[Other]\r\nB=\x83\x5e\r\n[DiceGame]\r\nNINZU=2\r\n");
+    ASSERT_TRUE(writeProfileSection(path(), {{"NINZU", "3"}, {"P_NAME0", "😀한국"}}));
+    EXPECT_EQ(contents(path()), "\xEF\xBB\xBF[Other]\r\nB=タ\r\n[DiceGame]\r\nNINZU=3\r\nP_NAME0=😀한국\r\n");
+}
+
+TEST_F(ProfileFileTest, EveryTypedNameSurvivesASaveAndALoad)
+{
+    const struct {
+        const char* name;
+        bool utf8;
+    } cases[] = {{"A=B", false}, {"  blanks around  ", false}, {"ソ表\\~", false}, {"～①ⅰ", false},
+                 {"", false},    {"a\tb;[x]", false},          {"〜", true},        {"😀", true},
+                 {"한국", true}, {"Ελληνικά", true}};
+    for (const auto& c : cases) {
+        QFile::remove(path());
+        const QString name = QString::fromUtf8(c.name);
+        ASSERT_TRUE(writeProfileSection(path(), {{"NINZU", "3"}, {"P_NAME0", name}, {"SCORE", "5"}}));
+        EXPECT_EQ(contents(path()).startsWith("\xEF\xBB\xBF"), c.utf8) << c.name;
+        SettingsRecord settings;
+        for (const ProfileEntry& entry : readProfileSection(path()).value_or(QList<ProfileEntry>{}))
+            setFromText(settings, entry.key, entry.value);
+        EXPECT_EQ(settings.P_NAME0, name) << c.name;
+        EXPECT_EQ(settings.SCORE, 5) << c.name;
+    }
+}
+
+TEST_F(ProfileFileTest, TheWholeRecordSurvivesASaveAndALoadInKeyOrder)
+{
+    SettingsRecord saved;
+    qint16 n = 1;
+    for (const SettingsKey& key : settingsKeys())
+        setFromText(saved, key.key, QString::number(n++ * 3 - 40));
+    for (int seat = 0; seat < 6; ++seat)
+        saved.name(seat) = QString("席%1 ｼﾞｮｰ").arg(seat);
+    QList<ProfileEntry> entries;
+    QByteArray expectedKeys;
+    for (const SettingsKey& key : settingsKeys()) {
+        entries.append({key.key, textOf(saved, key)});
+        expectedKeys += QByteArray(key.key) + '=';
+    }
+    ASSERT_TRUE(writeProfileSection(path(), entries));
+
+    QByteArray writtenKeys;
+    for (const QByteArray& line : contents(path()).split('\n'))
+        if (line.contains('='))
+            writtenKeys += line.left(line.indexOf('=') + 1);
+    EXPECT_EQ(writtenKeys, expectedKeys);
+
+    SettingsRecord loaded;
+    const QList<ProfileEntry> read = readProfileSection(path()).value_or(QList<ProfileEntry>{});
+    for (const ProfileEntry& entry : read)
+        setFromText(loaded, entry.key, entry.value);
+    EXPECT_EQ(loaded, saved);
+}
+
+TEST_F(ProfileFileTest, ALineEndInAValueCannotStartAnotherEntry)
+{
+    ASSERT_TRUE(writeProfileSection(path(), {{"P_NAME0", "a\r\nNINZU=9"}}));
+    EXPECT_EQ(readProfileSection(path()), (QList<ProfileEntry>{{"P_NAME0", "a  NINZU=9"}}));
+}
+
+TEST_F(ProfileFileTest, AFailedWriteReportsFalseAndLeavesEverythingAsItWas)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
+    put(path("folder/inside.ini"), "[DiceGame]\r\nNINZU=3\r\n");
+    EXPECT_FALSE(writeProfileSection(path("folder"), Entries));
+    EXPECT_TRUE(QFileInfo(path("folder")).isDir());
+    EXPECT_EQ(contents(path("folder/inside.ini")), "[DiceGame]\r\nNINZU=3\r\n");
+
+    EXPECT_FALSE(writeProfileSection(path("missing/dice.ini"), Entries));
+    EXPECT_FALSE(QFileInfo::exists(path("missing")));
+
+    // Too large to be a settings file: it is not rewritten, since it could not be kept whole.
+    const QByteArray huge = "[Other]\r\n" + QByteArray(16 * 1024 * 1024, 'x') + "\r\n[DiceGame]\r\nNINZU=2\r\n";
+    put(path(), huge);
+    EXPECT_FALSE(writeProfileSection(path(), Entries));
+    EXPECT_EQ(contents(path()), huge);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 2);  // no save left behind
+}
+
+TEST_F(ProfileFileTest, AFailedWriteInAReadOnlyFolderKeepsTheOldFile)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "the superuser may write into a read-only folder";
+    put(path(), "[DiceGame]\r\nNINZU=2\r\n");
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    EXPECT_FALSE(writeProfileSection(path(), Entries));
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(contents(path()), "[DiceGame]\r\nNINZU=2\r\n");
+}
+
+}  // namespace
