@@ -1,9 +1,250 @@
 #include "app/frmMain.h"
 
-void frmMain::Gamein_Click() {}
-void frmMain::Gameout_Click() {}
-void frmMain::bent_Label_Click() {}
-void frmMain::HScr_Change(int) {}
-void frmMain::turn2_Label_Click() {}
-void frmMain::suru_Label_Click() {}
-void frmMain::turn_Label_Click() {}
+#include "app/CommandLabel.h"
+#include "app/Shape.h"
+#include "game/Betting.h"
+#include "game/Tally.h"
+#include "platform/Pictures.h"
+#include "platform/Platform.h"
+#include "settings/Program.h"
+#include "settings/SettingsLimits.h"
+#include "ui/options/PlayEffect.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+namespace {
+
+const QColor bankerPanel(196, 196, 255);
+const QColor playerPanel(192, 255, 192);
+
+const SettingsRecord& settings() { return program::GameSettings; }
+
+// The seats in play; never more than the table has, whatever the settings hold.
+int seatsInPlay() { return qBound(0, static_cast<int>(settings().NINZU), 6); }
+
+// The next seat clockwise.
+qint16 nextSeat(int seat) { return static_cast<qint16>((seat + 1) % qMax(1, seatsInPlay())); }
+
+// The banker's marker writes the turn in full-width digits: 親１戦, 親１２戦.
+QString fullWidthNumber(int number)
+{
+    QString text = QString::number(number);
+    for (QChar& c : text) {
+        if (c.isDigit())
+            c = QChar(0xFF10 + c.digitValue());
+    }
+    return text;
+}
+
+rules::BetLimits betLimits() { return rules::betLimits(settings().BETMIN, settings().BETMAX); }
+
+}  // namespace
+
+void frmMain::Gamein_Click()
+{
+    // A hand-edited file (or none at all) can hold values no game can be played with: they are put
+    // right first, by the same rules as the settings dialog's OK, and shown.
+    normaliseSettings(program::GameSettings);
+    LabBETMAX->setText(QString::number(settings().BETMAX));
+    LabBETMIN->setText(QString::number(settings().BETMIN));
+    LabOYA->setText(QString::number(settings().OYA));
+    LabNAGEKAI->setText(QString::number(settings().NAGEKAI));
+
+    program::GameFlag = 1;
+    gameLab->setText(QStringLiteral("game 1"));
+    state.OyaTurn = 1;
+    changeLab->setText(QStringLiteral("change 1"));
+    Gamein->setEnabled(false);
+    Gameout->setEnabled(true);
+    iniread->setEnabled(false);
+    for (CommandLabel* command : {turn_Label, turn2_Label, suru_Label})
+        command->setEnabled(false);
+    state.TurnsLeft = settings().LAST;
+    LabLAST->setText(QString::number(state.TurnsLeft));
+    state.OyaSeat = static_cast<qint16>((platform().secondsOfTime() + 1) % seatsInPlay());
+    oya->setText(QStringLiteral("oya %1").arg(state.OyaSeat));
+
+    const rules::BetLimits limits = betLimits();
+    for (int seat = 0; seat < 6; ++seat) {
+        const bool inPlay = seat < seatsInPlay();
+        showSeat(seat, inPlay);
+        if (!inPlay)
+            continue;
+        state.P_score[seat] = settings().SCORE;
+        P_scoLab[seat]->setText(QString::number(settings().SCORE));
+        P_nameLab[seat]->setText(settings().name(seat));
+        showPortrait(seat);
+        const QSignalBlocker quiet(HScr[seat]);
+        HScr[seat]->setRange(limits.min, limits.max);
+        state.P_lastBet[seat] = 0;
+    }
+    rules::clearTally(program::RollTally, program::RollTallySum);
+    sizeForSeats();
+    PlayEffect(QStringLiteral("beep1.wav"));
+    OpenTurn();
+    ShowPassCommand();
+}
+
+void frmMain::OpenTurn()
+{
+    for (CommandLabel* command : {turn_Label, turn2_Label, suru_Label})
+        command->setEnabled(false);
+    for (int seat = 0; seat < seatsInPlay(); ++seat) {
+        const bool computer = settings().isComputer(seat);
+        HScr[seat]->setVisible(!computer);
+        auto_Image[seat]->setVisible(computer);
+    }
+    state.OyaThrown = 0;
+    oya_Lab[state.OyaSeat]->setText(QStringLiteral("親") + fullWidthNumber(state.OyaTurn) + QStringLiteral("戦"));
+    P_Shape2[state.OyaSeat]->setFillColor(bankerPanel);
+    state.ThrowNo = 0;
+    bent_Label->setEnabled(true);
+}
+
+void frmMain::ShowPassCommand()
+{
+    const bool mayPass = settings().option(6) || (settings().option(7) && state.OyaTurn > 1);
+    suru_Label->setVisible(mayPass);
+    suru_Label->setEnabled(mayPass);
+}
+
+void frmMain::bent_Label_Click()
+{
+    Turn->setText(QStringLiteral("ベントして下さい"));
+    bent_Label->setEnabled(false);
+    suru_Label->setEnabled(false);
+    state.PassCount = 0;
+    state.OyaMustPass = 0;
+    const rules::BetLimits limits = betLimits();
+    for (int seat = 0; seat < seatsInPlay(); ++seat) {
+        qint16 bet = 0;
+        if (seat == state.OyaSeat) {
+            HScr[seat]->hide();
+        } else if (settings().isComputer(seat)) {
+            bet = rules::computerBet(platform().random(), limits);
+            HScr[seat]->setValue(bet);
+        } else {
+            bet = state.P_lastBet[seat];
+            if (bet == 0) {
+                bet = rules::firstOffer(limits);
+                HScr[seat]->setValue(bet);
+            }
+            HScr[seat]->setEnabled(true);
+        }
+        P_betLab[seat]->setText(seat == state.OyaSeat ? QString() : QString::number(bet));
+        state.P_bet[seat] = bet;
+    }
+    PlayEffect(QStringLiteral("beep4.wav"));
+    turn_Label->setEnabled(true);
+    closeOptionWindows();
+}
+
+void frmMain::HScr_Change(int seat)
+{
+    const int value = HScr[seat]->value();
+    P_betLab[seat]->setText(QString::number(value));
+    state.P_bet[seat] = static_cast<qint16>(value);
+}
+
+void frmMain::clearTable()
+{
+    state.YakuWord[0].clear();
+    state.CurYakuValue = 0;
+    for (int seat = 0; seat < seatsInPlay(); ++seat) {
+        state.P_bet[seat] = 0;
+        P_betLab[seat]->setText(QStringLiteral("0"));
+        state.P_yakuName[seat].clear();
+        state.P_yakuValue[seat] = 0;
+        P_kail[seat]->clear();
+        P_yaku[seat]->clear();
+        P_Label[seat]->setText(QStringLiteral("0"));
+        oya_Lab[seat]->clear();
+        showDice(seat, {});
+        P_Shape2[seat]->setFillColor(playerPanel);
+    }
+}
+
+void frmMain::turn2_Label_Click()
+{
+    turn2_Label->setEnabled(false);
+    Turn->setText(QStringLiteral("ベントを押して下さい"));
+    clearTable();
+    --state.TurnsLeft;
+    LabLAST->setText(QString::number(state.TurnsLeft));
+    ++state.OyaTurn;
+    changeLab->setText(QStringLiteral("change %1").arg(state.OyaTurn));
+    bent_Label->setEnabled(true);
+    if (state.OyaTurn >= settings().OYA + 1 || state.OyaMustPass == 1) {
+        state.OyaSeat = nextSeat(state.OyaSeat);
+        state.OyaTurn = 1;
+        changeLab->setText(QStringLiteral("change 1"));
+    }
+    oya->setText(QStringLiteral("oya %1").arg(state.OyaSeat));
+    if (state.TurnsLeft > 0) {
+        OpenTurn();
+        ShowPassCommand();
+        return;
+    }
+    program::GameFlag = 0;
+    gameLab->setText(QStringLiteral("game 0"));
+    Turn->setText(QStringLiteral("ゲームの中断"));
+    bent_Label->setEnabled(false);
+    suru_Label->setEnabled(false);
+}
+
+void frmMain::suru_Label_Click()
+{
+    ++state.PassCount;
+    if (state.PassCount > seatsInPlay()) {
+        // The bank goes round the table at most once between two openings of the bets.
+        suru_Label->hide();
+    } else {
+        state.OyaSeat = nextSeat(state.OyaSeat);
+        clearTable();
+        state.OyaTurn = 1;
+        bent_Label->setEnabled(true);
+        if (state.OyaTurn >= settings().OYA + 1) {
+            state.OyaSeat = nextSeat(state.OyaSeat);
+            state.OyaTurn = 1;
+        }
+        oya->setText(QStringLiteral("oya %1").arg(state.OyaSeat));
+        changeLab->setText(QStringLiteral("change %1").arg(state.OyaTurn));
+    }
+    OpenTurn();
+    ShowPassCommand();
+    PlayEffect(QStringLiteral("beep6.wav"));
+}
+
+void frmMain::Gameout_Click()
+{
+    if (!platform().ask(this, QStringLiteral("ゲームを中断します"), QStringLiteral("確認"))) {
+        Turn->setText(QStringLiteral("中断はクリアされました"));
+        return;
+    }
+    Turn->clear();
+    Gamein->setEnabled(true);
+    Gameout->setEnabled(false);
+    iniread->setEnabled(true);
+    program::GameFlag = 0;
+    gameLab->setText(QStringLiteral("game 0"));
+    PlayEffect(QStringLiteral("beep5.wav"));
+    P_False();
+    state.YakuWord[0].clear();
+    state.CurYakuValue = 0;
+    for (int seat = 0; seat < 6; ++seat) {
+        const std::optional<qint64> score = state.P_score[seat];
+        P_scoLab[seat]->setText(score ? QString::number(*score) : QString());
+        state.P_bet[seat] = 0;
+        P_betLab[seat]->clear();
+        state.P_yakuName[seat].clear();
+        state.P_yakuValue[seat] = 0;
+        for (QLabel* label : {P_kail[seat], P_yaku[seat], P_Label[seat], oya_Lab[seat]})
+            label->clear();
+        state.P_score[seat].reset();
+        showDice(seat, {});
+        P_Shape2[seat]->setFillColor(playerPanel);
+    }
+}
