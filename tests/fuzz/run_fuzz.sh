@@ -1,0 +1,17 @@
+#!/bin/sh
+# Builds the fuzz targets with clang in the given build folder and runs profile_fuzzer for a while.
+# Usage: tests/fuzz/run_fuzz.sh [build-folder] [seconds]
+set -eu
+build=${1:-build-fuzz}
+seconds=${2:-20}
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+fuzz_dir="$source_dir/tests/fuzz"
+
+cmake -S "$source_dir" -B "$build" -G Ninja -DQUBRIN_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_CXX_COMPILER=clang++
+cmake --build "$build" --target profile_fuzzer
+
+# New inputs go to the first folder, inside the build folder; the seeds in the tree stay untouched.
+mkdir -p "$build/fuzz-corpus"
+"$build/bin/profile_fuzzer" -max_total_time="$seconds" -max_len=65536 -dict="$fuzz_dir/profile.dict" \
+  "$build/fuzz-corpus" "$fuzz_dir/corpus"
