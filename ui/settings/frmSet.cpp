@@ -1,10 +1,782 @@
 #include "ui/settings/frmSet.h"
 
 #include "app/frmMain.h"
+#include "platform/Pictures.h"
+#include "platform/Platform.h"
+#include "platform/Twips.h"
+#include "settings/AppFolder.h"
+#include "settings/GameSettings.h"
+#include "settings/NumberText.h"
+#include "settings/ProfileSection.h"
+#include "settings/Program.h"
+#include "settings/SettingsLimits.h"
+#include "ui/settings/ChoiceBox.h"
 
-frmSet::frmSet(frmMain& table) : QWidget(&table, Qt::Window), m_table(table)
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <optional>
+#include <type_traits>
+
+namespace {
+
+const QString digitsMessage = QStringLiteral("数字を入力して下さい。(ToT)");
+const QString numberMessage = QStringLiteral("数値を入力して下さい。(ToT)");
+const QString smallMessage = QStringLiteral("値が小さいです。(ToT)");
+const QString largeMessage = QStringLiteral("値が大きいです。(ToT)");
+const QString fileFilter = QStringLiteral("設定(*.ini)|*.ini");
+const QString presetFile = QStringLiteral("dice.ini");
+
+// Places of the settings-file keys in settingsKeys(): seven numbers, then six of each per seat,
+// then the twelve rule options.
+constexpr int KeyNINZU = 0;
+constexpr int KeySCORE = 1;
+constexpr int KeyBETMAX = 2;
+constexpr int KeyBETMIN = 3;
+constexpr int KeyOYA = 4;
+constexpr int KeyLAST = 5;
+constexpr int KeyNAGEKAI = 6;
+constexpr int FirstName = 7;
+constexpr int FirstFlag = 13;
+constexpr int FirstImage = 19;
+constexpr int FirstCheck = 25;
+constexpr int KeyCount = 37;
+
+// The section is read back through a budget of 32765 bytes; a save that could not be read back
+// whole is refused rather than written.
+constexpr qsizetype SectionBudget = 32765;
+
+// The rows of the seat frame: left column seats 1, 0, 5 from the top, right column 2, 3, 4.
+constexpr std::array<int, 6> seatColumn{0, 0, 1, 1, 1, 0};
+constexpr std::array<int, 6> seatRow{1, 0, 0, 1, 2, 2};
+
+// The check that runs on each change of a number field's text. It stores the whole number into
+// its field (when it has one) before both range tests, which run independently.
+struct ChangeCheck {
+    const QString* notNumber;
+    qint32 SettingsRecord::* field;  // nullptr: checked as a real number, not stored
+    bool (*first)(double value, const SettingsRecord& s);
+    const QString* firstMessage;
+    bool (*second)(double value, const SettingsRecord& s);
+    const QString* secondMessage;
+};
+
+using S = SettingsRecord;
+
+const ChangeCheck scoreCheck{
+    &numberMessage, &S::SCORE,
+    [](double, const S& s) { return s.SCORE < s.BETMAX; }, &smallMessage,
+    [](double, const S& s) { return s.SCORE > 999999; }, &largeMessage};
+const ChangeCheck betMaxCheck{
+    &numberMessage, &S::BETMAX,
+    [](double, const S& s) { return s.BETMAX < s.BETMIN; }, &smallMessage,
+    [](double, const S& s) { return s.BETMAX > 9999 || s.SCORE < s.BETMAX; }, &largeMessage};
+const ChangeCheck betMinCheck{
+    &numberMessage, &S::BETMIN,
+    [](double, const S& s) { return s.BETMIN > s.BETMAX; }, &largeMessage,
+    [](double, const S& s) { return s.BETMIN < 0; }, &smallMessage};
+const ChangeCheck lastCheck{
+    &digitsMessage, &S::LAST,
+    [](double, const S& s) { return s.LAST < 1; }, &smallMessage,
+    [](double, const S& s) { return s.LAST > 9999; }, &largeMessage};
+const ChangeCheck oyaCheck{
+    &digitsMessage, &S::OYA,
+    [](double, const S& s) { return s.OYA < 1; }, &smallMessage,
+    [](double, const S& s) { return s.OYA > 9; }, &largeMessage};
+const ChangeCheck nagekaiCheck{
+    &digitsMessage, nullptr,
+    [](double value, const S&) { return value < 1; }, &smallMessage,
+    [](double value, const S&) { return value > 5; }, &largeMessage};
+
+void runChangeCheck(QWidget* parent, const ChangeCheck& check, const QString& text)
+{
+    // A number too large for a 32-bit field counts as no number at all.
+    const std::optional<qint32> whole = toInt32(text);
+    if (!whole) {
+        platform().warn(parent, *check.notNumber);
+        return;
+    }
+    SettingsRecord& settings = program::GameSettings;
+    double value = *parseNumber(text);
+    if (check.field) {
+        settings.*check.field = *whole;
+        value = *whole;
+    }
+    if (check.first(value, settings))
+        platform().warn(parent, *check.firstMessage);
+    if (check.second(value, settings))
+        platform().warn(parent, *check.secondMessage);
+}
+
+// A check box shows 0 clear, 1 ticked and 2 greyed, as a settings file writes them; any other
+// value shows clear. Only a greyed box is tristate, so the player never makes one greyed.
+void setBoxValue(QCheckBox* box, qint16 value)
+{
+    box->setTristate(value == 2);
+    box->setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+}
+
+int boxValue(const QCheckBox* box)
+{
+    switch (box->checkState()) {
+    case Qt::Checked:
+        return 1;
+    case Qt::PartiallyChecked:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
+bool ticked(const QCheckBox* box) { return box->checkState() == Qt::Checked; }
+
+QString seatName(const char* name, int index)
+{
+    return QString::fromLatin1(name) + QLatin1Char('_') + QString::number(index);
+}
+
+template <typename Widget>
+Widget* named(Widget* widget, const QString& name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+template <typename Widget>
+Widget* named(Widget* widget, const char* name)
+{
+    return named(widget, QString::fromLatin1(name));
+}
+
+QStringList numbers(int from, int to)
+{
+    QStringList list;
+    for (int n = from; n <= to; ++n)
+        list.append(QString::number(n));
+    return list;
+}
+
+QFrame* horizontalLine(QWidget* parent)
+{
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+int seatsInPlay() { return qBound(0, static_cast<int>(program::GameSettings.NINZU), 6); }
+
+}  // namespace
+
+frmSet::frmSet(frmMain& table) : QWidget(&table, Qt::Dialog), m_table(table)
 {
     setObjectName(QStringLiteral("frmSet"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("設定"));
+
+    auto* layout = new QVBoxLayout(this);
+    SSTab1 = named(new QTabWidget(this), "SSTab1");
+    SSTab1->addTab(buildSeatsTab(), QStringLiteral("参加者"));
+    SSTab1->addTab(buildNumbersTab(), QStringLiteral("数値設定"));
+    SSTab1->addTab(buildRulesTab(), QStringLiteral("特別ﾙｰﾙ"));
+    layout->addWidget(SSTab1);
+
+    auto* buttons = new QHBoxLayout;
+    const auto button = [this, buttons](QPushButton*& target, const char* name, const QString& text) {
+        target = named(new QPushButton(text, this), name);
+        target->setAutoDefault(false);
+        buttons->addWidget(target);
+    };
+    button(cmdWPPS, "cmdWPPS", QStringLiteral("保存（&S）"));
+    button(cmdGPPS, "cmdGPPS", QStringLiteral("読込(&L)"));
+    buttons->addStretch();
+    button(OKCom, "OKCom", QStringLiteral("OK"));
+    button(cmdQuit, "cmdQuit", QStringLiteral("ｷｬﾝｾﾙ(&C)"));
+    button(helpcom, "helpcom", QStringLiteral("ﾍﾙﾌﾟ"));
+    layout->addLayout(buttons);
+
+    txtPath = named(new QLineEdit(this), "txtPath");
+    txtPath->hide();
+
+    // The original client area is the least size; Japanese captions may need more.
+    const QSize least(twips(6990), twips(5205));
+    setFixedSize(sizeHint().expandedTo(least));
+
+    connectControls();
+    Form_Load();
+}
+
+QWidget* frmSet::buildSeatsTab()
+{
+    auto* page = new QWidget(SSTab1);
+    auto* pageLayout = new QVBoxLayout(page);
+
+    Frame2 = named(new QGroupBox(QStringLiteral("参加人物"), page), "Frame2");
+    auto* frameLayout = new QVBoxLayout(Frame2);
+    auto* countRow = new QHBoxLayout;
+    L_Comninzu = named(new QLabel(QStringLiteral("参加人数"), Frame2), "L_Comninzu");
+    Comninzu = named(new ChoiceBox(numbers(2, 6), Frame2), "Comninzu");
+    L_Comninzu->setBuddy(Comninzu);
+    countRow->addWidget(horizontalLine(Frame2), 1);
+    countRow->addWidget(L_Comninzu);
+    countRow->addWidget(Comninzu);
+    countRow->addWidget(horizontalLine(Frame2), 1);
+    frameLayout->addLayout(countRow);
+
+    auto* rows = new QGridLayout;
+    rows->setHorizontalSpacing(6);
+    rows->setVerticalSpacing(8);
+    rows->setColumnMinimumWidth(1, 16);
+    for (int seat = 0; seat < 6; ++seat)
+        rows->addWidget(buildSeatRow(seat, Frame2), seatRow[seat], seatColumn[seat] * 2);
+    rows->setColumnStretch(0, 1);
+    rows->setColumnStretch(2, 1);
+    frameLayout->addLayout(rows);
+    pageLayout->addWidget(Frame2);
+
+    Frame8 = named(new QGroupBox(QStringLiteral("イメージ"), page), "Frame8");
+    auto* catalogue = new QGridLayout(Frame8);
+    catalogue->setVerticalSpacing(2);
+    for (int k = 0; k < 9; ++k) {
+        L_Image2[k] = named(new QLabel(QStringLiteral("--%1--").arg(k + 1), Frame8), seatName("L_Image2", k));
+        L_Image2[k]->setAlignment(Qt::AlignCenter);
+        Image2[k] = named(new QLabel(Frame8), seatName("Image2", k));
+        Image2[k]->setFixedSize(twips(495), twips(495));
+        Image2[k]->setScaledContents(true);
+        catalogue->addWidget(L_Image2[k], 0, k, Qt::AlignHCenter);
+        catalogue->addWidget(Image2[k], 1, k, Qt::AlignHCenter);
+        catalogue->setColumnStretch(k, 1);
+    }
+    pageLayout->addWidget(Frame8);
+    pageLayout->addStretch();
+    return page;
+}
+
+QWidget* frmSet::buildSeatRow(int seat, QWidget* parent)
+{
+    // One seat: its number, the name above "自動にする", the picture number and its preview.
+    auto* row = named(new QWidget(parent), seatName("seatRow", seat));
+    auto* grid = new QGridLayout(row);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(2);
+
+    L_seat[seat] = named(new QLabel(QString::number(seat + 1), row), seatName("L_seat", seat));
+    L_seat[seat]->setAlignment(Qt::AlignCenter);
+    L_seat[seat]->setMinimumWidth(12);
+    P_nameTex[seat] = named(new QLineEdit(row), seatName("P_nameTex", seat));
+    P_nameTex[seat]->setMinimumWidth(twips(1500));
+    P_flgCheck[seat] = named(new QCheckBox(QStringLiteral("自動にする"), row), seatName("P_flgCheck", seat));
+    Comimag[seat] = named(new ChoiceBox(numbers(1, 9), row), seatName("Comimag", seat));
+    Comimag[seat]->setToolTip(QStringLiteral("ｲﾒｰｼﾞ№"));
+    P_Imag[seat] = named(new QLabel(row), seatName("P_Imag", seat));
+    P_Imag[seat]->setFixedSize(twips(495), twips(495));
+    P_Imag[seat]->setScaledContents(true);
+    P_Imag[seat]->setFrameShape(QFrame::StyledPanel);
+
+    grid->addWidget(L_seat[seat], 0, 0, 2, 1);
+    grid->addWidget(P_nameTex[seat], 0, 1);
+    grid->addWidget(P_flgCheck[seat], 1, 1);
+    grid->addWidget(Comimag[seat], 0, 2, 2, 1, Qt::AlignVCenter);
+    grid->addWidget(P_Imag[seat], 0, 3, 2, 1, Qt::AlignVCenter);
+    grid->setColumnStretch(1, 1);
+    return row;
+}
+
+QWidget* frmSet::buildNumbersTab()
+{
+    auto* page = new QWidget(SSTab1);
+    auto* pageLayout = new QHBoxLayout(page);
+
+    const auto frame = [page](QGroupBox*& target, const char* name, const QString& title) {
+        target = named(new QGroupBox(title, page), name);
+        auto* form = new QFormLayout(target);
+        form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+        form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return form;
+    };
+    const auto field = [](QFormLayout* form, QLabel*& caption, const char* captionName, const QString& text,
+                          QWidget* control) {
+        caption = named(new QLabel(text, form->parentWidget()), captionName);
+        caption->setBuddy(control);
+        control->setMinimumWidth(twips(1300));
+        form->addRow(caption, control);
+    };
+    const auto lineEdit = [](QLineEdit*& target, const char* name, QWidget* parent) {
+        target = named(new QLineEdit(parent), name);
+        target->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return target;
+    };
+
+    QFormLayout* score = frame(Frame10, "Frame10", QStringLiteral("スコア"));
+    field(score, L_Txtscore, "L_Txtscore", QStringLiteral("初期値"), lineEdit(Txtscore, "Txtscore", Frame10));
+
+    QFormLayout* bets = frame(Frame3, "Frame3", QStringLiteral("ベント"));
+    field(bets, L_txtBETMAX, "L_txtBETMAX", QStringLiteral("上限"), lineEdit(txtBETMAX, "txtBETMAX", Frame3));
+    field(bets, L_txtBETMIN, "L_txtBETMIN", QStringLiteral("下限"), lineEdit(txtBETMIN, "txtBETMIN", Frame3));
+
+    QFormLayout* counts = frame(Frame1, "Frame1", QStringLiteral("回数"));
+    field(counts, L_txtLAST, "L_txtLAST", QStringLiteral("ゲームの回数"), lineEdit(txtLAST, "txtLAST", Frame1));
+    Comoya = named(new ChoiceBox(numbers(1, 9), Frame1), "Comoya");
+    field(counts, L_Comoya, "L_Comoya", QStringLiteral("親の回数"), Comoya);
+    Comnagekai = named(new ChoiceBox(numbers(1, 5), Frame1), "Comnagekai");
+    Comnagekai->setToolTip(QStringLiteral("基本は3回です"));
+    field(counts, L_Comnagekai, "L_Comnagekai", QStringLiteral("振る回数"), Comnagekai);
+
+    auto* money = new QVBoxLayout;
+    money->addWidget(Frame10);
+    money->addWidget(Frame3);
+    money->addStretch();
+    auto* turns = new QVBoxLayout;
+    turns->addWidget(Frame1);
+    turns->addStretch();
+    pageLayout->addLayout(money, 1);
+    pageLayout->addLayout(turns, 1);
+    return page;
+}
+
+QWidget* frmSet::buildRulesTab()
+{
+    auto* page = new QWidget(SSTab1);
+    auto* grid = new QGridLayout(page);
+
+    struct Box {
+        QCheckBox** box;
+        const char* name;
+        const char* caption;
+    };
+    const auto frame = [page](QGroupBox*& target, const char* name, const QString& title,
+                              std::initializer_list<Box> boxes) {
+        target = named(new QGroupBox(title, page), name);
+        auto* column = new QVBoxLayout(target);
+        for (const Box& b : boxes) {
+            *b.box = named(new QCheckBox(QString::fromUtf8(b.caption), target), b.name);
+            column->addWidget(*b.box);
+        }
+        column->addStretch();
+        return target;
+    };
+    frame(Frame4, "Frame4", QStringLiteral("特別配当"),
+          {{&P_Check3, "P_Check3", "１のゾロ目を５倍勝ちにする"},
+           {&P_Check4, "P_Check4", "１のゾロ目を３倍負けにする"},
+           {&P_Check5, "P_Check5", "５のゾロ目を５倍勝ちにする"}});
+    frame(Frame5, "Frame5", QStringLiteral("親の出目で子は？"),
+          {{&P_Check1, "P_Check1", "親が６の目の場合、子は出来る"},
+           {&P_Check2, "P_Check2", "親が１の目の場合、子は出来る"}});
+    frame(Frame6, "Frame6", QStringLiteral("親のスルー"),
+          {{&P_Check6, "P_Check6", "親をスルーする事が出来る"},
+           {&P_Check7, "P_Check7", "親をスルーする事が出来るが、1回は必ずする"}});
+    frame(Frame7, "Frame7", QStringLiteral("親の出目でスルーする"),
+          {{&P_Check8, "P_Check8", "親がヒフミ(3倍負け含む)の場合"},
+           {&P_Check9, "P_Check9", "親が場外の場合"},
+           {&P_Check10, "P_Check10", "親が役なしの場合"},
+           {&P_Check11, "P_Check11", "親が1の目の場合"}});
+    frame(Frame9, "Frame9", QStringLiteral("その他"), {{&P_Check12, "P_Check12", "場外は役なしと同じとする"}});
+    P_Check12->setToolTip(QStringLiteral("基本はその場で終了"));
+
+    grid->addWidget(Frame4, 0, 0);
+    grid->addWidget(Frame5, 1, 0);
+    grid->addWidget(Frame6, 2, 0);
+    grid->addWidget(Frame7, 2, 1, 2, 1);
+    grid->addWidget(Frame9, 3, 0);
+    grid->setRowStretch(4, 1);
+    return page;
+}
+
+std::array<QCheckBox*, 12> frmSet::checks() const
+{
+    return {P_Check1, P_Check2, P_Check3, P_Check4,  P_Check5,  P_Check6,
+            P_Check7, P_Check8, P_Check9, P_Check10, P_Check11, P_Check12};
+}
+
+void frmSet::connectControls()
+{
+    connect(Comninzu, &ChoiceBox::chosen, this, &frmSet::Comninzu_Click);
+    connect(Comninzu, &ChoiceBox::put, this, [this](bool inList) {
+        if (inList)
+            Comninzu_Click();
+    });
+    for (int seat = 0; seat < 6; ++seat) {
+        // The preview follows whatever the box holds, chosen or put in by the dialog.
+        connect(Comimag[seat], &ChoiceBox::chosen, this, [this, seat] { Comimag_Click(seat); });
+        connect(Comimag[seat], &ChoiceBox::put, this, [this, seat] { Comimag_Click(seat); });
+    }
+    connect(Txtscore, &QLineEdit::textChanged, this, &frmSet::Txtscore_Change);
+    connect(txtBETMAX, &QLineEdit::textChanged, this, &frmSet::txtBETMAX_Change);
+    connect(txtBETMIN, &QLineEdit::textChanged, this, &frmSet::txtBETMIN_Change);
+    connect(txtLAST, &QLineEdit::textChanged, this, &frmSet::txtLAST_Change);
+    // Choosing from these lists is no change of text; only the dialog's own entries are checked.
+    connect(Comoya, &ChoiceBox::put, this, &frmSet::Comoya_Change);
+    connect(Comnagekai, &ChoiceBox::put, this, &frmSet::Comnagekai_Change);
+
+    connect(P_Check3, &QCheckBox::stateChanged, this, &frmSet::P_Check3_Click);
+    connect(P_Check4, &QCheckBox::stateChanged, this, &frmSet::P_Check4_Click);
+    connect(P_Check5, &QCheckBox::stateChanged, this, &frmSet::P_Check5_Click);
+    connect(P_Check6, &QCheckBox::stateChanged, this, &frmSet::P_Check6_Click);
+    connect(P_Check7, &QCheckBox::stateChanged, this, &frmSet::P_Check7_Click);
+    // A box greyed by a settings file becomes a plain two-state box once the player clicks it.
+    std::array<QCheckBox*, 18> boxes{};
+    std::copy(P_flgCheck.begin(), P_flgCheck.end(), boxes.begin());
+    const auto rules = checks();
+    std::copy(rules.begin(), rules.end(), boxes.begin() + 6);
+    for (QCheckBox* box : boxes)
+        connect(box, &QCheckBox::clicked, box, [box] { box->setTristate(false); });
+
+    connect(OKCom, &QPushButton::clicked, this, &frmSet::OKCom_Click);
+    connect(cmdQuit, &QPushButton::clicked, this, &frmSet::cmdQuit_Click);
+    connect(helpcom, &QPushButton::clicked, this, &frmSet::helpcom_Click);
+    connect(cmdWPPS, &QPushButton::clicked, this, &frmSet::cmdWPPS_Click);
+    connect(cmdGPPS, &QPushButton::clicked, this, &frmSet::cmdGPPS_Click);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &frmSet::cmdQuit_Click);
+}
+
+void frmSet::Form_Load()
+{
+    const SettingsRecord& settings = program::GameSettings;
+    // Each fill runs the field's check, as any change does; the checks read GameSettings afresh.
+    Comninzu->setText(QString::number(settings.NINZU));
+    putText(Txtscore, QString::number(settings.SCORE));
+    putText(txtBETMAX, QString::number(settings.BETMAX));
+    putText(txtBETMIN, QString::number(settings.BETMIN));
+    Comoya->setText(QString::number(settings.OYA));
+    putText(txtLAST, QString::number(settings.LAST));
+    Comnagekai->setText(QString::number(settings.NAGEKAI));
+
+    for (int k = 0; k < 9; ++k)
+        showPicture(Image2[k], portraitFile(static_cast<qint16>(k + 1)));
+
+    const int inPlay = seatsInPlay();
+    for (int seat = 0; seat < inPlay; ++seat) {
+        P_nameTex[seat]->setText(settings.name(seat));
+        Comimag[seat]->setText(QString::number(settings.image(seat)));
+        if (settings.flag(seat) == 1)
+            P_flgCheck[seat]->setChecked(true);
+    }
+    for (int seat = inPlay; seat < 6; ++seat)
+        setSeatRowEnabled(seat, false);
+
+    const auto boxes = checks();
+    for (int n = 1; n <= 12; ++n) {
+        if (settings.check(n) == 1)
+            boxes[n - 1]->setChecked(true);
+    }
+
+    txtPath->setText(AppFolder() + presetFile);
+
+    if (program::GameFlag != 0) {
+        LockSettings();
+    } else {
+        UnlockSettings();
+        applyStoredInterlocks();
+    }
+}
+
+void frmSet::setSeatRowEnabled(int seat, bool enabled)
+{
+    P_nameTex[seat]->setEnabled(enabled);
+    P_flgCheck[seat]->setEnabled(enabled);
+    Comimag[seat]->setEnabled(enabled);
+}
+
+void frmSet::LockSettings()
+{
+    for (int seat = 0; seat < seatsInPlay(); ++seat)
+        P_flgCheck[seat]->setEnabled(false);
+    for (QWidget* control : std::initializer_list<QWidget*>{Comninzu, Txtscore, txtBETMAX, txtBETMIN, Comoya,
+                                                            txtLAST, Comnagekai, cmdGPPS, cmdWPPS})
+        control->setEnabled(false);
+    for (QCheckBox* box : checks())
+        box->setEnabled(false);
+}
+
+void frmSet::UnlockSettings()
+{
+    for (QCheckBox* box : P_flgCheck)
+        box->setEnabled(true);
+    for (QWidget* control : std::initializer_list<QWidget*>{Comninzu, Txtscore, txtBETMAX, txtBETMIN, Comoya,
+                                                            txtLAST, Comnagekai, cmdGPPS, cmdWPPS})
+        control->setEnabled(true);
+    for (QCheckBox* box : checks())
+        box->setEnabled(true);
+}
+
+void frmSet::applyStoredInterlocks()
+{
+    // From the stored options, not from the boxes; P_CHECK5 comes last and decides P_Check3.
+    const SettingsRecord& settings = program::GameSettings;
+    if (settings.check(3) == 1) {
+        for (QCheckBox* box : {P_Check4, P_Check5}) {
+            box->setChecked(false);
+            box->setEnabled(false);
+        }
+    } else {
+        P_Check4->setEnabled(true);
+        P_Check5->setEnabled(true);
+    }
+    P_Check3->setEnabled(settings.check(4) != 1);
+    P_Check3->setEnabled(settings.check(5) != 1);
+    P_Check7->setEnabled(settings.check(6) != 1);
+    P_Check6->setEnabled(settings.check(7) != 1);
+}
+
+void frmSet::Comninzu_Click()
+{
+    const std::optional<qint16> value = toInt16(Comninzu->text());
+    if (!value)
+        platform().warn(this, digitsMessage);
+    if (!value || *value < 2 || *value > 6) {
+        Comninzu->setText(QStringLiteral("6"));  // a list item: this handler runs again with it
+        return;
+    }
+    for (int seat = 0; seat < 6; ++seat)
+        setSeatRowEnabled(seat, seat < *value);
+}
+
+void frmSet::Comimag_Click(int index)
+{
+    const std::optional<qint16> number = toInt16(Comimag[index]->text());
+    if (!number) {
+        P_Imag[index]->clear();
+        platform().warn(this, digitsMessage);
+        return;
+    }
+    showPicture(P_Imag[index], portraitFile(*number));
+}
+
+void frmSet::Txtscore_Change() { runChangeCheck(this, scoreCheck, Txtscore->text()); }
+void frmSet::txtBETMAX_Change() { runChangeCheck(this, betMaxCheck, txtBETMAX->text()); }
+void frmSet::txtBETMIN_Change() { runChangeCheck(this, betMinCheck, txtBETMIN->text()); }
+void frmSet::txtLAST_Change() { runChangeCheck(this, lastCheck, txtLAST->text()); }
+void frmSet::Comoya_Change() { runChangeCheck(this, oyaCheck, Comoya->text()); }
+void frmSet::Comnagekai_Change() { runChangeCheck(this, nagekaiCheck, Comnagekai->text()); }
+
+void frmSet::P_Check3_Click()
+{
+    if (ticked(P_Check3)) {
+        for (QCheckBox* box : {P_Check4, P_Check5}) {
+            box->setChecked(false);
+            box->setEnabled(false);
+        }
+    } else {
+        P_Check4->setEnabled(true);
+        P_Check5->setEnabled(true);
+    }
+}
+
+// Each rule looks at its own box only: clearing one of 4 and 5 frees 3 although the other is ticked.
+void frmSet::P_Check4_Click() { P_Check3->setEnabled(!ticked(P_Check4)); }
+void frmSet::P_Check5_Click() { P_Check3->setEnabled(!ticked(P_Check5)); }
+void frmSet::P_Check6_Click() { P_Check7->setEnabled(!ticked(P_Check6)); }
+void frmSet::P_Check7_Click() { P_Check6->setEnabled(!ticked(P_Check7)); }
+
+void frmSet::putText(QLineEdit* field, const QString& text)
+{
+    if (field->text() != text) {
+        field->setText(text);  // the check runs on textChanged
+        return;
+    }
+    const std::array<std::pair<QLineEdit*, void (frmSet::*)()>, 4> fieldChecks{{
+        {Txtscore, &frmSet::Txtscore_Change},
+        {txtBETMAX, &frmSet::txtBETMAX_Change},
+        {txtBETMIN, &frmSet::txtBETMIN_Change},
+        {txtLAST, &frmSet::txtLAST_Change},
+    }};
+    for (const auto& [edit, check] : fieldChecks) {
+        if (edit == field)
+            (this->*check)();
+    }
+}
+
+void frmSet::OKCom_Click()
+{
+    SettingsRecord& settings = program::GameSettings;
+    // A text that is no number of the field's width gets the default, and the field's check runs.
+    const auto whole16 = [](ChoiceBox* box, const char* fallback) {
+        if (!toInt16(box->text()))
+            box->setText(QString::fromLatin1(fallback));
+        return *toInt16(box->text());
+    };
+    const auto whole32 = [this](auto* box, const char* fallback) {
+        if (!toInt32(box->text())) {
+            if constexpr (std::is_same_v<decltype(box), QLineEdit*>)
+                putText(box, QString::fromLatin1(fallback));
+            else
+                box->setText(QString::fromLatin1(fallback));
+        }
+        return *toInt32(box->text());
+    };
+
+    if (program::GameFlag == 0) {
+        settings.NINZU = whole16(Comninzu, "6");
+        settings.SCORE = whole32(Txtscore, "500");
+        settings.BETMAX = whole32(txtBETMAX, "50");
+        settings.BETMIN = whole32(txtBETMIN, "5");
+        settings.OYA = whole32(Comoya, "3");
+        settings.LAST = whole32(txtLAST, "30");
+        settings.NAGEKAI = whole32(Comnagekai, "3");
+        // Seat count, the clamps of score and bets, and the ranges of the three counts.
+        normaliseSettings(settings);
+
+        m_table.LabBETMAX->setText(QString::number(settings.BETMAX));
+        m_table.LabBETMIN->setText(QString::number(settings.BETMIN));
+        m_table.LabOYA->setText(QString::number(settings.OYA));
+        m_table.LabLAST->setText(QString::number(settings.LAST));
+        m_table.LabNAGEKAI->setText(QString::number(settings.NAGEKAI));
+        for (int seat = 0; seat < 6; ++seat) {
+            const bool inPlay = seat < settings.NINZU;
+            // Seats out of play keep their name, flag and picture number in the settings.
+            m_table.showSeat(seat, inPlay);
+            if (!inPlay)
+                continue;
+            m_table.P_scoLab[seat]->setText(QString::number(settings.SCORE));
+            settings.flag(seat) = ticked(P_flgCheck[seat]) ? 1 : 0;
+        }
+        const auto boxes = checks();
+        for (int n = 1; n <= 12; ++n)
+            settings.check(n) = ticked(boxes[n - 1]) ? 1 : 0;
+        m_table.sizeForSeats();
+    }
+
+    for (int seat = 0; seat < seatsInPlay(); ++seat) {
+        if (P_nameTex[seat]->text().isEmpty())
+            P_nameTex[seat]->setText(QStringLiteral("○△□"));
+        settings.name(seat) = P_nameTex[seat]->text();
+        m_table.P_nameLab[seat]->setText(settings.name(seat));
+        settings.image(seat) = whole16(Comimag[seat], "1");
+        m_table.showPortrait(seat);
+    }
+
+    m_table.show();
+    m_table.raise();
+    m_table.activateWindow();
+    close();
+}
+
+void frmSet::cmdQuit_Click() { close(); }
+
+void frmSet::closeEvent(QCloseEvent* event)
+{
+    // The number fields store into GameSettings as they change, and a closed dialog leaves them
+    // there; whatever way it closes, they are brought into the ranges a game can be played with.
+    SettingsRecord& settings = program::GameSettings;
+    if (settings.NINZU < 2 || settings.NINZU > 6)
+        settings.NINZU = 6;
+    normaliseEditedFields(settings);
+    event->accept();
+}
+
+void frmSet::helpcom_Click()
+{
+    platform().openWithShell(AppFolder() + QStringLiteral("Help1.txt"));
+}
+
+QString frmSet::fieldText(int key) const
+{
+    const std::array<QString, 7> numberTexts{Comninzu->text(), Txtscore->text(), txtBETMAX->text(),
+                                             txtBETMIN->text(), Comoya->text(),  txtLAST->text(),
+                                             Comnagekai->text()};
+    if (key <= KeyNAGEKAI)
+        return numberTexts[static_cast<size_t>(key)];
+    if (key < FirstFlag)
+        return P_nameTex[key - FirstName]->text();
+    if (key < FirstImage)
+        return QString::number(boxValue(P_flgCheck[key - FirstFlag]));
+    if (key < FirstCheck)
+        return Comimag[key - FirstImage]->text();
+    return QString::number(boxValue(checks()[static_cast<size_t>(key - FirstCheck)]));
+}
+
+void frmSet::putField(int key, const QString& value)
+{
+    switch (key) {
+    case KeyNINZU:
+        Comninzu->setText(value);
+        // The seat count is stored at once, but never under a running game.
+        if (const auto count = toInt16(Comninzu->text()); count && program::GameFlag == 0)
+            program::GameSettings.NINZU = *count;
+        return;
+    case KeySCORE:
+        return putText(Txtscore, value);
+    case KeyBETMAX:
+        return putText(txtBETMAX, value);
+    case KeyBETMIN:
+        return putText(txtBETMIN, value);
+    case KeyOYA:
+        return Comoya->setText(value);
+    case KeyLAST:
+        return putText(txtLAST, value);
+    case KeyNAGEKAI:
+        return Comnagekai->setText(value);
+    default:
+        break;
+    }
+    if (key < FirstFlag) {
+        P_nameTex[key - FirstName]->setText(value);
+    } else if (key < FirstImage) {
+        if (const auto flag = toInt16(value))
+            setBoxValue(P_flgCheck[key - FirstFlag], *flag);
+    } else if (key < FirstCheck) {
+        Comimag[key - FirstImage]->setText(value);
+    } else if (const auto option = toInt16(value)) {
+        setBoxValue(checks()[static_cast<size_t>(key - FirstCheck)], *option);
+    }
+}
+
+void frmSet::cmdWPPS_Click()
+{
+    const std::optional<QString> file = platform().saveFileName(this, presetFile, fileFilter);
+    if (!file)
+        return;
+    txtPath->setText(*file);
+    program::SettingsPath = txtPath->text();
+
+    QList<ProfileEntry> entries;
+    qsizetype size = 1;
+    for (int key = 0; key < KeyCount; ++key) {
+        entries.append({QString::fromLatin1(settingsKeys()[static_cast<size_t>(key)].key), fieldText(key)});
+        size += entries.back().key.size() + 1 + entries.back().value.toUtf8().size() + 1;
+    }
+    if (size > SectionBudget || !writeProfileSection(program::SettingsPath, entries))
+        platform().warn(this, QStringLiteral("保存に失敗しました。(ToT)"));
+}
+
+void frmSet::cmdGPPS_Click()
+{
+    const std::optional<QString> file = platform().openFileName(this, presetFile, fileFilter);
+    if (!file)
+        return;
+    txtPath->setText(*file);
+    ReadSettingsIntoDialog();
+}
+
+void frmSet::ReadSettingsIntoDialog()
+{
+    program::SettingsPath = txtPath->text();
+    if (!QFileInfo(program::SettingsPath).isFile()) {
+        platform().warn(this, QStringLiteral("設定ﾌｧｲﾙが見つかりません。(ToT)"));
+        return;
+    }
+    const std::optional<QList<ProfileEntry>> entries = readProfileSection(program::SettingsPath);
+    if (!entries) {
+        platform().warn(this, QStringLiteral("読み込みに失敗しました。(ToT)"));
+        return;
+    }
+    for (const ProfileEntry& entry : *entries) {
+        if (const SettingsKey* key = findSettingsKey(entry.key))
+            putField(static_cast<int>(key - settingsKeys().data()), entry.value);
+    }
 }

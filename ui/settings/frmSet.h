@@ -2,13 +2,130 @@
 
 #include <QWidget>
 
+#include <array>
+
+class ChoiceBox;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
 class frmMain;
 
+// The settings dialog: seats, numbers and rule options on three tabs, with load, save, OK,
+// Cancel and Help. Its controls are the working copy of GameSettings, filled at each opening;
+// five number fields store into GameSettings as they change, the rest only on OK.
+// Every control is a member named as the control and carries that name as its objectName;
+// per-seat controls are arrays indexed by seat and named name_i.
 class frmSet : public QWidget {
     Q_OBJECT
 public:
     explicit frmSet(frmMain& table);
 
+    QTabWidget* SSTab1 = nullptr;
+
+    // Tab "参加者".
+    QGroupBox* Frame2 = nullptr;
+    QLabel* L_Comninzu = nullptr;
+    ChoiceBox* Comninzu = nullptr;
+    std::array<QLabel*, 6> L_seat{};  // the row's number, seat + 1
+    std::array<QLineEdit*, 6> P_nameTex{};
+    std::array<QCheckBox*, 6> P_flgCheck{};
+    std::array<ChoiceBox*, 6> Comimag{};
+    std::array<QLabel*, 6> P_Imag{};
+    QGroupBox* Frame8 = nullptr;
+    std::array<QLabel*, 9> L_Image2{};  // "--1--" .. "--9--" over the pictures
+    std::array<QLabel*, 9> Image2{};
+
+    // Tab "数値設定".
+    QGroupBox* Frame10 = nullptr;
+    QLabel* L_Txtscore = nullptr;
+    QLineEdit* Txtscore = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    QLabel* L_txtBETMAX = nullptr;
+    QLineEdit* txtBETMAX = nullptr;
+    QLabel* L_txtBETMIN = nullptr;
+    QLineEdit* txtBETMIN = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QLabel* L_txtLAST = nullptr;
+    QLineEdit* txtLAST = nullptr;
+    QLabel* L_Comoya = nullptr;
+    ChoiceBox* Comoya = nullptr;
+    QLabel* L_Comnagekai = nullptr;
+    ChoiceBox* Comnagekai = nullptr;
+
+    // Tab "特別ﾙｰﾙ".
+    QGroupBox* Frame4 = nullptr;  // "特別配当"
+    QGroupBox* Frame5 = nullptr;  // "親の出目で子は？"
+    QGroupBox* Frame6 = nullptr;  // "親のスルー"
+    QGroupBox* Frame7 = nullptr;  // "親の出目でスルーする"
+    QGroupBox* Frame9 = nullptr;  // "その他"
+    QCheckBox* P_Check1 = nullptr;
+    QCheckBox* P_Check2 = nullptr;
+    QCheckBox* P_Check3 = nullptr;
+    QCheckBox* P_Check4 = nullptr;
+    QCheckBox* P_Check5 = nullptr;
+    QCheckBox* P_Check6 = nullptr;
+    QCheckBox* P_Check7 = nullptr;
+    QCheckBox* P_Check8 = nullptr;
+    QCheckBox* P_Check9 = nullptr;
+    QCheckBox* P_Check10 = nullptr;
+    QCheckBox* P_Check11 = nullptr;
+    QCheckBox* P_Check12 = nullptr;
+
+    QPushButton* cmdWPPS = nullptr;
+    QPushButton* cmdGPPS = nullptr;
+    QPushButton* OKCom = nullptr;
+    QPushButton* cmdQuit = nullptr;
+    QPushButton* helpcom = nullptr;
+    // The settings file in use; never shown.
+    QLineEdit* txtPath = nullptr;
+
+    // Handlers.
+    void Comninzu_Click();
+    void Comimag_Click(int index);
+    void Txtscore_Change();
+    void txtBETMAX_Change();
+    void txtBETMIN_Change();
+    void txtLAST_Change();
+    void Comoya_Change();
+    void Comnagekai_Change();
+    void P_Check3_Click();
+    void P_Check4_Click();
+    void P_Check5_Click();
+    void P_Check6_Click();
+    void P_Check7_Click();
+    void OKCom_Click();
+    void cmdQuit_Click();
+    void helpcom_Click();
+    void cmdWPPS_Click();
+    void cmdGPPS_Click();
+    // Fills the dialog from the DiceGame section of the file named in txtPath.
+    void ReadSettingsIntoDialog();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    QWidget* buildSeatsTab();
+    QWidget* buildNumbersTab();
+    QWidget* buildRulesTab();
+    QWidget* buildSeatRow(int seat, QWidget* parent);
+    void connectControls();
+    void Form_Load();
+    void LockSettings();
+    void UnlockSettings();
+    void applyStoredInterlocks();
+    void setSeatRowEnabled(int seat, bool enabled);
+
+    // The dialog's own entries count as edits: the field's check runs even on an unchanged text.
+    void putText(QLineEdit* field, const QString& text);
+    // A settings-file key's control (by its place in settingsKeys()): its text, and putting one in.
+    QString fieldText(int key) const;
+    void putField(int key, const QString& value);
+
+    std::array<QCheckBox*, 12> checks() const;
+
     frmMain& m_table;
 };
