@@ -12,9 +12,9 @@ namespace {
 // never rewritten (a save that cannot keep all of it must not cut it short).
 constexpr qint64 MaxFileBytes = 16 * 1024 * 1024;
 
-// The section used to be read through a buffer of 32767 bytes that held each entry followed by a
-// NUL and a final NUL: entries are taken while they fit in 32765 bytes, and a line that no longer
-// fits ends the read rather than being cut into a different value.
+// The Windows reader of this file takes the section into a 32767-byte buffer, each entry followed
+// by a NUL and a final NUL: entries are taken while they fit in 32765 bytes, and a line that no
+// longer fits ends the read rather than being cut into a different value.
 constexpr qsizetype SectionBudget = 32765;
 
 constexpr char SectionName[] = "DiceGame";

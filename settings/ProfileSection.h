@@ -16,13 +16,17 @@ struct ProfileEntry {
 // The entries of the DiceGame section of a file's bytes, in file order. An entry is split at its
 // first "=" (so a value may hold "="); lines without "=" are skipped. Text is CP932 unless the
 // bytes start with a UTF-8 byte order mark. Never fails: any bytes give some list, maybe empty.
+// Blanks around a key are dropped, the value is kept as written; empty lines and ";" comments are
+// skipped. Entries are taken while they fit a 32767-byte section buffer, as on Windows.
 QList<ProfileEntry> parseProfileSection(const QByteArray& bytes);
 
 // The entries of the file's DiceGame section; nullopt when nothing was read (no such file,
-// no such section, or an empty one).
+// no such section, or an empty one). Only the first 16 MB of a file are looked at.
 std::optional<QList<ProfileEntry>> readProfileSection(const QString& path);
 
 // Replaces the DiceGame section of the file with the entries, keeping every other byte of the
 // file; creates the section or the file when missing. Writes atomically: on failure the old file
-// stays whole and false is returned.
+// stays whole and false is returned. A CP932 file whose new entries CP932 cannot hold is turned
+// into UTF-8 with a byte order mark; a line end inside an entry is written as a blank; a file
+// over 16 MB is left alone (false).
 bool writeProfileSection(const QString& path, const QList<ProfileEntry>& entries);
