@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "platform/Twips.h"
 #include "settings/Program.h"
+#include "settings/SettingsLimits.h"
 #include "ui/settings/frmSet.h"
 #include "ui/stats/frmTotal.h"
 
@@ -19,10 +20,22 @@
 
 namespace {
 
+// The table's colours. The seat panels' own fills (player and banker) are the game's, set by the
+// play code; everything around them is a felt table with cream seat frames.
 const QColor panelColour(192, 255, 192);
-const QColor tableColour(244, 236, 216);
-const QColor frameColour(255, 251, 240);
-const QColor frameBorder(190, 160, 110);
+const QColor feltColour(38, 104, 70);
+const QColor feltText(255, 236, 160);
+const QColor headerFill(250, 244, 226);
+const QColor headerBorder(170, 140, 90);
+const QColor frameFill(255, 251, 240);
+const QColor frameBorder(150, 120, 70);
+const QColor trayFill(238, 228, 204);
+const QColor trayBorder(196, 176, 134);
+const QColor captionText(122, 90, 48);
+const QColor valueText(40, 40, 40);
+const QColor nameText(20, 40, 20);
+const QColor bankerText(192, 0, 0);
+const QColor quietText(110, 110, 110);
 
 // Top-left corners of the seat panels, in twips, clockwise from seat 0 (middle left).
 constexpr std::array<QPoint, 6> panelCorners{{{180, 2940}, {180, 1260}, {3660, 1260},
@@ -40,6 +53,22 @@ QString seatName(const char* name, int seat)
     return QString::fromLatin1(name) + QLatin1Char('_') + QString::number(seat);
 }
 
+// Text colour and weight through the palette and the font, not a style sheet: the play code
+// recolours some labels (the hand names) through their palettes.
+void paintText(QWidget* widget, const QColor& colour, bool bold = false, int pointSizeDelta = 0)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+    if (bold || pointSizeDelta != 0) {
+        QFont font = widget->font();
+        font.setBold(bold);
+        if (pointSizeDelta != 0 && font.pointSize() > 0)
+            font.setPointSize(qMax(6, font.pointSize() + pointSizeDelta));
+        widget->setFont(font);
+    }
+}
+
 QLabel* label(QWidget* parent, const QString& name, const QRect& place,
               Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
 {
@@ -54,6 +83,15 @@ QLabel* picture(QWidget* parent, const QString& name, const QRect& place)
     QLabel* l = label(parent, name, place, Qt::AlignCenter);
     l->setScaledContents(true);
     return l;
+}
+
+// The seat count the table is laid out for: that of the settings, or the six seats a new game
+// would play with when the settings hold no count a game can start with.
+int tableSeats()
+{
+    SettingsRecord settings = program::GameSettings;
+    normaliseSettings(settings);
+    return settings.NINZU;
 }
 
 }  // namespace
@@ -108,12 +146,15 @@ void frmMain::buildTable()
 {
     auto* table = named(new QWidget(this), QStringLiteral("table"));
     table->setAutoFillBackground(true);
-    QPalette palette = table->palette();
-    palette.setColor(QPalette::Window, tableColour);
-    table->setPalette(palette);
+    QPalette felt = table->palette();
+    felt.setColor(QPalette::Window, feltColour);
+    table->setPalette(felt);
     setCentralWidget(table);
 
-    // The setting labels along the top, each after its caption.
+    // Along the top, on a strip of its own: the five settings of the game, each after its caption,
+    // then the speed and sound pictures.
+    auto* header = named(new Shape(headerFill, headerBorder, 4, table), QStringLiteral("header"));
+    header->setGeometry(4, 3, 468, 26);
     struct Setting {
         QLabel** caption;
         QLabel** value;
@@ -124,34 +165,34 @@ void frmMain::buildTable()
         int valueWidth;
     };
     const Setting settingLabels[] = {
-        {&L_LabLAST, &LabLAST, "L_LabLAST", "LabLAST", "残り回数", 52, 34},
-        {&L_LabOYA, &LabOYA, "L_LabOYA", "LabOYA", "親の回数", 52, 22},
-        {&L_LabNAGEKAI, &LabNAGEKAI, "L_LabNAGEKAI", "LabNAGEKAI", "振る回数", 52, 22},
-        {&L_LabBETMIN, &LabBETMIN, "L_LabBETMIN", "LabBETMIN", "下限", 28, 34},
-        {&L_LabBETMAX, &LabBETMAX, "L_LabBETMAX", "LabBETMAX", "上限", 28, 40},
+        {&L_LabLAST, &LabLAST, "L_LabLAST", "LabLAST", "残り回数", 50, 31},
+        {&L_LabOYA, &LabOYA, "L_LabOYA", "LabOYA", "親の回数", 50, 22},
+        {&L_LabNAGEKAI, &LabNAGEKAI, "L_LabNAGEKAI", "LabNAGEKAI", "振る回数", 50, 22},
+        {&L_LabBETMIN, &LabBETMIN, "L_LabBETMIN", "LabBETMIN", "下限", 26, 30},
+        {&L_LabBETMAX, &LabBETMAX, "L_LabBETMAX", "LabBETMAX", "上限", 26, 30},
     };
-    int x = 10;
+    int x = 9;
     for (const Setting& s : settingLabels) {
-        *s.caption = label(table, QString::fromLatin1(s.captionName), QRect(x, 8, s.captionWidth, 18));
+        *s.caption = label(table, QString::fromLatin1(s.captionName), QRect(x, 7, s.captionWidth, 18));
         (*s.caption)->setText(QString::fromUtf8(s.text));
-        (*s.caption)->setStyleSheet(QStringLiteral("color: #7a5a30;"));
-        x += s.captionWidth;
-        *s.value = label(table, QString::fromLatin1(s.valueName), QRect(x, 8, s.valueWidth, 18));
-        (*s.value)->setStyleSheet(QStringLiteral("font-weight: bold; color: #303030;"));
+        paintText(*s.caption, captionText);
+        x += s.captionWidth + 3;
+        *s.value = label(table, QString::fromLatin1(s.valueName), QRect(x, 7, s.valueWidth, 18));
+        paintText(*s.value, valueText, true);
         x += s.valueWidth + 4;
     }
 
     speed_Image = named(new ClickableImage(table), QStringLiteral("speed_Image"));
-    speed_Image->setGeometry(384, 4, 56, 24);
+    speed_Image->setGeometry(380, 6, 64, 20);
     speed_Image->setAlignment(Qt::AlignCenter);
     speed_Image->setToolTip(QStringLiteral("スピード"));
     sound_Image = named(new ClickableImage(table), QStringLiteral("sound_Image"));
-    sound_Image->setGeometry(444, 4, 26, 24);
+    sound_Image->setGeometry(446, 6, 24, 20);
     sound_Image->setAlignment(Qt::AlignCenter);
     sound_Image->setToolTip(QStringLiteral("効果音"));
 
-    Turn = label(table, QStringLiteral("Turn"), QRect(twips(240), twips(600), 170, 24));
-    Turn->setStyleSheet(QStringLiteral("color: #a02000; font-weight: bold;"));
+    Turn = label(table, QStringLiteral("Turn"), QRect(twips(240), twips(600), 172, 24));
+    paintText(Turn, feltText, true, 1);
 
     const auto command = [table](const char* name, const char* text, const char* tip, int left, int width) {
         auto* c = named(new CommandLabel(QString::fromUtf8(text), table), QString::fromLatin1(name));
@@ -167,9 +208,10 @@ void frmMain::buildTable()
     for (int seat = 0; seat < 6; ++seat)
         buildSeat(seat);
 
-    // Clockwise arrows between the two columns; the second one joins the bottom row.
+    // Clockwise arrows where the two columns and two rows of seats meet; the second one joins
+    // the bottom row of a five- or six-seat table.
     for (int i = 0; i < 2; ++i) {
-        Image4[i] = picture(table, seatName("Image4", i), QRect(224, 150 + 112 * i, 18, 36));
+        Image4[i] = picture(table, seatName("Image4", i), QRect(222, 177 + 112 * i, 20, 20));
         Image4[i]->setToolTip(QStringLiteral("時計回り"));
         showPicture(Image4[i], QStringLiteral("arrow.gif"));
     }
@@ -187,52 +229,59 @@ void frmMain::buildTable()
     diagnostic(soundLab, "soundLab");
 }
 
+// A seat: a cream frame around the coloured name panel; below the panel the portrait, the three
+// dice in their tray and the throw and hand; along the bottom the bet with its scroll bar and the
+// computer's mark.
 void frmMain::buildSeat(int seat)
 {
     QWidget* table = centralWidget();
     const int x = twips(panelCorners[seat].x());
     const int y = twips(panelCorners[seat].y());
 
-    P_Shape[seat] = named(new Shape(frameColour, frameBorder, 6, table), seatName("P_Shape", seat));
+    P_Shape[seat] = named(new Shape(frameFill, frameBorder, 6, table), seatName("P_Shape", seat));
     P_Shape[seat]->setGeometry(x - 3, y - 3, 215, 100);
-    Shape3[seat] = named(new Shape(QColor(230, 214, 180), QColor(), 1, table), seatName("Shape3", seat));
-    Shape3[seat]->setGeometry(x + 2, y + 67, 205, 1);
-    P_Shape2[seat] = named(new Shape(panelColour, QColor(120, 150, 120), 4, table), seatName("P_Shape2", seat));
+    Shape3[seat] = named(new Shape(trayFill, trayBorder, 9, table), seatName("Shape3", seat));
+    Shape3[seat]->setGeometry(x + 39, y + 29, 107, 39);
+    P_Shape2[seat] = named(new Shape(panelColour, QColor(110, 140, 110), 4, table), seatName("P_Shape2", seat));
     P_Shape2[seat]->setGeometry(x, y, twips(3135), twips(375));
 
-    P_nameLab[seat] = label(table, seatName("P_nameLab", seat), QRect(x + 5, y + 2, 104, 21));
-    P_nameLab[seat]->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    oya_Lab[seat] = label(table, seatName("oya_Lab", seat), QRect(x + 108, y + 2, 44, 21), Qt::AlignCenter);
-    oya_Lab[seat]->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
-    P_scoLab[seat] = label(table, seatName("P_scoLab", seat), QRect(x + 150, y + 2, 54, 21),
+    P_nameLab[seat] = label(table, seatName("P_nameLab", seat), QRect(x + 6, y + 2, 96, 21));
+    paintText(P_nameLab[seat], nameText, true);
+    oya_Lab[seat] = label(table, seatName("oya_Lab", seat), QRect(x + 102, y + 2, 50, 21), Qt::AlignCenter);
+    paintText(oya_Lab[seat], bankerText, true);
+    P_scoLab[seat] = label(table, seatName("P_scoLab", seat), QRect(x + 150, y + 2, 55, 21),
                            Qt::AlignRight | Qt::AlignVCenter);
+    paintText(P_scoLab[seat], valueText, true);
     P_scoLab[seat]->setToolTip(QStringLiteral("ｽｺｱ"));
 
-    P_Picture[seat] = picture(table, seatName("P_Picture", seat), QRect(x + 4, y + 31, 33, 33));
+    P_Picture[seat] = picture(table, seatName("P_Picture", seat), QRect(x + 3, y + 32, 33, 33));
     const std::array<std::array<QLabel*, 6>*, 3> dice{&Image1, &Image2, &Image3};
     constexpr std::array<const char*, 3> diceNames{"Image1", "Image2", "Image3"};
     for (int die = 0; die < 3; ++die) {
         (*dice[die])[seat] = picture(table, seatName(diceNames[die], seat),
-                                     QRect(x + twips(660 + 480 * die), y + 32, twips(495), twips(495)));
+                                     QRect(x + twips(630 + 510 * die), y + 32, twips(495), twips(495)));
     }
-    P_kail[seat] = label(table, seatName("P_kail", seat), QRect(x + 144, y + 30, 40, 16));
-    P_kail[seat]->setStyleSheet(QStringLiteral("color: #606060;"));
-    P_Label[seat] = label(table, seatName("P_Label", seat), QRect(x + 184, y + 30, 22, 16),
+    P_kail[seat] = label(table, seatName("P_kail", seat), QRect(x + 149, y + 29, 38, 16));
+    paintText(P_kail[seat], quietText, false, -1);
+    P_Label[seat] = label(table, seatName("P_Label", seat), QRect(x + 187, y + 29, 20, 16),
                           Qt::AlignRight | Qt::AlignVCenter);
-    P_Label[seat]->setStyleSheet(QStringLiteral("color: #909090;"));
-    P_yaku[seat] = label(table, seatName("P_yaku", seat), QRect(x + 144, y + 46, 64, 20));
-    P_yaku[seat]->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    paintText(P_Label[seat], quietText, false, -1);
+    P_yaku[seat] = label(table, seatName("P_yaku", seat), QRect(x + 148, y + 46, 61, 20));
+    paintText(P_yaku[seat], QColor(0, 0, 0), true);
 
-    bent_Image[seat] = picture(table, seatName("bent_Image", seat), QRect(x + 4, y + 73, 16, 16));
+    bent_Image[seat] = picture(table, seatName("bent_Image", seat), QRect(x + 5, y + 73, 16, 16));
     showPicture(bent_Image[seat], QStringLiteral("bent.gif"));
-    P_betLab[seat] = label(table, seatName("P_betLab", seat), QRect(x + 22, y + 71, 38, 20),
+    bent_Image[seat]->setToolTip(QStringLiteral("ﾍﾞﾝﾄ"));
+    P_betLab[seat] = label(table, seatName("P_betLab", seat), QRect(x + 23, y + 71, 36, 20),
                            Qt::AlignRight | Qt::AlignVCenter);
+    paintText(P_betLab[seat], valueText, true);
     P_betLab[seat]->setToolTip(QStringLiteral("ﾍﾞﾝﾄ"));
     HScr[seat] = named(new QScrollBar(Qt::Horizontal, table), seatName("HScr", seat));
-    HScr[seat]->setGeometry(x + 66, y + 73, 112, 16);
+    HScr[seat]->setGeometry(x + 64, y + 73, 118, 16);
     HScr[seat]->setSingleStep(1);
     HScr[seat]->setPageStep(1);
-    auto_Image[seat] = picture(table, seatName("auto_Image", seat), QRect(x + 188, y + 73, 16, 16));
+    HScr[seat]->setToolTip(QStringLiteral("ﾍﾞﾝﾄ"));
+    auto_Image[seat] = picture(table, seatName("auto_Image", seat), QRect(x + 189, y + 73, 16, 16));
     auto_Image[seat]->setToolTip(QStringLiteral("コンピュータ"));
     showPicture(auto_Image[seat], QStringLiteral("auto.gif"));
 }
@@ -276,14 +325,22 @@ void frmMain::Form_Load()
                       QStringLiteral("シゴロ"), QStringLiteral("ヒフミ"), QStringLiteral("場　外")};
     program::SoundFlag = 1;
     P_soundon->setChecked(true);
+    ReadSettingsFile();
+    showSpeedState();
+    showSoundState();
+
+    // No game yet: the table shows the empty seats a new game would fill, without bets, scroll bars
+    // or computer marks, and opens centred on the screen at the height for that many seats.
+    for (int seat = 0; seat < 6; ++seat) {
+        showSeat(seat, seat < tableSeats());
+        for (QWidget* part : std::initializer_list<QWidget*>{bent_Image[seat], auto_Image[seat], HScr[seat]})
+            part->hide();
+    }
     sizeForSeats();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
     }
-    ReadSettingsFile();
-    showSpeedState();
-    showSoundState();
 }
 
 void frmMain::showSeat(int seat, bool inPlay)
@@ -300,7 +357,7 @@ void frmMain::showSeat(int seat, bool inPlay)
 
 void frmMain::sizeForSeats()
 {
-    const bool bottomRow = program::GameSettings.NINZU >= 5;
+    const bool bottomRow = tableSeats() >= 5;
     setFixedSize(twips(7140), twips(bottomRow ? 6825 : 5175));
     Image4[1]->setVisible(bottomRow);
 }
