@@ -1,0 +1,265 @@
+#include "TableFixture.h"
+
+#include "app/CommandLabel.h"
+#include "app/Shape.h"
+#include "platform/Twips.h"
+#include "settings/Program.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFile>
+#include <QScrollBar>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor bankerPanel(196, 196, 255);
+const QColor playerPanel(192, 255, 192);
+
+}  // namespace
+
+class TableGame : public ::testing::Test, public TableFixture {
+protected:
+    // One whole turn in which the banker throws the given hands and nobody else throws after a
+    // decisive one.
+    void playTurn(std::initializer_list<Faces> bankerThrows = {{4, 5, 6}})
+    {
+        openBets();
+        scriptThrows(bankerThrows);
+        throwDice();
+        platform.draws.clear();
+        nextTurn();
+    }
+};
+
+TEST_F(TableGame, TheBankPassesClockwiseAfterOyaTurnsAndTheGameEndsAfterLast)
+{
+    open({{"NINZU", "3"}, {"OYA", "2"}, {"LAST", "6"}});
+    platform.seconds = 1;  // seat 2 holds the first bank
+    newGame();
+    const struct {
+        int banker;
+        const char* marker;
+    } turns[] = {{2, "親１戦"}, {2, "親２戦"}, {0, "親１戦"}, {0, "親２戦"}, {1, "親１戦"}, {1, "親２戦"}};
+    int left = 6;
+    for (const auto& turn : turns) {
+        EXPECT_EQ(table->state.OyaSeat, turn.banker);
+        EXPECT_EQ(table->oya_Lab[turn.banker]->text(), turn.marker);
+        EXPECT_EQ(table->P_Shape2[turn.banker]->fillColor(), bankerPanel);
+        EXPECT_EQ(table->LabLAST->text(), QString::number(left));
+        playTurn();
+        --left;
+    }
+    frmMain& t = *table;
+    EXPECT_EQ(t.LabLAST->text(), "0");
+    EXPECT_EQ(t.Turn->text(), "ゲームの中断");
+    EXPECT_EQ(program::GameFlag, 0);
+    EXPECT_EQ(t.gameLab->text(), "game 0");
+    EXPECT_FALSE(t.bent_Label->isEnabled());
+    EXPECT_FALSE(t.Gamein->isEnabled());
+    EXPECT_TRUE(t.Gameout->isEnabled());
+    // The table is cleared, the final scores stay.
+    EXPECT_EQ(t.P_betLab[1]->text(), "0");
+    EXPECT_FALSE(t.P_scoLab[0]->text().isEmpty());
+}
+
+TEST_F(TableGame, TheBankersHandPassesTheBankUnderItsOption)
+{
+    const struct {
+        const char* option;
+        std::initializer_list<Faces> throws;
+    } cases[] = {
+        {"P_CHECK8", {{1, 2, 3}}},                         // ヒフミ
+        {"P_CHECK9", {{9, 1, 1}}},                         // 場外
+        {"P_CHECK10", {{1, 2, 4}, {1, 2, 4}, {1, 2, 4}}},  // 役なし after every throw
+        {"P_CHECK11", {{2, 2, 1}}},                        // 1の目
+    };
+    for (const auto& c : cases) {
+        for (const bool on : {false, true}) {
+            open({{"NINZU", "3"}, {"OYA", "3"}, {c.option, on ? "1" : "0"}});
+            platform.seconds = 1;
+            newGame();
+            playTurn(c.throws);
+            EXPECT_EQ(table->state.OyaSeat, on ? 0 : 2) << c.option << " " << on;
+            EXPECT_EQ(table->oya_Lab[on ? 0 : 2]->text(), on ? "親１戦" : "親２戦") << c.option;
+        }
+    }
+}
+
+TEST_F(TableGame, TheBankerMayPassOnceRoundTheTableBeforeTheBets)
+{
+    open({{"P_CHECK6", "1"}});
+    platform.seconds = 3;  // seat 0 banks
+    newGame();
+    frmMain& t = *table;
+    for (const int banker : {1, 2, 3, 0}) {
+        ASSERT_TRUE(t.suru_Label->isEnabled());
+        pass();
+        EXPECT_EQ(t.state.OyaSeat, banker);
+        EXPECT_EQ(t.state.OyaTurn, 1);
+        EXPECT_EQ(t.oya_Lab[banker]->text(), "親１戦");
+        for (int seat = 0; seat < 4; ++seat) {
+            EXPECT_EQ(t.P_Shape2[seat]->fillColor(), seat == banker ? bankerPanel : playerPanel);
+            EXPECT_EQ(t.P_betLab[seat]->text(), "0");
+        }
+        EXPECT_EQ(platform.sounds.last(), "beep6.wav");
+    }
+    // A fifth pass would take the bank round again: it stays, and the command comes back.
+    pass();
+    EXPECT_EQ(t.state.OyaSeat, 0);
+    EXPECT_FALSE(t.suru_Label->isHidden());
+    EXPECT_EQ(t.LabLAST->text(), "5");
+    // Opening the bets closes the pass and starts the count afresh.
+    openBets();
+    EXPECT_FALSE(t.suru_Label->isEnabled());
+    scriptThrows({{4, 5, 6}});
+    throwDice();
+    nextTurn();
+    pass();
+    EXPECT_EQ(t.state.OyaSeat, 1);
+}
+
+TEST_F(TableGame, UnderTheKeepOnceOptionABankerPassesOnlyFromItsSecondTurn)
+{
+    open({{"P_CHECK7", "1"}, {"OYA", "3"}});
+    platform.seconds = 3;
+    newGame();
+    EXPECT_TRUE(table->suru_Label->isHidden());
+    playTurn();
+    EXPECT_FALSE(table->suru_Label->isHidden());
+    EXPECT_TRUE(table->suru_Label->isEnabled());
+    pass();
+    EXPECT_EQ(table->state.OyaSeat, 1);
+    EXPECT_TRUE(table->suru_Label->isHidden());
+}
+
+TEST_F(TableGame, InterruptingAsksAndNoChangesOnlyTheStatusLine)
+{
+    open();
+    platform.seconds = 3;
+    newGame();
+    openBets();
+    const QString betBefore = table->P_betLab[1]->text();
+    platform.answers.enqueue(false);
+    table->Gameout->trigger();
+    frmMain& t = *table;
+    EXPECT_EQ(platform.questions, QStringList{"確認\nゲームを中断します"});
+    EXPECT_EQ(t.Turn->text(), "中断はクリアされました");
+    EXPECT_EQ(t.P_betLab[1]->text(), betBefore);
+    EXPECT_TRUE(t.turn_Label->isEnabled());
+    EXPECT_TRUE(t.Gameout->isEnabled());
+    EXPECT_EQ(program::GameFlag, 1);
+}
+
+TEST_F(TableGame, InterruptingEndsTheGameKeepingTheFinalScoresOnShow)
+{
+    open({{"LAST", "1"}});
+    platform.seconds = 3;
+    newGame();
+    playTurn();
+    ASSERT_EQ(table->Turn->text(), "ゲームの中断");
+    const QString finalScore = table->P_scoLab[0]->text();
+    platform.answers.enqueue(true);
+    table->Gameout->trigger();
+    frmMain& t = *table;
+    EXPECT_TRUE(t.Turn->text().isEmpty());
+    EXPECT_TRUE(t.Gamein->isEnabled());
+    EXPECT_FALSE(t.Gameout->isEnabled());
+    EXPECT_TRUE(t.iniread->isEnabled());
+    EXPECT_EQ(t.gameLab->text(), "game 0");
+    EXPECT_EQ(platform.sounds.last(), "beep5.wav");
+    EXPECT_EQ(t.P_scoLab[0]->text(), finalScore);
+    EXPECT_FALSE(t.state.P_score[0].has_value());
+    EXPECT_TRUE(t.P_scoLab[5]->text().isEmpty());
+    for (int seat = 0; seat < 6; ++seat) {
+        EXPECT_TRUE(t.oya_Lab[seat]->text().isEmpty());
+        EXPECT_EQ(t.P_Shape2[seat]->fillColor(), playerPanel);
+    }
+    newGame();
+    EXPECT_EQ(t.P_scoLab[0]->text(), "1000");
+}
+
+TEST_F(TableGame, ANewGameWithoutASettingsFileStartsWithUsableSettings)
+{
+    openWithoutSettings();
+    EXPECT_EQ(platform.warnings, QStringList{"設定ﾌｧｲﾙが見つかりません。(ToT)"});
+    newGame();
+    frmMain& t = *table;
+    EXPECT_EQ(program::GameSettings.NINZU, 6);
+    EXPECT_EQ(t.height(), twips(6825));
+    for (int seat = 0; seat < 6; ++seat) {
+        EXPECT_FALSE(t.P_Shape2[seat]->isHidden());
+        EXPECT_EQ(t.P_nameLab[seat]->text(), "○△□");
+    }
+    EXPECT_EQ(t.LabLAST->text(), "30");
+    EXPECT_EQ(t.LabOYA->text(), "3");
+    EXPECT_EQ(t.LabNAGEKAI->text(), "3");
+    EXPECT_EQ(t.LabBETMAX->text(), "0");
+    openBets();
+    throwDice();
+    EXPECT_TRUE(t.turn2_Label->isEnabled());
+}
+
+TEST_F(TableGame, HandEditedSettingsAreMadePlayableBeforeANewGame)
+{
+    const struct {
+        const char* key;
+        const char* value;
+        qint32 SettingsRecord::*field;
+        qint32 expected;
+    } numbers[] = {
+        {"BETMAX", "40000", &SettingsRecord::BETMAX, 9999},
+        {"LAST", "0", &SettingsRecord::LAST, 30},
+        {"OYA", "-1", &SettingsRecord::OYA, 3},
+        {"NAGEKAI", "9", &SettingsRecord::NAGEKAI, 3},
+    };
+    for (const auto& n : numbers) {
+        open({{n.key, n.value}});
+        newGame();
+        EXPECT_EQ(program::GameSettings.*n.field, n.expected) << n.key;
+    }
+    for (const char* seats : {"0", "9", "-3", "32767"}) {
+        open({{"NINZU", seats}});
+        newGame();
+        EXPECT_EQ(program::GameSettings.NINZU, 6) << seats;
+        EXPECT_EQ(table->height(), twips(6825));
+    }
+    open({{"BETMAX", "40000"}, {"BETMIN", "-7"}});
+    newGame();
+    EXPECT_EQ(table->LabBETMAX->text(), "9999");
+    EXPECT_EQ(table->LabBETMIN->text(), "0");
+    for (int seat = 0; seat < 4; ++seat) {
+        EXPECT_EQ(table->HScr[seat]->minimum(), 0);
+        EXPECT_EQ(table->HScr[seat]->maximum(), 9999);
+    }
+}
+
+TEST_F(TableGame, TheDefaultSettingsPlayAWholeGameAndTheTallyCountsEveryHand)
+{
+    QFile::copy(QCoreApplication::applicationDirPath() + "/dice.ini", folder.filePath("dice.ini"));
+    openWithoutSettings();
+    ASSERT_TRUE(platform.warnings.isEmpty());
+    newGame();
+    const int last = program::GameSettings.LAST;
+    int turns = 0;
+    while (table->Turn->text() != "ゲームの中断" && turns < 1000) {
+        openBets();
+        throwDice();
+        nextTurn();
+        ++turns;
+    }
+    EXPECT_EQ(turns, last);
+    int counted = 0;
+    for (int seat = 0; seat < program::GameSettings.NINZU; ++seat) {
+        for (int row = 1; row <= 20; ++row)
+            counted += program::RollTally[row][seat];
+    }
+    EXPECT_EQ(counted, last * program::GameSettings.NINZU);
+
+    platform.answers.enqueue(true);
+    table->Gameout->trigger();
+    newGame();
+    EXPECT_EQ(program::RollTally, program::TallyTable{});
+    EXPECT_TRUE(table->bent_Label->isEnabled());
+}
