@@ -1,16 +1,22 @@
 #include "platform/QtPlatform.h"
 
+#include <QAudioDevice>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLoggingCategory>
+#include <QMediaDevices>
 #include <QMessageBox>
+#include <QMutex>
 #include <QSoundEffect>
 #include <QTime>
 #include <QTimer>
 #include <QUrl>
 
+#include <atomic>
 #include <chrono>
 
 namespace {
@@ -41,6 +47,38 @@ QString qtFilter(const QString& filter)
     if (parts.size() != 2)
         return filter;
     return parts[0] + QStringLiteral(" (") + parts[1] + QLatin1Char(')');
+}
+
+// Without a sound server (a server, a CI machine, Xvfb) Qt warns on stderr about the missing
+// device, and a failed shell open warns too before our own text viewer steps in. Neither is
+// news to the player: those lines are dropped, every other message goes on as before.
+QtMessageHandler previousHandler = nullptr;
+std::atomic<bool> openingWithShell = false;
+
+bool isDeviceNoise(const QString& message)
+{
+    return message.startsWith(QLatin1String("PulseAudioService:"))
+           || message.startsWith(QLatin1String("No audio device detected"));
+}
+
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && (openingWithShell || isDeviceNoise(message)))
+        return;
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+
+void quietDeviceMessages()
+{
+    static QMutex mutex;
+    static bool installed = false;
+    const QMutexLocker lock(&mutex);
+    if (installed)
+        return;
+    installed = true;
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia.*.warning=false"));
+    previousHandler = qInstallMessageHandler(quietHandler);
 }
 
 }  // namespace
@@ -91,10 +129,14 @@ std::optional<QString> QtPlatform::saveFileName(QWidget* parent, const QString& 
 
 void QtPlatform::playSound(const QString& path)
 {
-    if (!QFileInfo::exists(path))
+    // Silence is the answer to every failure: no file, no device, no application object.
+    quietDeviceMessages();
+    if (!QFileInfo::exists(path) || !QCoreApplication::instance())
+        return;
+    if (QMediaDevices::defaultAudioOutput().isNull())
         return;
     if (!m_sound)
-        m_sound = std::make_unique<QSoundEffect>();
+        m_sound = new QSoundEffect(QCoreApplication::instance());
     m_sound->stop();
     m_sound->setSource(QUrl::fromLocalFile(path));
     m_sound->play();
@@ -102,7 +144,13 @@ void QtPlatform::playSound(const QString& path)
 
 bool QtPlatform::openWithShell(const QString& path)
 {
-    return QFileInfo::exists(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    if (!QFileInfo::exists(path))
+        return false;
+    quietDeviceMessages();
+    openingWithShell = true;
+    const bool opened = QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    openingWithShell = false;
+    return opened;
 }
 
 qint64 QtPlatform::tickCount() { return m_clock.elapsed(); }

@@ -4,8 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QList>
-
-#include <memory>
+#include <QPointer>
 
 class QEventLoop;
 class QSoundEffect;
@@ -38,5 +37,6 @@ private:
     quint64 m_randomState = 0;
     bool m_ending = false;
     QList<QEventLoop*> m_waits;
-    std::unique_ptr<QSoundEffect> m_sound;
+    // Made at the first sound and owned by the application object, so it goes before Qt does.
+    QPointer<QSoundEffect> m_sound;
 };

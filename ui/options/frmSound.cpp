@@ -1,10 +1,42 @@
 #include "ui/options/frmSound.h"
 
 #include "app/frmMain.h"
+#include "platform/Pictures.h"
+#include "settings/Program.h"
 
-frmSound::frmSound(frmMain& table) : QWidget(&table, Qt::Window), m_table(table)
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmSound::frmSound(frmMain& table)
+    : OptionWindow(&table, QStringLiteral("frmSound"), QStringLiteral("効果音")), m_table(table)
 {
-    setObjectName(QStringLiteral("frmSound"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("効果音"));
+    content()->addWidget(picturePanel(sound_Image, QStringLiteral("sound_Image")));
+
+    P_sound = new QCheckBox(QStringLiteral("効果音を出す"), this);
+    P_sound->setObjectName(QStringLiteral("P_sound"));
+    content()->addWidget(P_sound, 0, Qt::AlignHCenter);
+
+    Command = addCloseButton();
+
+    // toggled, not clicked: ticking the box from Form_Load runs the same handling as a click.
+    connect(P_sound, &QCheckBox::toggled, this, &frmSound::P_sound_Click);
+    Form_Load();
+}
+
+void frmSound::Form_Load()
+{
+    centreOnScreen();
+    if (program::SoundFlag == 1)
+        P_sound->setChecked(true);
+    showPicture(sound_Image, QStringLiteral("sound_%1.gif").arg(program::SoundFlag));
+}
+
+void frmSound::P_sound_Click()
+{
+    program::SoundFlag = P_sound->isChecked() ? 1 : 0;
+    showPicture(sound_Image, QStringLiteral("sound_%1.gif").arg(program::SoundFlag));
+    m_table.showSoundState();
 }

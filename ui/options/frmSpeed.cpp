@@ -1,10 +1,91 @@
 #include "ui/options/frmSpeed.h"
 
 #include "app/frmMain.h"
+#include "platform/Pictures.h"
+#include "platform/Twips.h"
+#include "settings/Program.h"
 
-frmSpeed::frmSpeed(frmMain& table) : QWidget(&table, Qt::Window), m_table(table)
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton* stepButton(QWidget* window, const char* name, const QString& caption, const QString& tip)
 {
-    setObjectName(QStringLiteral("frmSpeed"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("スピード"));
+    auto* button = new QPushButton(caption, window);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(tip);
+    button->setMinimumWidth(twips(1200));
+    // A button hidden at its limit keeps its place, so the window does not jump.
+    QSizePolicy policy = button->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    button->setSizePolicy(policy);
+    return button;
+}
+
+}  // namespace
+
+frmSpeed::frmSpeed(frmMain& table)
+    : OptionWindow(&table, QStringLiteral("frmSpeed"), QStringLiteral("スピード")), m_table(table)
+{
+    speed_up = stepButton(this, "speed_up", QStringLiteral("▲Up   "), QStringLiteral("速くします"));
+    speed_down = stepButton(this, "speed_down", QStringLiteral("▼Down"), QStringLiteral("遅くします"));
+
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(twips(90));
+    buttons->addStretch();
+    buttons->addWidget(speed_up);
+    buttons->addWidget(speed_down);
+    buttons->addStretch();
+
+    auto* row = new QHBoxLayout;
+    row->setSpacing(twips(180));
+    row->addWidget(picturePanel(speed_Image, QStringLiteral("speed_Image")));
+    row->addLayout(buttons);
+    content()->addLayout(row);
+
+    Command = addCloseButton();
+
+    connect(speed_up, &QPushButton::clicked, this, &frmSpeed::speed_up_Click);
+    connect(speed_down, &QPushButton::clicked, this, &frmSpeed::speed_down_Click);
+    Form_Load();
+}
+
+void frmSpeed::Form_Load()
+{
+    centreOnScreen();
+    showPicture(speed_Image, QStringLiteral("speed_%1.gif").arg(program::SpeedLevel));
+    speed_up->show();
+    speed_down->show();
+}
+
+void frmSpeed::speed_up_Click()
+{
+    if (program::SpeedLevel <= 1) {
+        speed_up->hide();
+    } else {
+        speed_down->show();
+        program::SpeedLevel = static_cast<qint16>(program::SpeedLevel - 2);
+    }
+    showSpeed();
+}
+
+void frmSpeed::speed_down_Click()
+{
+    if (program::SpeedLevel >= 19) {
+        speed_down->hide();
+    } else {
+        speed_up->show();
+        program::SpeedLevel = static_cast<qint16>(program::SpeedLevel + 2);
+    }
+    showSpeed();
+}
+
+void frmSpeed::showSpeed()
+{
+    showPicture(speed_Image, QStringLiteral("speed_%1.gif").arg(program::SpeedLevel));
+    m_table.showSpeedState();
 }

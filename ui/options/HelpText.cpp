@@ -1,0 +1,29 @@
+#include "ui/options/HelpText.h"
+
+#include "platform/Platform.h"
+#include "settings/AppFolder.h"
+#include "ui/options/TextViewer.h"
+
+#include <QApplication>
+#include <QWidget>
+
+namespace {
+
+// The viewer hangs on the program's main window rather than on a dialog that may close first.
+QWidget* mainWindowOf(QWidget* owner)
+{
+    QWidget* window = owner ? owner->window() : QApplication::activeWindow();
+    while (window && window->parentWidget())
+        window = window->parentWidget()->window();
+    return window;
+}
+
+}  // namespace
+
+void openHelpText(QWidget* owner, const QString& fileName)
+{
+    if (platform().openWithShell(AppFolder() + fileName))
+        return;
+    if (QWidget* window = mainWindowOf(owner))
+        TextViewer::showFor(window, fileName);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Opens AppFolder() + fileName ("Help1.txt", "Readme.txt") with the desktop's program for text
+// files and returns at once. Where the desktop cannot open it, the text is shown in a viewer of
+// our own above the program's main window, so the player is never left without the help.
+void openHelpText(QWidget* owner, const QString& fileName);

@@ -1,0 +1,76 @@
+#include "ui/options/OptionWindow.h"
+
+#include "platform/Twips.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+OptionWindow::OptionWindow(QWidget* table, const QString& name, const QString& title)
+    : QWidget(table, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(title);
+
+    m_content = new QVBoxLayout(this);
+    m_content->setContentsMargins(twips(240), twips(210), twips(240), twips(210));
+    m_content->setSpacing(twips(150));
+    m_content->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QFrame* OptionWindow::picturePanel(QLabel*& image, const QString& imageName)
+{
+    auto* panel = new QFrame(this);
+    panel->setObjectName(imageName + QStringLiteral("Panel"));
+    panel->setStyleSheet(QStringLiteral("QFrame#%1 { background: #fffbf0; border: 1px solid #bea06e;"
+                                        " border-radius: 6px; }")
+                             .arg(panel->objectName()));
+    panel->setMinimumSize(twips(1800), twips(900));
+
+    image = new QLabel(panel);
+    image->setObjectName(imageName);
+    image->setAlignment(Qt::AlignCenter);
+
+    auto* layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(twips(120), twips(90), twips(120), twips(90));
+    layout->addWidget(image, 0, Qt::AlignCenter);
+    return panel;
+}
+
+QPushButton* OptionWindow::addCloseButton()
+{
+    auto* button = new QPushButton(QStringLiteral("閉じる"), this);
+    button->setObjectName(QStringLiteral("Command"));
+    button->setMinimumWidth(twips(1200));
+    connect(button, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(button);
+    m_content->addLayout(row);
+    return button;
+}
+
+void OptionWindow::centreOnScreen()
+{
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    m_content->activate();
+    const QRect area = screen->availableGeometry();
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+}
+
+void OptionWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}

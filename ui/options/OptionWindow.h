@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QVBoxLayout;
+
+// The frame shared by the small windows opened from the table's pictures: a window of its own
+// above the table (modeless), as large as its contents, closed by its button "閉じる" or by Esc,
+// and deleted once closed.
+class OptionWindow : public QWidget {
+    Q_OBJECT
+protected:
+    OptionWindow(QWidget* table, const QString& name, const QString& title);
+
+    // Where the window's own controls go, top to bottom.
+    QVBoxLayout* content() const { return m_content; }
+    // A framed panel with a picture label named imageName centred in it.
+    QFrame* picturePanel(QLabel*& image, const QString& imageName);
+    // Adds the button "閉じる" (objectName Command) under the content and returns it.
+    QPushButton* addCloseButton();
+    // Centres the window on the screen that shows the table.
+    void centreOnScreen();
+
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QVBoxLayout* m_content = nullptr;
+};

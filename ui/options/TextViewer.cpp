@@ -1,0 +1,103 @@
+#include "ui/options/TextViewer.h"
+
+#include "platform/Twips.h"
+#include "settings/AppFolder.h"
+
+#include <QFile>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStringDecoder>
+#include <QVBoxLayout>
+
+namespace {
+
+// Larger files are shown up to here; a help text is a few kilobytes.
+constexpr qint64 readLimit = 4 * 1024 * 1024;
+
+QString decoded(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringConverter::Utf8);
+    const QString text = utf8(bytes);
+    if (!utf8.hasError())
+        return text;
+    QStringDecoder shiftJis("windows-31j");
+    if (!shiftJis.isValid())
+        return text;
+    const QString sjisText = shiftJis(bytes);
+    return shiftJis.hasError() ? text : sjisText;
+}
+
+QString readText(const QString& fileName)
+{
+    QFile file(AppFolder() + fileName);
+    if (fileName.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return QStringLiteral("「%1」が見つかりません。\nゲームのフォルダーにこのファイルがあるか確かめて下さい。")
+            .arg(fileName);
+    QString text = decoded(file.read(readLimit));
+    if (!file.atEnd())
+        text += QStringLiteral("\n\n（ここから先は長すぎるため省略しました）");
+    return text;
+}
+
+}  // namespace
+
+TextViewer::TextViewer(QWidget* owner, const QString& fileName) : QWidget(owner, Qt::Window), m_fileName(fileName)
+{
+    setObjectName(QStringLiteral("TextViewer"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(fileName);
+
+    text = new QPlainTextEdit(this);
+    text->setObjectName(QStringLiteral("text"));
+    text->setReadOnly(true);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    QFont font = text->font();
+    font.setPointSizeF(font.pointSizeF() * 1.1);
+    text->setFont(font);
+    text->setPlainText(readText(fileName));
+
+    Command = new QPushButton(QStringLiteral("閉じる"), this);
+    Command->setObjectName(QStringLiteral("Command"));
+    Command->setMinimumWidth(twips(1200));
+    connect(Command, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Command);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twips(150), twips(150), twips(150), twips(150));
+    layout->addWidget(text);
+    layout->addLayout(buttons);
+
+    resize(twips(9900), twips(9000));
+    if (owner) {
+        const QRect over = owner->window()->geometry();
+        move(over.center() - rect().center());
+    }
+}
+
+TextViewer* TextViewer::showFor(QWidget* owner, const QString& fileName)
+{
+    TextViewer* viewer = nullptr;
+    for (TextViewer* open : owner->findChildren<TextViewer*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (open->fileName() == fileName && open->isVisible())
+            viewer = open;
+    }
+    if (!viewer)
+        viewer = new TextViewer(owner, fileName);
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+    return viewer;
+}
+
+void TextViewer::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
