@@ -211,7 +211,7 @@ void frmMain::buildTable()
     // Clockwise arrows where the two columns and two rows of seats meet; the second one joins
     // the bottom row of a five- or six-seat table.
     for (int i = 0; i < 2; ++i) {
-        Image4[i] = picture(table, seatName("Image4", i), QRect(222, 177 + 112 * i, 20, 20));
+        Image4[i] = picture(table, seatName("Image4", i), QRect(224, 179 + 112 * i, 16, 16));
         Image4[i]->setToolTip(QStringLiteral("時計回り"));
         showPicture(Image4[i], QStringLiteral("arrow.gif"));
     }
@@ -245,9 +245,9 @@ void frmMain::buildSeat(int seat)
     P_Shape2[seat] = named(new Shape(panelColour, QColor(110, 140, 110), 4, table), seatName("P_Shape2", seat));
     P_Shape2[seat]->setGeometry(x, y, twips(3135), twips(375));
 
-    P_nameLab[seat] = label(table, seatName("P_nameLab", seat), QRect(x + 6, y + 2, 96, 21));
+    P_nameLab[seat] = label(table, seatName("P_nameLab", seat), QRect(x + 6, y + 2, 94, 21));
     paintText(P_nameLab[seat], nameText, true);
-    oya_Lab[seat] = label(table, seatName("oya_Lab", seat), QRect(x + 102, y + 2, 50, 21), Qt::AlignCenter);
+    oya_Lab[seat] = label(table, seatName("oya_Lab", seat), QRect(x + 100, y + 2, 50, 21), Qt::AlignCenter);
     paintText(oya_Lab[seat], bankerText, true);
     P_scoLab[seat] = label(table, seatName("P_scoLab", seat), QRect(x + 150, y + 2, 55, 21),
                            Qt::AlignRight | Qt::AlignVCenter);
