@@ -1,10 +1,179 @@
 #include "ui/stats/frmTotal.h"
 
 #include "app/frmMain.h"
+#include "game/Tally.h"
+#include "platform/Twips.h"
+#include "settings/Program.h"
+#include "ui/stats/RowLabel.h"
 
-frmTotal::frmTotal(frmMain& table) : QWidget(&table, Qt::Window), m_table(table)
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+
+#include <algorithm>
+
+namespace {
+
+// The count columns: 16 visible rows of 180 twips, two rows between neighbouring grid lines.
+constexpr int ColumnTop = 480;
+constexpr int ColumnWidth = 855;
+constexpr int ColumnHeight = 2895;
+constexpr int RowPitch = 180;
+constexpr int FirstRow = 1;
+constexpr int LastRow = 20;
+// The names in Label7's caption are padded to lines five full-width characters wide: wrapped at
+// five cells the caption gives one name per line, whatever the font.
+constexpr int NameCells = 5;
+
+constexpr int seatLeft(int seat) { return 1200 + 1080 * seat; }
+
+const QColor gridColour(224, 224, 224);
+
+template <typename Widget>
+Widget* named(Widget* widget, const QString& name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+QString indexedName(const char* name, int index)
+{
+    return QString::fromLatin1(name) + QLatin1Char('_') + QString::number(index);
+}
+
+QRect twipRect(int left, int top, int width, int height)
+{
+    return QRect(twips(left), twips(top), twips(width), twips(height));
+}
+
+QFont tableFont(const QFont& base, int pixelSize, bool bold)
+{
+    QFont font = base;
+    font.setFamilies({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Meiryo UI"),
+                      QStringLiteral("MS UI Gothic"), base.family()});
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+RowLabel* rowLabel(QWidget* parent, const QString& name, const QRect& place, int pitch)
+{
+    auto* label = named(new RowLabel(pitch, parent), name);
+    label->setGeometry(place);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+// The counts of rows 1..20, each followed by CR LF.
+template <typename CountOfRow>
+QString columnText(CountOfRow countOfRow)
+{
+    QString text;
+    for (int row = FirstRow; row <= LastRow; ++row)
+        text += QString::number(countOfRow(row)) + QStringLiteral("\r\n");
+    return text;
+}
+
+}  // namespace
+
+frmTotal::frmTotal(frmMain& table) : QWidget(&table, Qt::Window)
 {
     setObjectName(QStringLiteral("frmTotal"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("出目集計"));
+    setFixedSize(twips(8730), twips(3840));
+    buildControls();
+    Form_Load();
 }
+
+void frmTotal::buildControls()
+{
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, Qt::white);
+    setPalette(background);
+
+    // The grid goes first so that the texts are painted over it.
+    constexpr std::array<int, 9> lineTops{840, 1200, 1560, 1920, 2280, 2640, 3000, 3360, ColumnTop};
+    for (int i = 0; i < int(Line1.size()); ++i) {
+        const int left = i == 2 ? 360 : 240;
+        Line1[i] = named(new QFrame(this), indexedName("Line1", i));
+        Line1[i]->setGeometry(twips(left), twips(lineTops[i]), twips(8640) - twips(left), 1);
+        Line1[i]->setAutoFillBackground(true);
+        QPalette line = Line1[i]->palette();
+        line.setColor(QPalette::Window, gridColour);
+        Line1[i]->setPalette(line);
+    }
+
+    // The row names a size below the counts, so that kana that reach above a kanji stay off
+    // the grid line over their row.
+    const QFont nameFont = tableFont(font(), 10, false);
+    const QFont countFont = tableFont(font(), 11, false);
+    const QFont headFont = tableFont(font(), 12, true);
+    const int pitch = twips(RowPitch);
+
+    Label7 = rowLabel(this, QStringLiteral("Label7"), twipRect(240, ColumnTop, ColumnWidth, ColumnHeight), pitch);
+    Label7->setFont(nameFont);
+    Label7->setWrapCells(NameCells);
+    Label7->setText(QStringLiteral("1のゾロ目２のゾロ目３のゾロ目４のゾロ目５のゾロ目６のゾロ目"
+                                   "　　　シゴロ　　　６の目　　　５の目　　　４の目　　　３の目"
+                                   "　　　２の目　　　１の目　　　役なし　　　場　外　　　ヒフミ　"));
+
+    for (int seat = 0; seat < 6; ++seat) {
+        const QRect head = twipRect(seatLeft(seat), 60, ColumnWidth, 375);
+        Label1[seat] = rowLabel(this, indexedName("Label1", seat), head, head.height());
+        Label1[seat]->setFont(headFont);
+        Label[seat] = rowLabel(this, indexedName("Label", seat),
+                               twipRect(seatLeft(seat), ColumnTop, ColumnWidth, ColumnHeight), pitch);
+        Label[seat]->setFont(countFont);
+    }
+
+    Total = named(new QLabel(QStringLiteral("Total"), this), QStringLiteral("Total"));
+    Total->setGeometry(twipRect(7680, 120, ColumnWidth, 255));
+    Total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Total->setFont(headFont);
+    Total_Label = rowLabel(this, QStringLiteral("Total_Label"), twipRect(7680, ColumnTop, ColumnWidth, ColumnHeight),
+                           pitch);
+    QFont sumFont = countFont;
+    sumFont.setBold(true);
+    Total_Label->setFont(sumFont);
+
+    Command2 = named(new QPushButton(QStringLiteral("集計クリア"), this), QStringLiteral("Command2"));
+    Command2->setGeometry(twipRect(5040, 3480, 1455, 315));
+    Command1 = named(new QPushButton(QStringLiteral("閉じる"), this), QStringLiteral("Command1"));
+    Command1->setGeometry(twipRect(6840, 3480, 1455, 315));
+    connect(Command2, &QPushButton::clicked, this, &frmTotal::Command2_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmTotal::Command1_Click);
+
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &frmTotal::Command1_Click);
+}
+
+void frmTotal::Form_Load()
+{
+    const int seats = std::clamp<int>(program::GameSettings.NINZU, 0, 6);
+    program::RollTallySum = rules::tallySums(program::RollTally, seats);
+    for (int seat = 0; seat < seats; ++seat) {
+        const QString& name = program::GameSettings.name(seat);
+        Label1[seat]->setText(name);
+        Label1[seat]->setToolTip(name);
+    }
+    showCounts(seats);
+}
+
+// Fills the count columns of seats 0..seats-1 and the sums from RollTally and RollTallySum.
+void frmTotal::showCounts(int seats)
+{
+    for (int seat = 0; seat < seats; ++seat)
+        Label[seat]->setText(columnText([seat](int row) { return program::RollTally[row][seat]; }));
+    Total_Label->setText(columnText([](int row) { return program::RollTallySum[row]; }));
+}
+
+void frmTotal::Command2_Click()
+{
+    rules::clearTally(program::RollTally, program::RollTallySum);
+    showCounts(6);
+}
+
+void frmTotal::Command1_Click() { close(); }

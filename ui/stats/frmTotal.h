@@ -2,13 +2,35 @@
 
 #include <QWidget>
 
-class frmMain;
+#include <array>
 
+class frmMain;
+class QFrame;
+class QLabel;
+class QPushButton;
+class RowLabel;
+
+// The tally of hands: one column of counts per seat, one row per hand, the row sums at the right.
+// It shows the counts as they were when it opened; reopening it recomputes them.
 class frmTotal : public QWidget {
     Q_OBJECT
 public:
     explicit frmTotal(frmMain& table);
 
+    RowLabel* Label7 = nullptr;
+    std::array<RowLabel*, 6> Label1{};
+    std::array<RowLabel*, 6> Label{};
+    QLabel* Total = nullptr;
+    RowLabel* Total_Label = nullptr;
+    std::array<QFrame*, 9> Line1{};
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command1 = nullptr;
+
+    void Command2_Click();
+    void Command1_Click();
+
 private:
-    frmMain& m_table;
+    void buildControls();
+    void Form_Load();
+    void showCounts(int seats);
 };
