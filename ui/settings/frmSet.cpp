@@ -362,6 +362,8 @@ QWidget* frmSet::buildRulesTab()
                               std::initializer_list<Box> boxes) {
         target = named(new QGroupBox(title, page), name);
         auto* column = new QVBoxLayout(target);
+        column->setSpacing(2);
+        column->setContentsMargins(10, 4, 10, 6);
         for (const Box& b : boxes) {
             *b.box = named(new QCheckBox(QString::fromUtf8(b.caption), target), b.name);
             column->addWidget(*b.box);
