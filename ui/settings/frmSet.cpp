@@ -494,41 +494,46 @@ void frmSet::setSeatRowEnabled(int seat, bool enabled)
     Comimag[seat]->setEnabled(enabled);
 }
 
+std::array<QWidget*, 21> frmSet::lockedInGame() const
+{
+    std::array<QWidget*, 21> controls{Comninzu, Txtscore, txtBETMAX, txtBETMIN, Comoya,
+                                      txtLAST,  Comnagekai, cmdGPPS, cmdWPPS};
+    const auto rules = checks();
+    std::copy(rules.begin(), rules.end(), controls.begin() + 9);
+    return controls;
+}
+
 void frmSet::LockSettings()
 {
     for (int seat = 0; seat < seatsInPlay(); ++seat)
         P_flgCheck[seat]->setEnabled(false);
-    for (QWidget* control : std::initializer_list<QWidget*>{Comninzu, Txtscore, txtBETMAX, txtBETMIN, Comoya,
-                                                            txtLAST, Comnagekai, cmdGPPS, cmdWPPS})
+    for (QWidget* control : lockedInGame())
         control->setEnabled(false);
-    for (QCheckBox* box : checks())
-        box->setEnabled(false);
 }
 
 void frmSet::UnlockSettings()
 {
     for (QCheckBox* box : P_flgCheck)
         box->setEnabled(true);
-    for (QWidget* control : std::initializer_list<QWidget*>{Comninzu, Txtscore, txtBETMAX, txtBETMIN, Comoya,
-                                                            txtLAST, Comnagekai, cmdGPPS, cmdWPPS})
+    for (QWidget* control : lockedInGame())
         control->setEnabled(true);
-    for (QCheckBox* box : checks())
-        box->setEnabled(true);
+}
+
+void frmSet::excludeOtherPayouts(bool onesPayFive)
+{
+    // A triple of ones paying five excludes both other special payouts: they are cleared and closed.
+    for (QCheckBox* box : {P_Check4, P_Check5}) {
+        if (onesPayFive)
+            box->setChecked(false);
+        box->setEnabled(!onesPayFive);
+    }
 }
 
 void frmSet::applyStoredInterlocks()
 {
     // From the stored options, not from the boxes; P_CHECK5 comes last and decides P_Check3.
     const SettingsRecord& settings = program::GameSettings;
-    if (settings.check(3) == 1) {
-        for (QCheckBox* box : {P_Check4, P_Check5}) {
-            box->setChecked(false);
-            box->setEnabled(false);
-        }
-    } else {
-        P_Check4->setEnabled(true);
-        P_Check5->setEnabled(true);
-    }
+    excludeOtherPayouts(settings.check(3) == 1);
     P_Check3->setEnabled(settings.check(4) != 1);
     P_Check3->setEnabled(settings.check(5) != 1);
     P_Check7->setEnabled(settings.check(6) != 1);
@@ -566,18 +571,7 @@ void frmSet::txtLAST_Change() { runChangeCheck(this, lastCheck, txtLAST->text())
 void frmSet::Comoya_Change() { runChangeCheck(this, oyaCheck, Comoya->text()); }
 void frmSet::Comnagekai_Change() { runChangeCheck(this, nagekaiCheck, Comnagekai->text()); }
 
-void frmSet::P_Check3_Click()
-{
-    if (ticked(P_Check3)) {
-        for (QCheckBox* box : {P_Check4, P_Check5}) {
-            box->setChecked(false);
-            box->setEnabled(false);
-        }
-    } else {
-        P_Check4->setEnabled(true);
-        P_Check5->setEnabled(true);
-    }
-}
+void frmSet::P_Check3_Click() { excludeOtherPayouts(ticked(P_Check3)); }
 
 // Each rule looks at its own box only: clearing one of 4 and 5 frees 3 although the other is ticked.
 void frmSet::P_Check4_Click() { P_Check3->setEnabled(!ticked(P_Check4)); }

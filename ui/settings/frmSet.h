@@ -117,6 +117,9 @@ private:
     void LockSettings();
     void UnlockSettings();
     void applyStoredInterlocks();
+    void excludeOtherPayouts(bool onesPayFive);
+    // The controls a running game locks, but for the seats' "自動にする".
+    std::array<QWidget*, 21> lockedInGame() const;
     void setSeatRowEnabled(int seat, bool enabled);
 
     // The dialog's own entries count as edits: the field's check runs even on an unchanged text.
