@@ -311,8 +311,9 @@ QWidget* frmSet::buildNumbersTab()
     const auto field = [](QFormLayout* form, QLabel*& caption, const char* captionName, const QString& text,
                           QWidget* control) {
         caption = named(new QLabel(text, form->parentWidget()), captionName);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         caption->setBuddy(control);
-        control->setMinimumWidth(twips(1300));
+        control->setFixedWidth(twips(1500));
         form->addRow(caption, control);
     };
     const auto lineEdit = [](QLineEdit*& target, const char* name, QWidget* parent) {
@@ -335,6 +336,12 @@ QWidget* frmSet::buildNumbersTab()
     Comnagekai = named(new ChoiceBox(numbers(1, 5), Frame1), "Comnagekai");
     Comnagekai->setToolTip(QStringLiteral("基本は3回です"));
     field(counts, L_Comnagekai, "L_Comnagekai", QStringLiteral("振る回数"), Comnagekai);
+
+    // The two frames of the left column line their fields up under each other.
+    const int captionWidth = std::max({L_Txtscore->sizeHint().width(), L_txtBETMAX->sizeHint().width(),
+                                       L_txtBETMIN->sizeHint().width()});
+    for (QLabel* caption : {L_Txtscore, L_txtBETMAX, L_txtBETMIN})
+        caption->setMinimumWidth(captionWidth);
 
     auto* money = new QVBoxLayout;
     money->addWidget(Frame10);
