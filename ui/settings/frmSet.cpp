@@ -10,6 +10,7 @@
 #include "settings/ProfileSection.h"
 #include "settings/Program.h"
 #include "settings/SettingsLimits.h"
+#include "ui/options/HelpText.h"
 #include "ui/settings/ChoiceBox.h"
 
 #include <QCheckBox>
@@ -682,10 +683,7 @@ void frmSet::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void frmSet::helpcom_Click()
-{
-    platform().openWithShell(AppFolder() + QStringLiteral("Help1.txt"));
-}
+void frmSet::helpcom_Click() { openHelpText(this, QStringLiteral("Help1.txt")); }
 
 QString frmSet::fieldText(int key) const
 {
