@@ -144,7 +144,8 @@ int boxValue(const QCheckBox* box)
 
 bool ticked(const QCheckBox* box) { return box->checkState() == Qt::Checked; }
 
-QString seatName(const char* name, int index)
+// The name of a control array's element: "P_nameTex_3", "Image2_8".
+QString indexed(const char* name, int index)
 {
     return QString::fromLatin1(name) + QLatin1Char('_') + QString::number(index);
 }
@@ -252,9 +253,9 @@ QWidget* frmSet::buildSeatsTab()
     auto* catalogue = new QGridLayout(Frame8);
     catalogue->setVerticalSpacing(2);
     for (int k = 0; k < 9; ++k) {
-        L_Image2[k] = named(new QLabel(QStringLiteral("--%1--").arg(k + 1), Frame8), seatName("L_Image2", k));
+        L_Image2[k] = named(new QLabel(QStringLiteral("--%1--").arg(k + 1), Frame8), indexed("L_Image2", k));
         L_Image2[k]->setAlignment(Qt::AlignCenter);
-        Image2[k] = named(new QLabel(Frame8), seatName("Image2", k));
+        Image2[k] = named(new QLabel(Frame8), indexed("Image2", k));
         Image2[k]->setFixedSize(twips(495), twips(495));
         Image2[k]->setScaledContents(true);
         catalogue->addWidget(L_Image2[k], 0, k, Qt::AlignHCenter);
@@ -269,21 +270,21 @@ QWidget* frmSet::buildSeatsTab()
 QWidget* frmSet::buildSeatRow(int seat, QWidget* parent)
 {
     // One seat: its number, the name above "自動にする", the picture number and its preview.
-    auto* row = named(new QWidget(parent), seatName("seatRow", seat));
+    auto* row = new QWidget(parent);
     auto* grid = new QGridLayout(row);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(2);
 
-    L_seat[seat] = named(new QLabel(QString::number(seat + 1), row), seatName("L_seat", seat));
+    L_seat[seat] = named(new QLabel(QString::number(seat + 1), row), indexed("L_seat", seat));
     L_seat[seat]->setAlignment(Qt::AlignCenter);
     L_seat[seat]->setMinimumWidth(12);
-    P_nameTex[seat] = named(new QLineEdit(row), seatName("P_nameTex", seat));
+    P_nameTex[seat] = named(new QLineEdit(row), indexed("P_nameTex", seat));
     P_nameTex[seat]->setMinimumWidth(twips(1500));
-    P_flgCheck[seat] = named(new QCheckBox(QStringLiteral("自動にする"), row), seatName("P_flgCheck", seat));
-    Comimag[seat] = named(new ChoiceBox(numbers(1, 9), row), seatName("Comimag", seat));
+    P_flgCheck[seat] = named(new QCheckBox(QStringLiteral("自動にする"), row), indexed("P_flgCheck", seat));
+    Comimag[seat] = named(new ChoiceBox(numbers(1, 9), row), indexed("Comimag", seat));
     Comimag[seat]->setToolTip(QStringLiteral("ｲﾒｰｼﾞ№"));
-    P_Imag[seat] = named(new QLabel(row), seatName("P_Imag", seat));
+    P_Imag[seat] = named(new QLabel(row), indexed("P_Imag", seat));
     P_Imag[seat]->setFixedSize(twips(495), twips(495));
     P_Imag[seat]->setScaledContents(true);
     P_Imag[seat]->setFrameShape(QFrame::StyledPanel);
