@@ -1,5 +1,6 @@
 #include "ui/options/OptionWindow.h"
 
+#include "platform/Pictures.h"
 #include "platform/Twips.h"
 
 #include <QFrame>
@@ -36,11 +37,27 @@ QFrame* OptionWindow::picturePanel(QLabel*& image, const QString& imageName)
     image = new QLabel(panel);
     image->setObjectName(imageName);
     image->setAlignment(Qt::AlignCenter);
+    image->setScaledContents(true);
 
     auto* layout = new QHBoxLayout(panel);
     layout->setContentsMargins(twips(120), twips(90), twips(120), twips(90));
     layout->addWidget(image, 0, Qt::AlignCenter);
     return panel;
+}
+
+void OptionWindow::showIndicator(QLabel* image, const QString& fileName)
+{
+    showPicture(image, fileName);
+    const QSize natural = image->pixmap().size();
+    if (natural.isEmpty()) {
+        image->setFixedSize(0, 0);
+        return;
+    }
+    const QSize largest(twips(3600), twips(1800));
+    QSize shown = natural * 2;
+    if (shown.width() > largest.width() || shown.height() > largest.height())
+        shown = natural.scaled(largest, Qt::KeepAspectRatio);
+    image->setFixedSize(shown);
 }
 
 QPushButton* OptionWindow::addCloseButton()

@@ -19,6 +19,9 @@ protected:
     QVBoxLayout* content() const { return m_content; }
     // A framed panel with a picture label named imageName centred in it.
     QFrame* picturePanel(QLabel*& image, const QString& imageName);
+    // Shows AppFolder() + fileName in a label of picturePanel, enlarged (up to twice) so that the
+    // small indicator reads well in its own window; the label keeps the file's own pixmap.
+    static void showIndicator(QLabel* image, const QString& fileName);
     // Adds the button "閉じる" (objectName Command) under the content and returns it.
     QPushButton* addCloseButton();
     // Centres the window on the screen that shows the table.

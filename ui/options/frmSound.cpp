@@ -1,7 +1,6 @@
 #include "ui/options/frmSound.h"
 
 #include "app/frmMain.h"
-#include "platform/Pictures.h"
 #include "settings/Program.h"
 
 #include <QCheckBox>
@@ -31,12 +30,12 @@ void frmSound::Form_Load()
     centreOnScreen();
     if (program::SoundFlag == 1)
         P_sound->setChecked(true);
-    showPicture(sound_Image, QStringLiteral("sound_%1.gif").arg(program::SoundFlag));
+    showIndicator(sound_Image, QStringLiteral("sound_%1.gif").arg(program::SoundFlag));
 }
 
 void frmSound::P_sound_Click()
 {
     program::SoundFlag = P_sound->isChecked() ? 1 : 0;
-    showPicture(sound_Image, QStringLiteral("sound_%1.gif").arg(program::SoundFlag));
+    showIndicator(sound_Image, QStringLiteral("sound_%1.gif").arg(program::SoundFlag));
     m_table.showSoundState();
 }

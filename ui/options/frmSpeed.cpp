@@ -1,7 +1,6 @@
 #include "ui/options/frmSpeed.h"
 
 #include "app/frmMain.h"
-#include "platform/Pictures.h"
 #include "platform/Twips.h"
 #include "settings/Program.h"
 
@@ -57,7 +56,7 @@ frmSpeed::frmSpeed(frmMain& table)
 void frmSpeed::Form_Load()
 {
     centreOnScreen();
-    showPicture(speed_Image, QStringLiteral("speed_%1.gif").arg(program::SpeedLevel));
+    showIndicator(speed_Image, QStringLiteral("speed_%1.gif").arg(program::SpeedLevel));
     speed_up->show();
     speed_down->show();
 }
@@ -86,6 +85,6 @@ void frmSpeed::speed_down_Click()
 
 void frmSpeed::showSpeed()
 {
-    showPicture(speed_Image, QStringLiteral("speed_%1.gif").arg(program::SpeedLevel));
+    showIndicator(speed_Image, QStringLiteral("speed_%1.gif").arg(program::SpeedLevel));
     m_table.showSpeedState();
 }
