@@ -3,6 +3,7 @@
 #include "app/ClickableImage.h"
 #include "app/CommandLabel.h"
 #include "app/Shape.h"
+#include "platform/ControlNames.h"
 #include "platform/Pictures.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
@@ -40,18 +41,6 @@ const QColor quietText(110, 110, 110);
 // Top-left corners of the seat panels, in twips, clockwise from seat 0 (middle left).
 constexpr std::array<QPoint, 6> panelCorners{{{180, 2940}, {180, 1260}, {3660, 1260},
                                                {3660, 2940}, {3660, 4620}, {180, 4620}}};
-
-template <typename Widget>
-Widget* named(Widget* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-QString seatName(const char* name, int seat)
-{
-    return QString::fromLatin1(name) + QLatin1Char('_') + QString::number(seat);
-}
 
 // Text colour and weight through the palette and the font, not a style sheet: the play code
 // recolours some labels (the hand names) through their palettes.
@@ -211,7 +200,7 @@ void frmMain::buildTable()
     // Clockwise arrows where the two columns and two rows of seats meet; the second one joins
     // the bottom row of a five- or six-seat table.
     for (int i = 0; i < 2; ++i) {
-        Image4[i] = picture(table, seatName("Image4", i), QRect(224, 179 + 112 * i, 16, 16));
+        Image4[i] = picture(table, elementName("Image4", i), QRect(224, 179 + 112 * i, 16, 16));
         Image4[i]->setToolTip(QStringLiteral("時計回り"));
         showPicture(Image4[i], QStringLiteral("arrow.gif"));
     }
@@ -238,50 +227,50 @@ void frmMain::buildSeat(int seat)
     const int x = twips(panelCorners[seat].x());
     const int y = twips(panelCorners[seat].y());
 
-    P_Shape[seat] = named(new Shape(frameFill, frameBorder, 6, table), seatName("P_Shape", seat));
+    P_Shape[seat] = named(new Shape(frameFill, frameBorder, 6, table), elementName("P_Shape", seat));
     P_Shape[seat]->setGeometry(x - 3, y - 3, 215, 100);
-    Shape3[seat] = named(new Shape(trayFill, trayBorder, 9, table), seatName("Shape3", seat));
+    Shape3[seat] = named(new Shape(trayFill, trayBorder, 9, table), elementName("Shape3", seat));
     Shape3[seat]->setGeometry(x + 39, y + 29, 107, 39);
-    P_Shape2[seat] = named(new Shape(panelColour, QColor(110, 140, 110), 4, table), seatName("P_Shape2", seat));
+    P_Shape2[seat] = named(new Shape(panelColour, QColor(110, 140, 110), 4, table), elementName("P_Shape2", seat));
     P_Shape2[seat]->setGeometry(x, y, twips(3135), twips(375));
 
-    P_nameLab[seat] = label(table, seatName("P_nameLab", seat), QRect(x + 6, y + 2, 94, 21));
+    P_nameLab[seat] = label(table, elementName("P_nameLab", seat), QRect(x + 6, y + 2, 94, 21));
     paintText(P_nameLab[seat], nameText, true);
-    oya_Lab[seat] = label(table, seatName("oya_Lab", seat), QRect(x + 100, y + 2, 50, 21), Qt::AlignCenter);
+    oya_Lab[seat] = label(table, elementName("oya_Lab", seat), QRect(x + 100, y + 2, 50, 21), Qt::AlignCenter);
     paintText(oya_Lab[seat], bankerText, true);
-    P_scoLab[seat] = label(table, seatName("P_scoLab", seat), QRect(x + 150, y + 2, 55, 21),
+    P_scoLab[seat] = label(table, elementName("P_scoLab", seat), QRect(x + 150, y + 2, 55, 21),
                            Qt::AlignRight | Qt::AlignVCenter);
     paintText(P_scoLab[seat], valueText, true);
     P_scoLab[seat]->setToolTip(QStringLiteral("ｽｺｱ"));
 
-    P_Picture[seat] = picture(table, seatName("P_Picture", seat), QRect(x + 3, y + 32, 33, 33));
+    P_Picture[seat] = picture(table, elementName("P_Picture", seat), QRect(x + 3, y + 32, 33, 33));
     const std::array<std::array<QLabel*, 6>*, 3> dice{&Image1, &Image2, &Image3};
     constexpr std::array<const char*, 3> diceNames{"Image1", "Image2", "Image3"};
     for (int die = 0; die < 3; ++die) {
-        (*dice[die])[seat] = picture(table, seatName(diceNames[die], seat),
+        (*dice[die])[seat] = picture(table, elementName(diceNames[die], seat),
                                      QRect(x + twips(630 + 510 * die), y + 32, twips(495), twips(495)));
     }
-    P_kail[seat] = label(table, seatName("P_kail", seat), QRect(x + 149, y + 29, 38, 16));
+    P_kail[seat] = label(table, elementName("P_kail", seat), QRect(x + 149, y + 29, 38, 16));
     paintText(P_kail[seat], quietText, false, -1);
-    P_Label[seat] = label(table, seatName("P_Label", seat), QRect(x + 187, y + 29, 20, 16),
+    P_Label[seat] = label(table, elementName("P_Label", seat), QRect(x + 187, y + 29, 20, 16),
                           Qt::AlignRight | Qt::AlignVCenter);
     paintText(P_Label[seat], quietText, false, -1);
-    P_yaku[seat] = label(table, seatName("P_yaku", seat), QRect(x + 148, y + 46, 61, 20));
+    P_yaku[seat] = label(table, elementName("P_yaku", seat), QRect(x + 148, y + 46, 61, 20));
     paintText(P_yaku[seat], QColor(0, 0, 0), true);
 
-    bent_Image[seat] = picture(table, seatName("bent_Image", seat), QRect(x + 5, y + 73, 16, 16));
+    bent_Image[seat] = picture(table, elementName("bent_Image", seat), QRect(x + 5, y + 73, 16, 16));
     showPicture(bent_Image[seat], QStringLiteral("bent.gif"));
     bent_Image[seat]->setToolTip(QStringLiteral("ﾍﾞﾝﾄ"));
-    P_betLab[seat] = label(table, seatName("P_betLab", seat), QRect(x + 23, y + 71, 36, 20),
+    P_betLab[seat] = label(table, elementName("P_betLab", seat), QRect(x + 23, y + 71, 36, 20),
                            Qt::AlignRight | Qt::AlignVCenter);
     paintText(P_betLab[seat], valueText, true);
     P_betLab[seat]->setToolTip(QStringLiteral("ﾍﾞﾝﾄ"));
-    HScr[seat] = named(new QScrollBar(Qt::Horizontal, table), seatName("HScr", seat));
+    HScr[seat] = named(new QScrollBar(Qt::Horizontal, table), elementName("HScr", seat));
     HScr[seat]->setGeometry(x + 64, y + 73, 118, 16);
     HScr[seat]->setSingleStep(1);
     HScr[seat]->setPageStep(1);
     HScr[seat]->setToolTip(QStringLiteral("ﾍﾞﾝﾄ"));
-    auto_Image[seat] = picture(table, seatName("auto_Image", seat), QRect(x + 189, y + 73, 16, 16));
+    auto_Image[seat] = picture(table, elementName("auto_Image", seat), QRect(x + 189, y + 73, 16, 16));
     auto_Image[seat]->setToolTip(QStringLiteral("コンピュータ"));
     showPicture(auto_Image[seat], QStringLiteral("auto.gif"));
 }

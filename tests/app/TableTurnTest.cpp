@@ -39,7 +39,20 @@ void expectPhase(const frmMain& t, const Phase& expected, const char* where)
 
 }  // namespace
 
-class TableTurn : public ::testing::Test, public TableFixture {};
+class TableTurn : public ::testing::Test, public TableFixture {
+protected:
+    // Seat 0 banks against seat 1; the bets are open and the dice are next.
+    void openTwoSeatBets(const std::map<QString, QString>& overrides = {})
+    {
+        std::map<QString, QString> settings = overrides;
+        settings.emplace("NINZU", "2");
+        open(settings);
+        platform.seconds = 1;
+        newGame();
+        scriptBets({0.0f});
+        openBets();
+    }
+};
 
 TEST_F(TableTurn, NewGameLaysOutTheSeatsInPlayAndOpensTheFirstTurn)
 {
@@ -190,11 +203,7 @@ TEST_F(TableTurn, SeatsThrowAgainAfterNoHandUpToTheirLimit)
 TEST_F(TableTurn, ADieOutOfTheBowlEndsTheThrowsUnlessItCountsAsNoHand)
 {
     for (const bool likeNoHand : {false, true}) {
-        open({{"NINZU", "2"}, {"P_CHECK12", likeNoHand ? "1" : "0"}});
-        platform.seconds = 1;  // seat 0 banks, seat 1 plays
-        newGame();
-        scriptBets({0.0f});
-        openBets();
+        openTwoSeatBets({{"P_CHECK12", likeNoHand ? "1" : "0"}});
         scriptThrows({{2, 2, 5}, {9, 1, 1}, {3, 3, 1}});
         throwDice();
         frmMain& t = *table;
@@ -215,11 +224,7 @@ TEST_F(TableTurn, ADieOutOfTheBowlEndsTheThrowsUnlessItCountsAsNoHand)
 
 TEST_F(TableTurn, EveryPauseOfAThrowFollowsTheSpeedLevel)
 {
-    open({{"NINZU", "2"}});
-    platform.seconds = 1;
-    newGame();
-    scriptBets({0.0f});
-    openBets();
+    openTwoSeatBets();
     scriptThrows({{4, 5, 6}});
     platform.waits.clear();
     throwDice();
@@ -254,11 +259,7 @@ TEST_F(TableTurn, NothingCanChangeTheGameWhileTheDiceRoll)
 
 TEST_F(TableTurn, SpeedAndSoundChangedDuringTheThrowsTakeEffectAtOnce)
 {
-    open({{"NINZU", "2"}});
-    platform.seconds = 1;
-    newGame();
-    scriptBets({0.0f});
-    openBets();
+    openTwoSeatBets();
     scriptThrows({{4, 5, 6}});
     int pauses = 0;
     platform.duringWait = [&] {

@@ -1,6 +1,7 @@
 #include "ui/settings/frmSet.h"
 
 #include "app/frmMain.h"
+#include "platform/ControlNames.h"
 #include "platform/Pictures.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
@@ -144,25 +145,6 @@ int boxValue(const QCheckBox* box)
 
 bool ticked(const QCheckBox* box) { return box->checkState() == Qt::Checked; }
 
-// The name of a control array's element: "P_nameTex_3", "Image2_8".
-QString indexed(const char* name, int index)
-{
-    return QString::fromLatin1(name) + QLatin1Char('_') + QString::number(index);
-}
-
-template <typename Widget>
-Widget* named(Widget* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-template <typename Widget>
-Widget* named(Widget* widget, const char* name)
-{
-    return named(widget, QString::fromLatin1(name));
-}
-
 QStringList numbers(int from, int to)
 {
     QStringList list;
@@ -253,9 +235,9 @@ QWidget* frmSet::buildSeatsTab()
     auto* catalogue = new QGridLayout(Frame8);
     catalogue->setVerticalSpacing(2);
     for (int k = 0; k < 9; ++k) {
-        L_Image2[k] = named(new QLabel(QStringLiteral("--%1--").arg(k + 1), Frame8), indexed("L_Image2", k));
+        L_Image2[k] = named(new QLabel(QStringLiteral("--%1--").arg(k + 1), Frame8), elementName("L_Image2", k));
         L_Image2[k]->setAlignment(Qt::AlignCenter);
-        Image2[k] = named(new QLabel(Frame8), indexed("Image2", k));
+        Image2[k] = named(new QLabel(Frame8), elementName("Image2", k));
         Image2[k]->setFixedSize(twips(495), twips(495));
         Image2[k]->setScaledContents(true);
         catalogue->addWidget(L_Image2[k], 0, k, Qt::AlignHCenter);
@@ -276,15 +258,15 @@ QWidget* frmSet::buildSeatRow(int seat, QWidget* parent)
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(2);
 
-    L_seat[seat] = named(new QLabel(QString::number(seat + 1), row), indexed("L_seat", seat));
+    L_seat[seat] = named(new QLabel(QString::number(seat + 1), row), elementName("L_seat", seat));
     L_seat[seat]->setAlignment(Qt::AlignCenter);
     L_seat[seat]->setMinimumWidth(12);
-    P_nameTex[seat] = named(new QLineEdit(row), indexed("P_nameTex", seat));
+    P_nameTex[seat] = named(new QLineEdit(row), elementName("P_nameTex", seat));
     P_nameTex[seat]->setMinimumWidth(twips(1500));
-    P_flgCheck[seat] = named(new QCheckBox(QStringLiteral("自動にする"), row), indexed("P_flgCheck", seat));
-    Comimag[seat] = named(new ChoiceBox(numbers(1, 9), row), indexed("Comimag", seat));
+    P_flgCheck[seat] = named(new QCheckBox(QStringLiteral("自動にする"), row), elementName("P_flgCheck", seat));
+    Comimag[seat] = named(new ChoiceBox(numbers(1, 9), row), elementName("Comimag", seat));
     Comimag[seat]->setToolTip(QStringLiteral("ｲﾒｰｼﾞ№"));
-    P_Imag[seat] = named(new QLabel(row), indexed("P_Imag", seat));
+    P_Imag[seat] = named(new QLabel(row), elementName("P_Imag", seat));
     P_Imag[seat]->setFixedSize(twips(495), twips(495));
     P_Imag[seat]->setScaledContents(true);
     P_Imag[seat]->setFrameShape(QFrame::StyledPanel);

@@ -2,6 +2,7 @@
 
 #include "app/frmMain.h"
 #include "game/Tally.h"
+#include "platform/ControlNames.h"
 #include "platform/Twips.h"
 #include "settings/Program.h"
 #include "ui/stats/RowLabel.h"
@@ -29,18 +30,6 @@ constexpr int NameCells = 5;
 constexpr int seatLeft(int seat) { return 1200 + 1080 * seat; }
 
 const QColor gridColour(224, 224, 224);
-
-template <typename Widget>
-Widget* named(Widget* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-QString indexedName(const char* name, int index)
-{
-    return QString::fromLatin1(name) + QLatin1Char('_') + QString::number(index);
-}
 
 QRect twipRect(int left, int top, int width, int height)
 {
@@ -98,7 +87,7 @@ void frmTotal::buildControls()
     constexpr std::array<int, 9> lineTops{840, 1200, 1560, 1920, 2280, 2640, 3000, 3360, ColumnTop};
     for (int i = 0; i < int(Line1.size()); ++i) {
         const int left = i == 2 ? 360 : 240;
-        Line1[i] = named(new QFrame(this), indexedName("Line1", i));
+        Line1[i] = named(new QFrame(this), elementName("Line1", i));
         Line1[i]->setGeometry(twips(left), twips(lineTops[i]), twips(8640) - twips(left), 1);
         Line1[i]->setAutoFillBackground(true);
         QPalette line = Line1[i]->palette();
@@ -122,9 +111,9 @@ void frmTotal::buildControls()
 
     for (int seat = 0; seat < 6; ++seat) {
         const QRect head = twipRect(seatLeft(seat), 60, ColumnWidth, 375);
-        Label1[seat] = rowLabel(this, indexedName("Label1", seat), head, head.height());
+        Label1[seat] = rowLabel(this, elementName("Label1", seat), head, head.height());
         Label1[seat]->setFont(headFont);
-        Label[seat] = rowLabel(this, indexedName("Label", seat),
+        Label[seat] = rowLabel(this, elementName("Label", seat),
                                twipRect(seatLeft(seat), ColumnTop, ColumnWidth, ColumnHeight), pitch);
         Label[seat]->setFont(countFont);
     }
