@@ -4,6 +4,8 @@
 #include "app/Shape.h"
 #include "platform/Twips.h"
 #include "settings/Program.h"
+#include "ui/stats/RowLabel.h"
+#include "ui/stats/frmTotal.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -256,6 +258,18 @@ TEST_F(TableGame, TheDefaultSettingsPlayAWholeGameAndTheTallyCountsEveryHand)
             counted += program::RollTally[row][seat];
     }
     EXPECT_EQ(counted, last * program::GameSettings.NINZU);
+
+    // The tally window shows every seat's hands: each column adds up to the turns played.
+    table->total->trigger();
+    ASSERT_TRUE(table->tallyWindow);
+    for (int seat = 0; seat < program::GameSettings.NINZU; ++seat) {
+        int shown = 0;
+        for (const QString& line : table->tallyWindow->Label[seat]->text().split("\r\n", Qt::SkipEmptyParts))
+            shown += line.toInt();
+        EXPECT_EQ(shown, last) << seat;
+        EXPECT_EQ(table->tallyWindow->Label1[seat]->text(), program::GameSettings.name(seat));
+    }
+    table->tallyWindow->close();
 
     platform.answers.enqueue(true);
     table->Gameout->trigger();
