@@ -22,11 +22,8 @@ const QColor playerPanel(192, 255, 192);
 
 const SettingsRecord& settings() { return program::GameSettings; }
 
-// The seats in play; never more than the table has, whatever the settings hold.
-int seatsInPlay() { return qBound(0, static_cast<int>(settings().NINZU), 6); }
-
 // The next seat clockwise.
-qint16 nextSeat(int seat) { return static_cast<qint16>((seat + 1) % qMax(1, seatsInPlay())); }
+qint16 nextSeat(int seat) { return static_cast<qint16>((seat + 1) % qMax(1, settings().seatsInPlay())); }
 
 // The banker's marker writes the turn in full-width digits: 親１戦, 親１２戦.
 QString fullWidthNumber(int number)
@@ -64,12 +61,12 @@ void frmMain::Gamein_Click()
         command->setEnabled(false);
     state.TurnsLeft = settings().LAST;
     LabLAST->setText(QString::number(state.TurnsLeft));
-    state.OyaSeat = static_cast<qint16>((platform().secondsOfTime() + 1) % seatsInPlay());
+    state.OyaSeat = static_cast<qint16>((platform().secondsOfTime() + 1) % settings().seatsInPlay());
     oya->setText(QStringLiteral("oya %1").arg(state.OyaSeat));
 
     const rules::BetLimits limits = betLimits();
     for (int seat = 0; seat < 6; ++seat) {
-        const bool inPlay = seat < seatsInPlay();
+        const bool inPlay = seat < settings().seatsInPlay();
         showSeat(seat, inPlay);
         if (!inPlay)
             continue;
@@ -92,7 +89,7 @@ void frmMain::OpenTurn()
 {
     for (CommandLabel* command : {turn_Label, turn2_Label, suru_Label})
         command->setEnabled(false);
-    for (int seat = 0; seat < seatsInPlay(); ++seat) {
+    for (int seat = 0; seat < settings().seatsInPlay(); ++seat) {
         const bool computer = settings().isComputer(seat);
         HScr[seat]->setVisible(!computer);
         auto_Image[seat]->setVisible(computer);
@@ -119,7 +116,7 @@ void frmMain::bent_Label_Click()
     state.PassCount = 0;
     state.OyaMustPass = 0;
     const rules::BetLimits limits = betLimits();
-    for (int seat = 0; seat < seatsInPlay(); ++seat) {
+    for (int seat = 0; seat < settings().seatsInPlay(); ++seat) {
         qint16 bet = 0;
         if (seat == state.OyaSeat) {
             HScr[seat]->hide();
@@ -153,7 +150,7 @@ void frmMain::clearTable()
 {
     state.YakuWord[0].clear();
     state.CurYakuValue = 0;
-    for (int seat = 0; seat < seatsInPlay(); ++seat) {
+    for (int seat = 0; seat < settings().seatsInPlay(); ++seat) {
         state.P_bet[seat] = 0;
         P_betLab[seat]->setText(QStringLiteral("0"));
         state.P_yakuName[seat].clear();
@@ -198,7 +195,7 @@ void frmMain::turn2_Label_Click()
 void frmMain::suru_Label_Click()
 {
     ++state.PassCount;
-    if (state.PassCount > seatsInPlay()) {
+    if (state.PassCount > settings().seatsInPlay()) {
         // The bank goes round the table at most once between two openings of the bets.
         suru_Label->hide();
     } else {

@@ -11,13 +11,6 @@
 #include <QFileInfo>
 #include <QLabel>
 
-namespace {
-
-// The seats a loop over the seats in play may touch, whatever NINZU a file put there.
-int seatsInPlay() { return qBound(0, static_cast<int>(program::GameSettings.NINZU), 6); }
-
-}  // namespace
-
 void frmMain::P_False()
 {
     for (CommandLabel* command : {bent_Label, turn_Label, turn2_Label, suru_Label})
@@ -57,7 +50,7 @@ void frmMain::iniread_Click()
     iniread->setEnabled(false);
     ReadSettingsFile();
     const SettingsRecord& settings = program::GameSettings;
-    for (int seat = 0; seat < seatsInPlay(); ++seat) {
+    for (int seat = 0; seat < program::GameSettings.seatsInPlay(); ++seat) {
         state.P_score[seat] = settings.SCORE;
         P_scoLab[seat]->setText(QString::number(settings.SCORE));
         P_nameLab[seat]->setText(settings.name(seat));

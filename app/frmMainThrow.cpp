@@ -19,8 +19,6 @@ namespace {
 
 const SettingsRecord& settings() { return program::GameSettings; }
 
-int seatsInPlay() { return qBound(0, static_cast<int>(settings().NINZU), 6); }
-
 // Pauses of the throw sequence grow with the speed level (larger is slower).
 int paced(int perLevel) { return program::SpeedLevel * perLevel; }
 
@@ -34,7 +32,7 @@ void frmMain::turn_Label_Click()
     // every pause returns false once the program is ending, and the sequence then stops at once.
     turn_Label->setEnabled(false);
     Gameout->setEnabled(false);
-    for (int seat = 0; seat < seatsInPlay(); ++seat) {
+    for (int seat = 0; seat < settings().seatsInPlay(); ++seat) {
         if (state.P_bet[seat] != 0)
             state.P_lastBet[seat] = state.P_bet[seat];
         HScr[seat]->setEnabled(false);
@@ -42,7 +40,7 @@ void frmMain::turn_Label_Click()
     state.ThrowSeat = state.OyaSeat;
     dsp->setText(QStringLiteral("dsp %1").arg(state.ThrowSeat));
 
-    for (int thrower = 0; thrower < seatsInPlay(); ++thrower) {
+    for (int thrower = 0; thrower < settings().seatsInPlay(); ++thrower) {
         state.StillThrowing = 1;
         state.YakuWord[0].clear();
         state.CurYakuValue = 0;
@@ -78,7 +76,7 @@ void frmMain::turn_Label_Click()
             state.OyaThrown = 1;
             break;
         }
-        state.ThrowSeat = static_cast<qint16>((state.ThrowSeat + 1) % qMax(1, seatsInPlay()));
+        state.ThrowSeat = static_cast<qint16>((state.ThrowSeat + 1) % qMax(1, settings().seatsInPlay()));
         dsp->setText(QStringLiteral("dsp %1").arg(state.ThrowSeat));
     }
     if (!Wait(paced(50)))
@@ -156,7 +154,7 @@ void frmMain::SettleTurn()
 {
     rules::TurnHands turn;
     turn.oyaSeat = state.OyaSeat;
-    turn.ninzu = seatsInPlay();
+    turn.ninzu = settings().seatsInPlay();
     turn.oyaThrown = state.OyaThrown == 1;
     turn.yakuValue = state.P_yakuValue;
     turn.bet = state.P_bet;
@@ -164,7 +162,7 @@ void frmMain::SettleTurn()
     for (int seat = 0; seat < 6; ++seat)
         scores[seat] = state.P_score[seat].value_or(0);
     const rules::Settlement settled = rules::settleTurn(turn, scores, settings());
-    for (int seat = 0; seat < seatsInPlay(); ++seat) {
+    for (int seat = 0; seat < settings().seatsInPlay(); ++seat) {
         state.P_score[seat] = settled.score[seat];
         P_scoLab[seat]->setText(QString::number(settled.score[seat]));
         rules::countHand(program::RollTally, seat, state.P_yakuValue[seat]);

@@ -33,6 +33,9 @@ struct SettingsRecord {
     qint16& check(int n);
     qint16 check(int n) const;
 
+    // The seats in play, 0..seatsInPlay()-1: never more than the table has, whatever NINZU holds.
+    int seatsInPlay() const { return qBound(0, static_cast<int>(NINZU), 6); }
+
     // A seat is the computer's only when its flag is exactly 1; an option is on only when it is exactly 1.
     bool isComputer(int seat) const { return flag(seat) == 1; }
     bool option(int n) const { return check(n) == 1; }

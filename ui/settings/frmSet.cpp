@@ -161,8 +161,6 @@ QFrame* horizontalLine(QWidget* parent)
     return line;
 }
 
-int seatsInPlay() { return qBound(0, static_cast<int>(program::GameSettings.NINZU), 6); }
-
 }  // namespace
 
 frmSet::frmSet(frmMain& table) : QWidget(&table, Qt::Dialog), m_table(table)
@@ -452,7 +450,7 @@ void frmSet::Form_Load()
     for (int k = 0; k < 9; ++k)
         showPicture(Image2[k], portraitFile(static_cast<qint16>(k + 1)));
 
-    const int inPlay = seatsInPlay();
+    const int inPlay = program::GameSettings.seatsInPlay();
     for (int seat = 0; seat < inPlay; ++seat) {
         P_nameTex[seat]->setText(settings.name(seat));
         Comimag[seat]->setText(QString::number(settings.image(seat)));
@@ -496,7 +494,7 @@ std::array<QWidget*, 21> frmSet::lockedInGame() const
 
 void frmSet::LockSettings()
 {
-    for (int seat = 0; seat < seatsInPlay(); ++seat)
+    for (int seat = 0; seat < program::GameSettings.seatsInPlay(); ++seat)
         P_flgCheck[seat]->setEnabled(false);
     for (QWidget* control : lockedInGame())
         control->setEnabled(false);
@@ -638,7 +636,7 @@ void frmSet::OKCom_Click()
         m_table.sizeForSeats();
     }
 
-    for (int seat = 0; seat < seatsInPlay(); ++seat) {
+    for (int seat = 0; seat < program::GameSettings.seatsInPlay(); ++seat) {
         if (P_nameTex[seat]->text().isEmpty())
             P_nameTex[seat]->setText(QStringLiteral("○△□"));
         settings.name(seat) = P_nameTex[seat]->text();
