@@ -30,6 +30,6 @@ grep -E '^Done [0-9]+ runs' build/fuzz.log || true
 
 echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 build build/sanitize -DCMAKE_BUILD_TYPE=Debug -DQUBRIN_SANITIZE=ON
-ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build/sanitize --output-on-failure
 
