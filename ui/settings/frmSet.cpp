@@ -6,17 +6,15 @@
 #include "platform/Platform.h"
 #include "platform/Twips.h"
 #include "settings/AppFolder.h"
-#include "settings/GameSettings.h"
 #include "settings/NumberText.h"
-#include "settings/ProfileSection.h"
 #include "settings/Program.h"
 #include "settings/SettingsLimits.h"
 #include "ui/options/HelpText.h"
 #include "ui/settings/ChoiceBox.h"
+#include "ui/settings/SettingsTexts.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QFrame>
 #include <QGridLayout>
@@ -30,120 +28,14 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <optional>
-#include <type_traits>
 
 namespace {
 
-const QString digitsMessage = QStringLiteral("数字を入力して下さい。(ToT)");
-const QString numberMessage = QStringLiteral("数値を入力して下さい。(ToT)");
-const QString smallMessage = QStringLiteral("値が小さいです。(ToT)");
-const QString largeMessage = QStringLiteral("値が大きいです。(ToT)");
-const QString fileFilter = QStringLiteral("設定(*.ini)|*.ini");
-const QString presetFile = QStringLiteral("dice.ini");
-
-// Places of the settings-file keys in settingsKeys(): seven numbers, then six of each per seat,
-// then the twelve rule options.
-constexpr int KeyNINZU = 0;
-constexpr int KeySCORE = 1;
-constexpr int KeyBETMAX = 2;
-constexpr int KeyBETMIN = 3;
-constexpr int KeyOYA = 4;
-constexpr int KeyLAST = 5;
-constexpr int KeyNAGEKAI = 6;
-constexpr int FirstName = 7;
-constexpr int FirstFlag = 13;
-constexpr int FirstImage = 19;
-constexpr int FirstCheck = 25;
-constexpr int KeyCount = 37;
-
-// The section is read back through a budget of 32765 bytes; a save that could not be read back
-// whole is refused rather than written.
-constexpr qsizetype SectionBudget = 32765;
+using namespace settingsTexts;
 
 // The rows of the seat frame: left column seats 1, 0, 5 from the top, right column 2, 3, 4.
 constexpr std::array<int, 6> seatColumn{0, 0, 1, 1, 1, 0};
 constexpr std::array<int, 6> seatRow{1, 0, 0, 1, 2, 2};
-
-// The check that runs on each change of a number field's text. It stores the whole number into
-// its field (when it has one) before both range tests, which run independently.
-struct ChangeCheck {
-    const QString* notNumber;
-    qint32 SettingsRecord::* field;  // nullptr: checked as a real number, not stored
-    bool (*first)(double value, const SettingsRecord& s);
-    const QString* firstMessage;
-    bool (*second)(double value, const SettingsRecord& s);
-    const QString* secondMessage;
-};
-
-using S = SettingsRecord;
-
-const ChangeCheck scoreCheck{
-    &numberMessage, &S::SCORE,
-    [](double, const S& s) { return s.SCORE < s.BETMAX; }, &smallMessage,
-    [](double, const S& s) { return s.SCORE > 999999; }, &largeMessage};
-const ChangeCheck betMaxCheck{
-    &numberMessage, &S::BETMAX,
-    [](double, const S& s) { return s.BETMAX < s.BETMIN; }, &smallMessage,
-    [](double, const S& s) { return s.BETMAX > 9999 || s.SCORE < s.BETMAX; }, &largeMessage};
-const ChangeCheck betMinCheck{
-    &numberMessage, &S::BETMIN,
-    [](double, const S& s) { return s.BETMIN > s.BETMAX; }, &largeMessage,
-    [](double, const S& s) { return s.BETMIN < 0; }, &smallMessage};
-const ChangeCheck lastCheck{
-    &digitsMessage, &S::LAST,
-    [](double, const S& s) { return s.LAST < 1; }, &smallMessage,
-    [](double, const S& s) { return s.LAST > 9999; }, &largeMessage};
-const ChangeCheck oyaCheck{
-    &digitsMessage, &S::OYA,
-    [](double, const S& s) { return s.OYA < 1; }, &smallMessage,
-    [](double, const S& s) { return s.OYA > 9; }, &largeMessage};
-const ChangeCheck nagekaiCheck{
-    &digitsMessage, nullptr,
-    [](double value, const S&) { return value < 1; }, &smallMessage,
-    [](double value, const S&) { return value > 5; }, &largeMessage};
-
-void runChangeCheck(QWidget* parent, const ChangeCheck& check, const QString& text)
-{
-    // A number too large for a 32-bit field counts as no number at all.
-    const std::optional<qint32> whole = toInt32(text);
-    if (!whole) {
-        platform().warn(parent, *check.notNumber);
-        return;
-    }
-    SettingsRecord& settings = program::GameSettings;
-    double value = *parseNumber(text);
-    if (check.field) {
-        settings.*check.field = *whole;
-        value = *whole;
-    }
-    if (check.first(value, settings))
-        platform().warn(parent, *check.firstMessage);
-    if (check.second(value, settings))
-        platform().warn(parent, *check.secondMessage);
-}
-
-// A check box shows 0 clear, 1 ticked and 2 greyed, as a settings file writes them; any other
-// value shows clear. Only a greyed box is tristate, so the player never makes one greyed.
-void setBoxValue(QCheckBox* box, qint16 value)
-{
-    box->setTristate(value == 2);
-    box->setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
-}
-
-int boxValue(const QCheckBox* box)
-{
-    switch (box->checkState()) {
-    case Qt::Checked:
-        return 1;
-    case Qt::PartiallyChecked:
-        return 2;
-    default:
-        return 0;
-    }
-}
-
-bool ticked(const QCheckBox* box) { return box->checkState() == Qt::Checked; }
 
 QStringList numbers(int from, int to)
 {
@@ -387,6 +279,8 @@ QWidget* frmSet::buildRulesTab()
     return page;
 }
 
+bool frmSet::ticked(const QCheckBox* box) { return box->checkState() == Qt::Checked; }
+
 std::array<QCheckBox*, 12> frmSet::checks() const
 {
     return {P_Check1, P_Check2, P_Check3, P_Check4,  P_Check5,  P_Check6,
@@ -553,13 +447,6 @@ void frmSet::Comimag_Click(int index)
     showPicture(P_Imag[index], portraitFile(*number));
 }
 
-void frmSet::Txtscore_Change() { runChangeCheck(this, scoreCheck, Txtscore->text()); }
-void frmSet::txtBETMAX_Change() { runChangeCheck(this, betMaxCheck, txtBETMAX->text()); }
-void frmSet::txtBETMIN_Change() { runChangeCheck(this, betMinCheck, txtBETMIN->text()); }
-void frmSet::txtLAST_Change() { runChangeCheck(this, lastCheck, txtLAST->text()); }
-void frmSet::Comoya_Change() { runChangeCheck(this, oyaCheck, Comoya->text()); }
-void frmSet::Comnagekai_Change() { runChangeCheck(this, nagekaiCheck, Comnagekai->text()); }
-
 void frmSet::P_Check3_Click() { excludeOtherPayouts(ticked(P_Check3)); }
 
 // Each rule looks at its own box only: clearing one of 4 and 5 frees 3 although the other is ticked.
@@ -567,89 +454,6 @@ void frmSet::P_Check4_Click() { P_Check3->setEnabled(!ticked(P_Check4)); }
 void frmSet::P_Check5_Click() { P_Check3->setEnabled(!ticked(P_Check5)); }
 void frmSet::P_Check6_Click() { P_Check7->setEnabled(!ticked(P_Check6)); }
 void frmSet::P_Check7_Click() { P_Check6->setEnabled(!ticked(P_Check7)); }
-
-void frmSet::putText(QLineEdit* field, const QString& text)
-{
-    if (field->text() != text) {
-        field->setText(text);  // the check runs on textChanged
-        return;
-    }
-    const std::array<std::pair<QLineEdit*, void (frmSet::*)()>, 4> fieldChecks{{
-        {Txtscore, &frmSet::Txtscore_Change},
-        {txtBETMAX, &frmSet::txtBETMAX_Change},
-        {txtBETMIN, &frmSet::txtBETMIN_Change},
-        {txtLAST, &frmSet::txtLAST_Change},
-    }};
-    for (const auto& [edit, check] : fieldChecks) {
-        if (edit == field)
-            (this->*check)();
-    }
-}
-
-void frmSet::OKCom_Click()
-{
-    SettingsRecord& settings = program::GameSettings;
-    // A text that is no number of the field's width gets the default, and the field's check runs.
-    const auto whole16 = [](ChoiceBox* box, const char* fallback) {
-        if (!toInt16(box->text()))
-            box->setText(QString::fromLatin1(fallback));
-        return *toInt16(box->text());
-    };
-    const auto whole32 = [this](auto* box, const char* fallback) {
-        if (!toInt32(box->text())) {
-            if constexpr (std::is_same_v<decltype(box), QLineEdit*>)
-                putText(box, QString::fromLatin1(fallback));
-            else
-                box->setText(QString::fromLatin1(fallback));
-        }
-        return *toInt32(box->text());
-    };
-
-    if (program::GameFlag == 0) {
-        settings.NINZU = whole16(Comninzu, "6");
-        settings.SCORE = whole32(Txtscore, "500");
-        settings.BETMAX = whole32(txtBETMAX, "50");
-        settings.BETMIN = whole32(txtBETMIN, "5");
-        settings.OYA = whole32(Comoya, "3");
-        settings.LAST = whole32(txtLAST, "30");
-        settings.NAGEKAI = whole32(Comnagekai, "3");
-        // Seat count, the clamps of score and bets, and the ranges of the three counts.
-        normaliseSettings(settings);
-
-        m_table.LabBETMAX->setText(QString::number(settings.BETMAX));
-        m_table.LabBETMIN->setText(QString::number(settings.BETMIN));
-        m_table.LabOYA->setText(QString::number(settings.OYA));
-        m_table.LabLAST->setText(QString::number(settings.LAST));
-        m_table.LabNAGEKAI->setText(QString::number(settings.NAGEKAI));
-        for (int seat = 0; seat < 6; ++seat) {
-            const bool inPlay = seat < settings.NINZU;
-            // Seats out of play keep their name, flag and picture number in the settings.
-            m_table.showSeat(seat, inPlay);
-            if (!inPlay)
-                continue;
-            m_table.P_scoLab[seat]->setText(QString::number(settings.SCORE));
-            settings.flag(seat) = ticked(P_flgCheck[seat]) ? 1 : 0;
-        }
-        const auto boxes = checks();
-        for (int n = 1; n <= 12; ++n)
-            settings.check(n) = ticked(boxes[n - 1]) ? 1 : 0;
-        m_table.sizeForSeats();
-    }
-
-    for (int seat = 0; seat < program::GameSettings.seatsInPlay(); ++seat) {
-        if (P_nameTex[seat]->text().isEmpty())
-            P_nameTex[seat]->setText(QStringLiteral("○△□"));
-        settings.name(seat) = P_nameTex[seat]->text();
-        m_table.P_nameLab[seat]->setText(settings.name(seat));
-        settings.image(seat) = whole16(Comimag[seat], "1");
-        m_table.showPortrait(seat);
-    }
-
-    m_table.show();
-    m_table.raise();
-    m_table.activateWindow();
-    close();
-}
 
 void frmSet::cmdQuit_Click() { close(); }
 
@@ -665,100 +469,3 @@ void frmSet::closeEvent(QCloseEvent* event)
 }
 
 void frmSet::helpcom_Click() { openHelpText(this, QStringLiteral("Help1.txt")); }
-
-QString frmSet::fieldText(int key) const
-{
-    const std::array<QString, 7> numberTexts{Comninzu->text(), Txtscore->text(), txtBETMAX->text(),
-                                             txtBETMIN->text(), Comoya->text(),  txtLAST->text(),
-                                             Comnagekai->text()};
-    if (key <= KeyNAGEKAI)
-        return numberTexts[static_cast<size_t>(key)];
-    if (key < FirstFlag)
-        return P_nameTex[key - FirstName]->text();
-    if (key < FirstImage)
-        return QString::number(boxValue(P_flgCheck[key - FirstFlag]));
-    if (key < FirstCheck)
-        return Comimag[key - FirstImage]->text();
-    return QString::number(boxValue(checks()[static_cast<size_t>(key - FirstCheck)]));
-}
-
-void frmSet::putField(int key, const QString& value)
-{
-    switch (key) {
-    case KeyNINZU:
-        Comninzu->setText(value);
-        // The seat count is stored at once, but never under a running game.
-        if (const auto count = toInt16(Comninzu->text()); count && program::GameFlag == 0)
-            program::GameSettings.NINZU = *count;
-        return;
-    case KeySCORE:
-        return putText(Txtscore, value);
-    case KeyBETMAX:
-        return putText(txtBETMAX, value);
-    case KeyBETMIN:
-        return putText(txtBETMIN, value);
-    case KeyOYA:
-        return Comoya->setText(value);
-    case KeyLAST:
-        return putText(txtLAST, value);
-    case KeyNAGEKAI:
-        return Comnagekai->setText(value);
-    default:
-        break;
-    }
-    if (key < FirstFlag) {
-        P_nameTex[key - FirstName]->setText(value);
-    } else if (key < FirstImage) {
-        if (const auto flag = toInt16(value))
-            setBoxValue(P_flgCheck[key - FirstFlag], *flag);
-    } else if (key < FirstCheck) {
-        Comimag[key - FirstImage]->setText(value);
-    } else if (const auto option = toInt16(value)) {
-        setBoxValue(checks()[static_cast<size_t>(key - FirstCheck)], *option);
-    }
-}
-
-void frmSet::cmdWPPS_Click()
-{
-    const std::optional<QString> file = platform().saveFileName(this, presetFile, fileFilter);
-    if (!file)
-        return;
-    txtPath->setText(*file);
-    program::SettingsPath = txtPath->text();
-
-    QList<ProfileEntry> entries;
-    qsizetype size = 1;
-    for (int key = 0; key < KeyCount; ++key) {
-        entries.append({QString::fromLatin1(settingsKeys()[static_cast<size_t>(key)].key), fieldText(key)});
-        size += entries.back().key.size() + 1 + entries.back().value.toUtf8().size() + 1;
-    }
-    if (size > SectionBudget || !writeProfileSection(program::SettingsPath, entries))
-        platform().warn(this, QStringLiteral("保存に失敗しました。(ToT)"));
-}
-
-void frmSet::cmdGPPS_Click()
-{
-    const std::optional<QString> file = platform().openFileName(this, presetFile, fileFilter);
-    if (!file)
-        return;
-    txtPath->setText(*file);
-    ReadSettingsIntoDialog();
-}
-
-void frmSet::ReadSettingsIntoDialog()
-{
-    program::SettingsPath = txtPath->text();
-    if (!QFileInfo(program::SettingsPath).isFile()) {
-        platform().warn(this, QStringLiteral("設定ﾌｧｲﾙが見つかりません。(ToT)"));
-        return;
-    }
-    const std::optional<QList<ProfileEntry>> entries = readProfileSection(program::SettingsPath);
-    if (!entries) {
-        platform().warn(this, QStringLiteral("読み込みに失敗しました。(ToT)"));
-        return;
-    }
-    for (const ProfileEntry& entry : *entries) {
-        if (const SettingsKey* key = findSettingsKey(entry.key))
-            putField(static_cast<int>(key - settingsKeys().data()), entry.value);
-    }
-}

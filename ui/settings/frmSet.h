@@ -129,6 +129,8 @@ private:
     void putField(int key, const QString& value);
 
     std::array<QCheckBox*, 12> checks() const;
+    // Only the ticked state counts as ticked; clear and greyed boxes count as clear.
+    static bool ticked(const QCheckBox* box);
 
     frmMain& m_table;
 };
