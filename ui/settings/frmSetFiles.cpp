@@ -19,7 +19,6 @@ namespace {
 
 using namespace settingsTexts;
 
-
 // Places of the settings-file keys in settingsKeys(): seven numbers, then six of each per seat,
 // then the twelve rule options.
 constexpr int KeyNINZU = 0;
