@@ -52,6 +52,16 @@ protected:
         scriptBets({0.0f});
         openBets();
     }
+
+    // Seat 0 (a person) banks against three computer seats betting 20, 60 and 100.
+    void openFourSeatBets()
+    {
+        open();
+        platform.seconds = 3;
+        newGame();
+        scriptBets({0.0f, 0.5f, 0.999f});
+        openBets();
+    }
 };
 
 TEST_F(TableTurn, NewGameLaysOutTheSeatsInPlayAndOpensTheFirstTurn)
@@ -138,11 +148,7 @@ TEST_F(TableTurn, OpeningTheBetsOffersEachSeatItsBet)
 
 TEST_F(TableTurn, ABankersDecisiveHandLeavesThePlayersDiceEmpty)
 {
-    open();
-    platform.seconds = 3;
-    newGame();
-    scriptBets({0.0f, 0.5f, 0.999f});  // 20, 60, 100
-    openBets();
+    openFourSeatBets();
     scriptThrows({{4, 6, 5}});
     throwDice();
     frmMain& t = *table;
@@ -171,11 +177,7 @@ TEST_F(TableTurn, ABankersDecisiveHandLeavesThePlayersDiceEmpty)
 
 TEST_F(TableTurn, SeatsThrowAgainAfterNoHandUpToTheirLimit)
 {
-    open();
-    platform.seconds = 3;
-    newGame();
-    scriptBets({0.0f, 0.5f, 0.999f});  // 20, 60, 100
-    openBets();
+    openFourSeatBets();
     scriptThrows({{3, 3, 2},                        // banker: 2の目, the players throw
                   {1, 2, 4}, {1, 3, 5}, {2, 4, 6},  // seat 1: three times 役なし
                   {1, 2, 4}, {3, 5, 3},             // seat 2: 5の目 at the second throw
