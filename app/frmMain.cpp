@@ -1,16 +1,16 @@
 #include "app/frmMain.h"
 
-#include "app/ClickableImage.h"
-#include "app/CommandLabel.h"
-#include "app/Shape.h"
-#include "platform/ControlNames.h"
-#include "platform/Pictures.h"
 #include "platform/Platform.h"
-#include "platform/Twips.h"
-#include "settings/Program.h"
 #include "settings/SettingsLimits.h"
+#include "state/Program.h"
 #include "ui/settings/frmSet.h"
 #include "ui/stats/frmTotal.h"
+#include "ui/widgets/ClickableImage.h"
+#include "ui/widgets/CommandLabel.h"
+#include "ui/widgets/ControlNames.h"
+#include "ui/widgets/Pictures.h"
+#include "ui/widgets/Shape.h"
+#include "ui/widgets/Twips.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -1,12 +1,12 @@
 #include "app/frmMain.h"
 
-#include "app/ClickableImage.h"
-#include "platform/Pictures.h"
-#include "settings/Program.h"
+#include "state/Program.h"
 #include "ui/options/AboutBox.h"
 #include "ui/options/HelpText.h"
 #include "ui/options/frmSound.h"
 #include "ui/options/frmSpeed.h"
+#include "ui/widgets/ClickableImage.h"
+#include "ui/widgets/Pictures.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,14 +1,14 @@
 #include "app/frmMain.h"
 
-#include "app/CommandLabel.h"
-#include "app/Shape.h"
 #include "game/Betting.h"
 #include "game/Tally.h"
-#include "platform/Pictures.h"
 #include "platform/Platform.h"
-#include "settings/Program.h"
 #include "settings/SettingsLimits.h"
+#include "state/Program.h"
 #include "ui/options/PlayEffect.h"
+#include "ui/widgets/CommandLabel.h"
+#include "ui/widgets/Pictures.h"
+#include "ui/widgets/Shape.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,11 +1,11 @@
 #include "app/frmMain.h"
 
-#include "app/CommandLabel.h"
 #include "platform/Platform.h"
 #include "settings/AppFolder.h"
 #include "settings/NumberText.h"
 #include "settings/ProfileSection.h"
-#include "settings/Program.h"
+#include "state/Program.h"
+#include "ui/widgets/CommandLabel.h"
 
 #include <QAction>
 #include <QFileInfo>

@@ -1,15 +1,15 @@
 #include "app/frmMain.h"
 
-#include "app/CommandLabel.h"
 #include "game/DiceFaces.h"
 #include "game/HandRanking.h"
 #include "game/Settlement.h"
 #include "game/Tally.h"
-#include "platform/Pictures.h"
 #include "platform/Platform.h"
-#include "settings/Program.h"
+#include "state/Program.h"
 #include "ui/options/PlayEffect.h"
 #include "ui/options/ThrowSound.h"
+#include "ui/widgets/CommandLabel.h"
+#include "ui/widgets/Pictures.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,5 +1,5 @@
-#include "app/TableFont.h"
 #include "app/frmMain.h"
+#include "ui/widgets/TableFont.h"
 
 #include <QApplication>
 #include <QTimer>

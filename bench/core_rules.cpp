@@ -50,7 +50,7 @@ int main()
     FastRandom random;
     std::array<qint64, 6> score;
     score.fill(settings.SCORE);
-    program::TallyTable tally{};
+    rules::TallyTable tally{};
     int oya = 0, oyaTurn = 1;
     long long handsRanked = 0;
 

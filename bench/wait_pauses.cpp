@@ -1,9 +1,9 @@
 // Measures the pause of the throw sequence on the real platform: how much longer than asked each
 // pause lasts, and how much of one core a whole animated throw sequence at the default speed uses.
-#include "app/CommandLabel.h"
 #include "app/frmMain.h"
 #include "platform/Platform.h"
-#include "settings/Program.h"
+#include "state/Program.h"
+#include "ui/widgets/CommandLabel.h"
 
 #include <QAction>
 #include <QApplication>

@@ -47,7 +47,7 @@ int TallyRow(qint16 value)
     }
 }
 
-void countHand(program::TallyTable& tally, int seat, qint16 value)
+void countHand(TallyTable& tally, int seat, qint16 value)
 {
     if (seat < 0 || seat >= 6)
         return;
@@ -56,17 +56,17 @@ void countHand(program::TallyTable& tally, int seat, qint16 value)
         ++count;
 }
 
-void clearTally(program::TallyTable& tally, program::TallySums& sums)
+void clearTally(TallyTable& tally, TallySums& sums)
 {
     tally = {};
     sums = {};
 }
 
-program::TallySums tallySums(const program::TallyTable& tally, int ninzu)
+TallySums tallySums(const TallyTable& tally, int ninzu)
 {
     const int seats = std::clamp(ninzu, 0, 6);
-    program::TallySums sums{};
-    for (int row = 1; row < program::TallyRows; ++row) {
+    TallySums sums{};
+    for (int row = 1; row < TallyRows; ++row) {
         int sum = 0;
         for (int seat = 0; seat < seats; ++seat)
             sum += tally[row][seat];

@@ -1,9 +1,9 @@
 #include "TableFixture.h"
 
-#include "app/CommandLabel.h"
 #include "settings/AppFolder.h"
 #include "settings/ProfileSection.h"
-#include "settings/Program.h"
+#include "state/Program.h"
+#include "ui/widgets/CommandLabel.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,11 +1,11 @@
 #include "TableFixture.h"
 
-#include "app/CommandLabel.h"
-#include "app/Shape.h"
-#include "platform/Twips.h"
-#include "settings/Program.h"
+#include "state/Program.h"
 #include "ui/stats/RowLabel.h"
 #include "ui/stats/frmTotal.h"
+#include "ui/widgets/CommandLabel.h"
+#include "ui/widgets/Shape.h"
+#include "ui/widgets/Twips.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -274,6 +274,6 @@ TEST_F(TableGame, TheDefaultSettingsPlayAWholeGameAndTheTallyCountsEveryHand)
     platform.answers.enqueue(true);
     table->Gameout->trigger();
     newGame();
-    EXPECT_EQ(program::RollTally, program::TallyTable{});
+    EXPECT_EQ(program::RollTally, rules::TallyTable{});
     EXPECT_TRUE(table->bent_Label->isEnabled());
 }

@@ -1,9 +1,9 @@
 #include "TableFixture.h"
 
-#include "app/CommandLabel.h"
-#include "app/Shape.h"
-#include "platform/Twips.h"
-#include "settings/Program.h"
+#include "state/Program.h"
+#include "ui/widgets/CommandLabel.h"
+#include "ui/widgets/Shape.h"
+#include "ui/widgets/Twips.h"
 
 #include <QAction>
 #include <QScrollBar>

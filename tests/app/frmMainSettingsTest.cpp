@@ -1,6 +1,6 @@
 #include "frmMainStartupFixture.h"
 
-#include "app/CommandLabel.h"
+#include "ui/widgets/CommandLabel.h"
 
 #include <QAction>
 #include <QImage>

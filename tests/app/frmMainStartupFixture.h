@@ -2,7 +2,7 @@
 
 #include "app/frmMain.h"
 #include "settings/AppFolder.h"
-#include "settings/Program.h"
+#include "state/Program.h"
 #include "support/ScriptedPlatform.h"
 
 #include <QByteArray>

@@ -1,10 +1,10 @@
 #include "frmMainStartupFixture.h"
 
-#include "app/ClickableImage.h"
-#include "app/CommandLabel.h"
-#include "app/Shape.h"
-#include "app/TableFont.h"
-#include "platform/Twips.h"
+#include "ui/widgets/ClickableImage.h"
+#include "ui/widgets/CommandLabel.h"
+#include "ui/widgets/Shape.h"
+#include "ui/widgets/TableFont.h"
+#include "ui/widgets/Twips.h"
 
 #include <QAction>
 #include <QApplication>

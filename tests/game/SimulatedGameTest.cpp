@@ -17,7 +17,7 @@ struct Game {
     std::mt19937 random{20240601u};
     std::uniform_real_distribution<float> draw{0.0f, 1.0f};
     std::array<qint64, 6> score{};
-    program::TallyTable tally{};
+    rules::TallyTable tally{};
     int oya = 0;
     int oyaTurn = 1;
     qint64 largestSwing = 0;
@@ -95,7 +95,7 @@ TEST(SimulatedGame, NineThousandNineHundredNinetyNineTurnsKeepTheSumOfScores)
         EXPECT_LE(game.largestSwing, 5 * 5 * 9999);
         for (qint64 score : game.score)
             EXPECT_LE(std::abs(score - 999999), qint64(Turns) * 5 * 5 * 9999);
-        const program::TallySums sums = rules::tallySums(game.tally, 6);
+        const rules::TallySums sums = rules::tallySums(game.tally, 6);
         EXPECT_EQ(std::accumulate(sums.begin(), sums.end(), 0), 6 * Turns) << "options " << option;
     }
 }

@@ -19,7 +19,7 @@ TEST(Tally, EveryHandValueHasItsRow)
 
 TEST(Tally, DecidedTurnCountsBankerHandAndPlayersWithoutHand)
 {
-    program::TallyTable tally{};
+    rules::TallyTable tally{};
     const qint16 values[] = {20, 0, 0};
     for (int seat = 0; seat < 3; ++seat)
         countHand(tally, seat, values[seat]);
@@ -35,14 +35,14 @@ TEST(Tally, DecidedTurnCountsBankerHandAndPlayersWithoutHand)
 
 TEST(Tally, SumsCoverSeatsInPlayOnlyAndLeaveRowZero)
 {
-    program::TallyTable tally{};
+    rules::TallyTable tally{};
     for (int seat = 0; seat < 6; ++seat)
         for (int times = 0; times <= seat; ++times)
             countHand(tally, seat, 37);
     tally[0][0] = 5;  // never counted by the game; must not reach the sums
     const struct { int ninzu, sum; } cases[] = {{3, 1 + 2 + 3}, {6, 21}, {0, 0}, {-2, 0}, {9, 21}, {1, 1}};
     for (const auto& c : cases) {
-        const program::TallySums sums = rules::tallySums(tally, c.ninzu);
+        const rules::TallySums sums = rules::tallySums(tally, c.ninzu);
         EXPECT_EQ(sums[11], c.sum) << c.ninzu;
         EXPECT_EQ(sums[0], 0);
         EXPECT_EQ(sums[14], 0);
@@ -51,7 +51,7 @@ TEST(Tally, SumsCoverSeatsInPlayOnlyAndLeaveRowZero)
 
 TEST(Tally, CountsAndSumsSaturateAndBadSeatsAreIgnored)
 {
-    program::TallyTable tally{};
+    rules::TallyTable tally{};
     for (auto& seat : tally[14])
         seat = 32766;
     countHand(tally, 0, 50);
@@ -59,13 +59,13 @@ TEST(Tally, CountsAndSumsSaturateAndBadSeatsAreIgnored)
     EXPECT_EQ(tally[14][0], 32767);
     EXPECT_EQ(rules::tallySums(tally, 6)[14], 32767);
 
-    const program::TallyTable before = tally;
+    const rules::TallyTable before = tally;
     for (int seat : {-1, 6, 1000})
         countHand(tally, seat, 50);
     EXPECT_EQ(tally, before);
 
-    program::TallySums sums = rules::tallySums(tally, 6);
+    rules::TallySums sums = rules::tallySums(tally, 6);
     rules::clearTally(tally, sums);
-    EXPECT_EQ(tally, program::TallyTable{});
-    EXPECT_EQ(sums, program::TallySums{});
+    EXPECT_EQ(tally, rules::TallyTable{});
+    EXPECT_EQ(sums, rules::TallySums{});
 }

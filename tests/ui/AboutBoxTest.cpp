@@ -1,6 +1,6 @@
 #include "ui/options/AboutBox.h"
 
-#include "settings/Program.h"
+#include "state/Program.h"
 #include "support/ScriptedPlatform.h"
 
 #include <QWidget>

@@ -1,10 +1,10 @@
 #include "SoundSpeedHelpFixture.h"
 
-#include "app/ClickableImage.h"
 #include "ui/options/HelpText.h"
 #include "ui/options/TextViewer.h"
 #include "ui/options/frmSound.h"
 #include "ui/options/frmSpeed.h"
+#include "ui/widgets/ClickableImage.h"
 
 #include <QAction>
 #include <QPlainTextEdit>

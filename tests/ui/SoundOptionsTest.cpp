@@ -1,9 +1,9 @@
 #include "SoundSpeedHelpFixture.h"
 
-#include "app/ClickableImage.h"
 #include "ui/options/PlayEffect.h"
 #include "ui/options/ThrowSound.h"
 #include "ui/options/frmSound.h"
+#include "ui/widgets/ClickableImage.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "frmSetFixture.h"
 
-#include "app/Shape.h"
-#include "platform/Twips.h"
-#include "settings/Program.h"
+#include "state/Program.h"
+#include "ui/widgets/Shape.h"
+#include "ui/widgets/Twips.h"
 
 #include <QDir>
 #include <QScrollBar>

@@ -1,6 +1,6 @@
 #include "frmSetFixture.h"
 
-#include "settings/Program.h"
+#include "state/Program.h"
 
 #include <QTest>
 

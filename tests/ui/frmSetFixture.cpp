@@ -1,7 +1,7 @@
 #include "frmSetFixture.h"
 
 #include "settings/AppFolder.h"
-#include "settings/Program.h"
+#include "state/Program.h"
 
 #include <QAbstractItemView>
 #include <QColor>

@@ -1,11 +1,11 @@
 #include "app/frmMain.h"
 #include "game/Tally.h"
-#include "platform/Twips.h"
 #include "settings/AppFolder.h"
-#include "settings/Program.h"
+#include "state/Program.h"
 #include "support/ScriptedPlatform.h"
 #include "ui/stats/RowLabel.h"
 #include "ui/stats/frmTotal.h"
+#include "ui/widgets/Twips.h"
 
 #include <QAction>
 #include <QApplication>
@@ -42,7 +42,7 @@ QString column(const std::map<int, int>& counts = {})
 // A distinct count in every cell of rows 0..20, so that a wrong seat or row shows.
 void fillTally()
 {
-    for (int row = 0; row < program::TallyRows; ++row)
+    for (int row = 0; row < rules::TallyRows; ++row)
         for (int seat = 0; seat < 6; ++seat)
             program::RollTally[row][seat] = qint16(row * 10 + seat + 1);
 }
@@ -203,8 +203,8 @@ TEST_F(frmTotalTest, ClearZeroesEveryCountAndShowsZerosInAllSixColumns)
     frmTotal* w = open();
     ASSERT_EQ(w->Label[4]->text(), "");
     click(w->Command2);
-    EXPECT_EQ(program::RollTally, program::TallyTable{});
-    EXPECT_EQ(program::RollTallySum, program::TallySums{});
+    EXPECT_EQ(program::RollTally, rules::TallyTable{});
+    EXPECT_EQ(program::RollTallySum, rules::TallySums{});
     for (int seat = 0; seat < 6; ++seat)
         EXPECT_EQ(w->Label[seat]->text(), column()) << seat;
     EXPECT_EQ(w->Total_Label->text(), column());
@@ -222,7 +222,7 @@ TEST_F(frmTotalTest, OpeningAgainOnlyRaisesTheWindowWithoutRecomputing)
     frmTotal* w = open();
     const QString before = w->Label[1]->text();
     const QString sumsBefore = w->Total_Label->text();
-    const program::TallySums sums = program::RollTallySum;
+    const rules::TallySums sums = program::RollTallySum;
 
     program::RollTally[7][1] = 500;
     program::GameSettings.NINZU = 5;

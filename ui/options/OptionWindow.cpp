@@ -1,7 +1,7 @@
 #include "ui/options/OptionWindow.h"
 
-#include "platform/Pictures.h"
-#include "platform/Twips.h"
+#include "ui/widgets/Pictures.h"
+#include "ui/widgets/Twips.h"
 
 #include <QFrame>
 #include <QGuiApplication>

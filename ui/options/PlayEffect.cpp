@@ -2,7 +2,7 @@
 
 #include "platform/Platform.h"
 #include "settings/AppFolder.h"
-#include "settings/Program.h"
+#include "state/Program.h"
 
 void PlayEffect(const QString& fileName)
 {

@@ -1,7 +1,7 @@
 #include "ui/options/TextViewer.h"
 
-#include "platform/Twips.h"
 #include "settings/AppFolder.h"
+#include "ui/widgets/Twips.h"
 
 #include <QFile>
 #include <QHBoxLayout>

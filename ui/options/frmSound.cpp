@@ -1,7 +1,7 @@
 #include "ui/options/frmSound.h"
 
 #include "app/frmMain.h"
-#include "settings/Program.h"
+#include "state/Program.h"
 
 #include <QCheckBox>
 #include <QFrame>

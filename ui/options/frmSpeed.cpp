@@ -1,8 +1,8 @@
 #include "ui/options/frmSpeed.h"
 
 #include "app/frmMain.h"
-#include "platform/Twips.h"
-#include "settings/Program.h"
+#include "state/Program.h"
+#include "ui/widgets/Twips.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

@@ -1,17 +1,17 @@
 #include "ui/settings/frmSet.h"
 
 #include "app/frmMain.h"
-#include "platform/ControlNames.h"
-#include "platform/Pictures.h"
 #include "platform/Platform.h"
-#include "platform/Twips.h"
 #include "settings/AppFolder.h"
 #include "settings/NumberText.h"
-#include "settings/Program.h"
 #include "settings/SettingsLimits.h"
+#include "state/Program.h"
 #include "ui/options/HelpText.h"
 #include "ui/settings/ChoiceBox.h"
 #include "ui/settings/SettingsTexts.h"
+#include "ui/widgets/ControlNames.h"
+#include "ui/widgets/Pictures.h"
+#include "ui/widgets/Twips.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

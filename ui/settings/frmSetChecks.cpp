@@ -4,8 +4,8 @@
 #include "app/frmMain.h"
 #include "platform/Platform.h"
 #include "settings/NumberText.h"
-#include "settings/Program.h"
 #include "settings/SettingsLimits.h"
+#include "state/Program.h"
 #include "ui/settings/ChoiceBox.h"
 #include "ui/settings/SettingsTexts.h"
 

@@ -5,7 +5,7 @@
 #include "settings/GameSettings.h"
 #include "settings/NumberText.h"
 #include "settings/ProfileSection.h"
-#include "settings/Program.h"
+#include "state/Program.h"
 #include "ui/settings/ChoiceBox.h"
 #include "ui/settings/SettingsTexts.h"
 

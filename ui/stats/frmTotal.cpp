@@ -2,10 +2,10 @@
 
 #include "app/frmMain.h"
 #include "game/Tally.h"
-#include "platform/ControlNames.h"
-#include "platform/Twips.h"
-#include "settings/Program.h"
+#include "state/Program.h"
 #include "ui/stats/RowLabel.h"
+#include "ui/widgets/ControlNames.h"
+#include "ui/widgets/Twips.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "app/TableFont.h"
+#include "ui/widgets/TableFont.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "app/ClickableImage.h"
+#include "ui/widgets/ClickableImage.h"
 
 #include <QMouseEvent>
 

@@ -1,4 +1,4 @@
-#include "app/Shape.h"
+#include "ui/widgets/Shape.h"
 
 #include <QPainter>
 

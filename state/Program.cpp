@@ -1,4 +1,4 @@
-#include "settings/Program.h"
+#include "state/Program.h"
 
 namespace program {
 

@@ -1,4 +1,4 @@
-#include "platform/Pictures.h"
+#include "ui/widgets/Pictures.h"
 
 #include "settings/AppFolder.h"
 

@@ -1,4 +1,4 @@
-#include "app/CommandLabel.h"
+#include "ui/widgets/CommandLabel.h"
 
 CommandLabel::CommandLabel(const QString& text, QWidget* parent) : QPushButton(text, parent)
 {
