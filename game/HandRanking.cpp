@@ -6,59 +6,66 @@ namespace rules {
 
 namespace {
 
-// Values of the hands that do not depend on a face.
-constexpr qint16 ShigoroValue = 20;
-constexpr qint16 NoHandValue = 50;
-constexpr qint16 OutOfBowlValue = 51;
-constexpr qint16 HifumiValue = 60;
-constexpr qint16 OnesLoseThreeValue = 70;
-
 bool isFace(int d) { return d >= 1 && d <= 6; }
 
+const QString& word(HandWord w) { return handWords()[w]; }
+
 // Names are built once and shared: ranking runs for every throw of a simulation too.
+using FaceNames = std::array<QString, 7>;  // [1..6]
+
+FaceNames faceNames(HandWord suffix)
+{
+    FaceNames names;
+    for (int f = 1; f <= 6; ++f)
+        names[f] = QString::number(f) + word(suffix);
+    return names;
+}
+
 const QString& tripleName(int face)
 {
-    static const std::array<QString, 7> names = [] {
-        std::array<QString, 7> n;
-        for (int f = 1; f <= 6; ++f)
-            n[f] = QString::number(f) + QStringLiteral("のゾロ目");
-        return n;
-    }();
+    static const FaceNames names = faceNames(TripleWord);
     return names[face];
 }
 
 const QString& pointName(int face)
 {
-    static const std::array<QString, 7> names = [] {
-        std::array<QString, 7> n;
-        for (int f = 1; f <= 6; ++f)
-            n[f] = QString::number(f) + QStringLiteral("の目");
-        return n;
-    }();
+    static const FaceNames names = faceNames(PointWord);
     return names[face];
 }
 
-Hand point(int face) { return {qint16(40 - face), pointName(face), false, false}; }
+Hand point(int face) { return {pointValue(face), pointName(face), false, false}; }
 
 qint16 tripleValue(int face, const SettingsRecord& settings)
 {
     if (face == 1) {
         if (settings.option(3))
-            return 1;
+            return HandValue::OnesPaidFive;
         if (settings.option(4))
-            return OnesLoseThreeValue;
+            return HandValue::OnesLoseThree;
     }
     if (face == 5 && settings.option(5))
-        return 5;
-    return qint16(10 + face);
+        return HandValue::FivesPaidFive;
+    return rules::tripleValue(face);
 }
 
 }  // namespace
 
+const std::array<QString, 7>& handWords()
+{
+    static const std::array<QString, 7> words{QString(),
+                                              QStringLiteral("のゾロ目"),
+                                              QStringLiteral("の目"),
+                                              QStringLiteral("役なし"),
+                                              QStringLiteral("シゴロ"),
+                                              QStringLiteral("ヒフミ"),
+                                              QStringLiteral("場　外")};
+    return words;
+}
+
 Hand rankHand(int d1, int d2, int d3, const SettingsRecord& settings)
 {
     if (!isFace(d1) || !isFace(d2) || !isFace(d3))
-        return {OutOfBowlValue, QStringLiteral("場　外"), settings.option(12), true};
+        return {HandValue::OutOfBowl, word(OutOfBowlWord), settings.option(12), true};
 
     if (d1 == d2) {
         if (d3 != d2)
@@ -73,25 +80,27 @@ Hand rankHand(int d1, int d2, int d3, const SettingsRecord& settings)
     // Three different faces: only 4-5-6 sums to 15 and only 1-2-3 to 6.
     const int sum = d1 + d2 + d3;
     if (sum == 15)
-        return {ShigoroValue, QStringLiteral("シゴロ"), false, false};
+        return {HandValue::Shigoro, word(ShigoroWord), false, false};
     if (sum == 6)
-        return {HifumiValue, QStringLiteral("ヒフミ"), false, false};
-    return {NoHandValue, QStringLiteral("役なし"), true, false};
+        return {HandValue::Hifumi, word(HifumiWord), false, false};
+    return {HandValue::NoHand, word(NoHandWord), true, false};
 }
 
 HandColour handColour(qint16 value)
 {
-    if (value < 30)
+    // Triples and シゴロ lie below the points with room to spare; the bound sits in between.
+    constexpr qint16 belowPoints = 30;
+    if (value < belowPoints)
         return HandColour::Blue;
-    if (value >= 50)
+    if (value >= HandValue::NoHand)
         return HandColour::Red;
     return HandColour::Black;
 }
 
 bool bankerHandDecides(qint16 value, const SettingsRecord& settings)
 {
-    const qint16 low = settings.option(1) ? 34 : 35;
-    const qint16 high = settings.option(2) ? 39 : 38;
+    const qint16 low = pointValue(settings.option(1) ? 6 : 5);
+    const qint16 high = pointValue(settings.option(2) ? 1 : 2);
     return value < low || value > high;
 }
 

@@ -1,5 +1,7 @@
 #include "game/Settlement.h"
 
+#include "game/HandRanking.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -19,14 +21,14 @@ qint64 addScore(qint64 score, qint64 amount)
 bool handPassesBank(qint16 bankerValue, const SettingsRecord& settings)
 {
     switch (bankerValue) {
-    case 39:
+    case pointValue(1):
         return settings.option(11);
-    case 50:
+    case HandValue::NoHand:
         return settings.option(10);
-    case 51:
+    case HandValue::OutOfBowl:
         return settings.option(9);
-    case 60:
-    case 70:
+    case HandValue::Hifumi:
+    case HandValue::OnesLoseThree:
         return settings.option(8);
     default:
         return false;
@@ -37,22 +39,23 @@ bool handPassesBank(qint16 bankerValue, const SettingsRecord& settings)
 
 int decidedPayFactor(qint16 bankerValue)
 {
-    if (bankerValue == 1 || bankerValue == 5)
-        return 5;
-    if (bankerValue >= 11 && bankerValue <= 16)
+    if (isPlainTriple(bankerValue))
         return 3;
     switch (bankerValue) {
-    case 20:
+    case HandValue::OnesPaidFive:
+    case HandValue::FivesPaidFive:
+        return 5;
+    case HandValue::Shigoro:
         return 2;
-    case 34:
+    case pointValue(6):
         return 1;
-    case 39:
-    case 50:
-    case 51:
+    case pointValue(1):
+    case HandValue::NoHand:
+    case HandValue::OutOfBowl:
         return -1;
-    case 60:
+    case HandValue::Hifumi:
         return -2;
-    case 70:
+    case HandValue::OnesLoseThree:
         return -3;
     default:
         return 0;
@@ -61,20 +64,20 @@ int decidedPayFactor(qint16 bankerValue)
 
 int playerWinPayFactor(qint16 playerValue)
 {
-    if (playerValue == 1 || playerValue == 5)
+    if (playerValue == HandValue::OnesPaidFive || playerValue == HandValue::FivesPaidFive)
         return 5;
-    if (playerValue >= 11 && playerValue <= 16)
+    if (isPlainTriple(playerValue))
         return 3;
-    if (playerValue == 20)
+    if (playerValue == HandValue::Shigoro)
         return 2;
     return 1;
 }
 
 int playerLossPayFactor(qint16 playerValue)
 {
-    if (playerValue == 60)
+    if (playerValue == HandValue::Hifumi)
         return 2;
-    if (playerValue == 70)
+    if (playerValue == HandValue::OnesLoseThree)
         return 3;
     return 1;
 }

@@ -1,5 +1,7 @@
 #include "game/Tally.h"
 
+#include "game/HandRanking.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -7,43 +9,40 @@ namespace rules {
 
 namespace {
 
-constexpr int NoHandRow = 20;
+// Rows in the order of the tally window: the triples by face (1..6), シゴロ, the points from
+// 6の目 to 1の目, 役なし, 場外, ヒフミ; everything else in the hidden row 20.
+constexpr int ShigoroRow = 7;
+constexpr int SixPointRow = 8;
+constexpr int NoHandRow = 14;
+constexpr int OutOfBowlRow = 15;
+constexpr int HifumiRow = 16;
+constexpr int OtherRow = 20;
 constexpr qint16 MaxCount = std::numeric_limits<qint16>::max();
 
 }  // namespace
 
 int TallyRow(qint16 value)
 {
+    if (isPlainTriple(value))
+        return value - HandValue::TripleBase;
+    if (isPoint(value))
+        return SixPointRow + (value - pointValue(6));
     switch (value) {
-    case 1:
-    case 11:
-    case 70:
+    case HandValue::OnesPaidFive:
+    case HandValue::OnesLoseThree:
         return 1;
-    case 5:
-    case 15:
+    case HandValue::FivesPaidFive:
         return 5;
-    case 12:
-    case 13:
-    case 14:
-    case 16:
-        return value - 10;
-    case 20:
-        return 7;
-    case 34:
-    case 35:
-    case 36:
-    case 37:
-    case 38:
-    case 39:
-        return value - 26;
-    case 50:
-        return 14;
-    case 51:
-        return 15;
-    case 60:
-        return 16;
-    default:
+    case HandValue::Shigoro:
+        return ShigoroRow;
+    case HandValue::NoHand:
         return NoHandRow;
+    case HandValue::OutOfBowl:
+        return OutOfBowlRow;
+    case HandValue::Hifumi:
+        return HifumiRow;
+    default:
+        return OtherRow;
     }
 }
 
