@@ -2,6 +2,8 @@
 
 #include "settings/NumberText.h"
 
+#include <string_view>
+
 namespace {
 
 using S = SettingsRecord;
@@ -16,7 +18,7 @@ constexpr std::array<qint16 S::*, 12> checkFields{
     &S::P_CHECK1, &S::P_CHECK2, &S::P_CHECK3, &S::P_CHECK4,  &S::P_CHECK5,  &S::P_CHECK6,
     &S::P_CHECK7, &S::P_CHECK8, &S::P_CHECK9, &S::P_CHECK10, &S::P_CHECK11, &S::P_CHECK12};
 
-const std::array<SettingsKey, 37> keys{{
+constexpr std::array<SettingsKey, SettingsKeyCount> keys{{
     {"NINZU", &S::NINZU},       {"SCORE", &S::SCORE},       {"BETMAX", &S::BETMAX},
     {"BETMIN", &S::BETMIN},     {"OYA", &S::OYA},           {"LAST", &S::LAST},
     {"NAGEKAI", &S::NAGEKAI},   {"P_NAME0", &S::P_NAME0},   {"P_NAME1", &S::P_NAME1},
@@ -32,6 +34,13 @@ const std::array<SettingsKey, 37> keys{{
     {"P_CHECK12", &S::P_CHECK12},
 }};
 
+constexpr bool keyAt(int place, std::string_view key) { return key == keys[static_cast<size_t>(place)].key; }
+static_assert(keyAt(KeyNINZU, "NINZU") && keyAt(KeySCORE, "SCORE") && keyAt(KeyBETMAX, "BETMAX") &&
+              keyAt(KeyBETMIN, "BETMIN") && keyAt(KeyOYA, "OYA") && keyAt(KeyLAST, "LAST") &&
+              keyAt(KeyNAGEKAI, "NAGEKAI") && keyAt(FirstNameKey, "P_NAME0") && keyAt(FirstFlagKey, "P_FLG0") &&
+              keyAt(FirstImageKey, "P_IMAG0") && keyAt(FirstCheckKey, "P_CHECK1") &&
+              keyAt(SettingsKeyCount - 1, "P_CHECK12"));
+
 }  // namespace
 
 QString& SettingsRecord::name(int seat) { return this->*nameFields.at(static_cast<size_t>(seat)); }
@@ -43,7 +52,7 @@ qint16 SettingsRecord::image(int seat) const { return this->*imageFields.at(stat
 qint16& SettingsRecord::check(int n) { return this->*checkFields.at(static_cast<size_t>(n - 1)); }
 qint16 SettingsRecord::check(int n) const { return this->*checkFields.at(static_cast<size_t>(n - 1)); }
 
-const std::array<SettingsKey, 37>& settingsKeys() { return keys; }
+const std::array<SettingsKey, SettingsKeyCount>& settingsKeys() { return keys; }
 
 const SettingsKey* findSettingsKey(const QString& key)
 {
@@ -74,17 +83,4 @@ bool setFromText(SettingsRecord& settings, const QString& key, const QString& va
         },
         k->field);
     return true;
-}
-
-QString textOf(const SettingsRecord& settings, const SettingsKey& key)
-{
-    return std::visit(
-        [&](auto member) -> QString {
-            using Field = std::remove_cvref_t<decltype(settings.*member)>;
-            if constexpr (std::is_same_v<Field, QString>)
-                return settings.*member;
-            else
-                return QString::number(settings.*member);
-        },
-        key.field);
 }

@@ -49,8 +49,25 @@ struct SettingsKey {
     std::variant<QString SettingsRecord::*, qint16 SettingsRecord::*, qint32 SettingsRecord::*> field;
 };
 
+// Places of the keys in settingsKeys(): seven numbers, then six of each per seat, then the twelve
+// rule options.
+enum SettingsKeyPlace {
+    KeyNINZU,
+    KeySCORE,
+    KeyBETMAX,
+    KeyBETMIN,
+    KeyOYA,
+    KeyLAST,
+    KeyNAGEKAI,
+    FirstNameKey,
+    FirstFlagKey = FirstNameKey + 6,
+    FirstImageKey = FirstFlagKey + 6,
+    FirstCheckKey = FirstImageKey + 6,
+    SettingsKeyCount = FirstCheckKey + 12
+};
+
 // The 37 keys in the order a save writes them.
-const std::array<SettingsKey, 37>& settingsKeys();
+const std::array<SettingsKey, SettingsKeyCount>& settingsKeys();
 
 // The key's entry in settingsKeys(), or nullptr for an unknown key (keys match with their letter case).
 const SettingsKey* findSettingsKey(const QString& key);
@@ -59,6 +76,3 @@ const SettingsKey* findSettingsKey(const QString& key);
 // A number that is not a number or does not fit the field's width leaves the field unchanged.
 // Returns false when the key is unknown.
 bool setFromText(SettingsRecord& settings, const QString& key, const QString& value);
-
-// The field's value as the text a file or a dialog field holds (numbers in plain decimal).
-QString textOf(const SettingsRecord& settings, const SettingsKey& key);

@@ -12,11 +12,6 @@ namespace {
 // never rewritten (a save that cannot keep all of it must not cut it short).
 constexpr qint64 MaxFileBytes = 16 * 1024 * 1024;
 
-// The Windows reader of this file takes the section into a 32767-byte buffer, each entry followed
-// by a NUL and a final NUL: entries are taken while they fit in 32765 bytes, and a line that no
-// longer fits ends the read rather than being cut into a different value.
-constexpr qsizetype SectionBudget = 32765;
-
 constexpr char SectionName[] = "DiceGame";
 constexpr QByteArrayView Utf8Bom("\xEF\xBB\xBF");
 // Code page 932 as Windows writes it; Debian's ICU-backed Qt knows it under this name.
@@ -216,6 +211,7 @@ QList<ProfileEntry> parseProfileSection(const QByteArray& bytes)
         const QByteArrayView trimmed = trimmedBlanks(text);
         if (trimmed.isEmpty() || trimmed.front() == ';')  // empty lines and comments are no entries
             continue;
+        // A line that no longer fits ends the read rather than being cut into a different value.
         used += trimmed.size() + 1;
         if (used > SectionBudget)
             break;

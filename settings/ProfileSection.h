@@ -13,11 +13,15 @@ struct ProfileEntry {
     bool operator==(const ProfileEntry&) const = default;
 };
 
+// The Windows reader of this file takes the section into a 32767-byte buffer, each entry followed
+// by a NUL and a final NUL: entries are read, and may be saved, while they fit in this many bytes.
+constexpr qsizetype SectionBudget = 32765;
+
 // The entries of the DiceGame section of a file's bytes, in file order. An entry is split at its
 // first "=" (so a value may hold "="); lines without "=" are skipped. Text is CP932 unless the
 // bytes start with a UTF-8 byte order mark. Never fails: any bytes give some list, maybe empty.
 // Blanks around a key are dropped, the value is kept as written; empty lines and ";" comments are
-// skipped. Entries are taken while they fit a 32767-byte section buffer, as on Windows.
+// skipped. Entries are taken while they fit SectionBudget, as on Windows.
 QList<ProfileEntry> parseProfileSection(const QByteArray& bytes);
 
 // The entries of the file's DiceGame section; nullopt when nothing was read (no such file,

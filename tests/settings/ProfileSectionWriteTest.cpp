@@ -77,18 +77,18 @@ TEST_F(ProfileFileTest, EveryTypedNameSurvivesASaveAndALoad)
 
 TEST_F(ProfileFileTest, TheWholeRecordSurvivesASaveAndALoadInKeyOrder)
 {
-    SettingsRecord saved;
-    qint16 n = 1;
-    for (const SettingsKey& key : settingsKeys())
-        setFromText(saved, key.key, QString::number(n++ * 3 - 40));
-    for (int seat = 0; seat < 6; ++seat)
-        saved.name(seat) = QString("席%1 ｼﾞｮｰ").arg(seat);
     QList<ProfileEntry> entries;
     QByteArray expectedKeys;
+    int n = 1;
     for (const SettingsKey& key : settingsKeys()) {
-        entries.append({key.key, textOf(saved, key)});
+        entries.append({key.key, QString::number(n++ * 3 - 40)});
         expectedKeys += QByteArray(key.key) + '=';
     }
+    for (int seat = 0; seat < 6; ++seat)
+        entries[FirstNameKey + seat].value = QString("席%1 ｼﾞｮｰ").arg(seat);
+    SettingsRecord saved;
+    for (const ProfileEntry& entry : entries)
+        setFromText(saved, entry.key, entry.value);
     ASSERT_TRUE(writeProfileSection(path(), entries));
 
     QByteArray writtenKeys;

@@ -19,25 +19,6 @@ namespace {
 
 using namespace settingsTexts;
 
-// Places of the settings-file keys in settingsKeys(): seven numbers, then six of each per seat,
-// then the twelve rule options.
-constexpr int KeyNINZU = 0;
-constexpr int KeySCORE = 1;
-constexpr int KeyBETMAX = 2;
-constexpr int KeyBETMIN = 3;
-constexpr int KeyOYA = 4;
-constexpr int KeyLAST = 5;
-constexpr int KeyNAGEKAI = 6;
-constexpr int FirstName = 7;
-constexpr int FirstFlag = 13;
-constexpr int FirstImage = 19;
-constexpr int FirstCheck = 25;
-constexpr int KeyCount = 37;
-
-// The section is read back through a budget of 32765 bytes; a save that could not be read back
-// whole is refused rather than written.
-constexpr qsizetype SectionBudget = 32765;
-
 // A check box shows 0 clear, 1 ticked and 2 greyed, as a settings file writes them; any other
 // value shows clear. Only a greyed box is tristate, so the player never makes one greyed.
 void setBoxValue(QCheckBox* box, qint16 value)
@@ -67,13 +48,13 @@ QString frmSet::fieldText(int key) const
                                              Comnagekai->text()};
     if (key <= KeyNAGEKAI)
         return numberTexts[static_cast<size_t>(key)];
-    if (key < FirstFlag)
-        return P_nameTex[key - FirstName]->text();
-    if (key < FirstImage)
-        return QString::number(boxValue(P_flgCheck[key - FirstFlag]));
-    if (key < FirstCheck)
-        return Comimag[key - FirstImage]->text();
-    return QString::number(boxValue(checks()[static_cast<size_t>(key - FirstCheck)]));
+    if (key < FirstFlagKey)
+        return P_nameTex[key - FirstNameKey]->text();
+    if (key < FirstImageKey)
+        return QString::number(boxValue(P_flgCheck[key - FirstFlagKey]));
+    if (key < FirstCheckKey)
+        return Comimag[key - FirstImageKey]->text();
+    return QString::number(boxValue(checks()[static_cast<size_t>(key - FirstCheckKey)]));
 }
 
 void frmSet::putField(int key, const QString& value)
@@ -100,15 +81,15 @@ void frmSet::putField(int key, const QString& value)
     default:
         break;
     }
-    if (key < FirstFlag) {
-        P_nameTex[key - FirstName]->setText(value);
-    } else if (key < FirstImage) {
+    if (key < FirstFlagKey) {
+        P_nameTex[key - FirstNameKey]->setText(value);
+    } else if (key < FirstImageKey) {
         if (const auto flag = toInt16(value))
-            setBoxValue(P_flgCheck[key - FirstFlag], *flag);
-    } else if (key < FirstCheck) {
-        Comimag[key - FirstImage]->setText(value);
+            setBoxValue(P_flgCheck[key - FirstFlagKey], *flag);
+    } else if (key < FirstCheckKey) {
+        Comimag[key - FirstImageKey]->setText(value);
     } else if (const auto option = toInt16(value)) {
-        setBoxValue(checks()[static_cast<size_t>(key - FirstCheck)], *option);
+        setBoxValue(checks()[static_cast<size_t>(key - FirstCheckKey)], *option);
     }
 }
 
@@ -120,9 +101,10 @@ void frmSet::cmdWPPS_Click()
     txtPath->setText(*file);
     program::SettingsPath = txtPath->text();
 
+    // A save that could not be read back whole is refused rather than written.
     QList<ProfileEntry> entries;
     qsizetype size = 1;
-    for (int key = 0; key < KeyCount; ++key) {
+    for (int key = 0; key < SettingsKeyCount; ++key) {
         entries.append({QString::fromLatin1(settingsKeys()[static_cast<size_t>(key)].key), fieldText(key)});
         size += entries.back().key.size() + 1 + entries.back().value.toUtf8().size() + 1;
     }
