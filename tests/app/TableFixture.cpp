@@ -1,27 +1,26 @@
 #include "TableFixture.h"
 
-#include "settings/AppFolder.h"
 #include "settings/ProfileSection.h"
-#include "state/Program.h"
 #include "ui/widgets/CommandLabel.h"
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QTest>
 
 namespace {
 
 // Four seats: seat 0 a person, the others the computer; modest stakes; a short game.
-const std::map<QString, QString> defaults{
-    {"NINZU", "4"},     {"SCORE", "1000"},  {"BETMAX", "100"},  {"BETMIN", "10"},   {"OYA", "2"},
-    {"LAST", "5"},      {"NAGEKAI", "3"},   {"P_NAME0", "あなた"}, {"P_NAME1", "タロウ"},
-    {"P_NAME2", "ハナコ"}, {"P_NAME3", "ゲン"}, {"P_NAME4", "ミケ"}, {"P_NAME5", "リュウ"},
-    {"P_FLG0", "0"},    {"P_FLG1", "1"},    {"P_FLG2", "1"},    {"P_FLG3", "1"},    {"P_FLG4", "1"},
-    {"P_FLG5", "1"},    {"P_IMAG0", "1"},   {"P_IMAG1", "2"},   {"P_IMAG2", "3"},   {"P_IMAG3", "4"},
-    {"P_IMAG4", "5"},   {"P_IMAG5", "6"},
-};
+std::map<QString, QString> defaults()
+{
+    std::map<QString, QString> values{{"NINZU", "4"}, {"SCORE", "1000"}, {"BETMAX", "100"}, {"BETMIN", "10"},
+                                      {"OYA", "2"},   {"LAST", "5"},     {"NAGEKAI", "3"}};
+    for (int seat = 0; seat < 6; ++seat) {
+        const QString n = QString::number(seat);
+        values["P_NAME" + n] = seatNames[seat];
+        values["P_FLG" + n] = seat == 0 ? "0" : "1";
+        values["P_IMAG" + n] = QString::number(seat + 1);
+    }
+    return values;
+}
 
 float faceDraw(int face)
 {
@@ -30,25 +29,14 @@ float faceDraw(int face)
 
 }  // namespace
 
-TableFixture::TableFixture()
-{
-    program::reset();
-    // The pictures and sounds beside the test program, but no settings file.
-    const QDir built(QCoreApplication::applicationDirPath());
-    for (const QString& name : built.entryList({"*.gif", "*.wav", "*.txt"}, QDir::Files))
-        QFile::copy(built.filePath(name), folder.filePath(name));
-    setAppFolderForTests(folder.path());
-}
+// The pictures and sounds beside the test program, but no settings file.
+TableFixture::TableFixture() { folder.copyBuilt({"*.gif", "*.wav", "*.txt"}); }
 
-TableFixture::~TableFixture()
-{
-    table.reset();
-    setAppFolderForTests(QString());
-}
+TableFixture::~TableFixture() { table.reset(); }
 
 void TableFixture::open(const std::map<QString, QString>& overrides)
 {
-    std::map<QString, QString> values = defaults;
+    std::map<QString, QString> values = defaults();
     for (const auto& [key, value] : overrides)
         values[key] = value;
     QList<ProfileEntry> entries;

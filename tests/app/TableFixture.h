@@ -2,10 +2,10 @@
 
 #include "app/frmMain.h"
 #include "support/ScriptedPlatform.h"
+#include "support/TableFolder.h"
 
 #include <QImage>
 #include <QLabel>
-#include <QTemporaryDir>
 
 #include <initializer_list>
 #include <map>
@@ -41,6 +41,6 @@ public:
     void pass();
 
     ScriptedPlatform platform;
-    QTemporaryDir folder;
+    TableFolder folder;
     std::unique_ptr<frmMain> table;
 };

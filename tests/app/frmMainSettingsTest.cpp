@@ -1,8 +1,12 @@
 #include "frmMainStartupFixture.h"
 
+#include "settings/AppFolder.h"
 #include "ui/widgets/CommandLabel.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>

@@ -1,16 +1,12 @@
 #pragma once
 
 #include "app/frmMain.h"
-#include "settings/AppFolder.h"
 #include "state/Program.h"
 #include "support/ScriptedPlatform.h"
+#include "support/TableFolder.h"
 
 #include <QByteArray>
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QStringEncoder>
-#include <QTemporaryDir>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -24,39 +20,21 @@ class StartupTable : public ::testing::Test {
 protected:
     using Entries = std::vector<std::pair<const char*, const char*>>;
 
-    StartupTable()
-    {
-        program::reset();
-        setAppFolderForTests(folder.path());
-        const QDir built(QCoreApplication::applicationDirPath());
-        for (const QString& name : built.entryList({QStringLiteral("*.gif")}, QDir::Files))
-            QFile::copy(built.filePath(name), folder.filePath(name));
-    }
+    StartupTable() { folder.copyBuilt({QStringLiteral("*.gif")}); }
 
-    ~StartupTable() override
-    {
-        table.reset();
-        setAppFolderForTests(QString());
-        program::reset();
-    }
+    ~StartupTable() override { table.reset(); }
 
     QString settingsFile() const { return folder.filePath(QStringLiteral("dice.ini")); }
 
-    void writeBytes(const QByteArray& bytes) const
-    {
-        QFile file(settingsFile());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(bytes), bytes.size());
-    }
+    void writeBytes(const QByteArray& bytes) const { folder.write(QStringLiteral("dice.ini"), bytes); }
 
     // The section DiceGame with the entries in the given order, in CP932 as Windows writes it.
     static QByteArray section(const Entries& entries)
     {
-        QString text = QStringLiteral("[DiceGame]\r\n");
+        QStringList lines;
         for (const auto& [key, value] : entries)
-            text += QString::fromUtf8(key) + u'=' + QString::fromUtf8(value) + QStringLiteral("\r\n");
-        QStringEncoder cp932("windows-31j");
-        return cp932.encode(text);
+            lines << QString::fromUtf8(key) + u'=' + QString::fromUtf8(value);
+        return TableFolder::settingsSection(lines);
     }
 
     void writeSettings(const Entries& entries) const { writeBytes(section(entries)); }
@@ -80,6 +58,6 @@ protected:
     }
 
     ScriptedPlatform platform;
-    QTemporaryDir folder;
+    TableFolder folder;
     std::unique_ptr<frmMain> table;
 };

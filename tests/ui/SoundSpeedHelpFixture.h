@@ -4,6 +4,7 @@
 #include "settings/AppFolder.h"
 #include "state/Program.h"
 #include "support/ScriptedPlatform.h"
+#include "support/TableFolder.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -14,7 +15,6 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -64,8 +64,6 @@ class SoundSpeedHelpTest : public ::testing::Test {
 protected:
     SoundSpeedHelpTest()
     {
-        program::reset();
-        setAppFolderForTests(folder.path());
         const QStringList names = indicatorFiles();
         for (int i = 0; i < names.size(); ++i) {
             QImage image(32, 16, QImage::Format_RGB32);
@@ -79,17 +77,11 @@ protected:
     {
         table.reset();
         settle();
-        setAppFolderForTests(QString());
     }
 
-    void writeFile(const QString& name, const QByteArray& bytes)
-    {
-        QFile file(folder.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    void writeFile(const QString& name, const QByteArray& bytes) { folder.write(name, bytes); }
 
     ScriptedPlatform scripted;
-    QTemporaryDir folder;
+    TableFolder folder;
     std::unique_ptr<frmMain> table;
 };

@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStringEncoder>
 
 namespace {
 
@@ -21,12 +20,6 @@ void write(const QString& path, const QByteArray& bytes)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
-}
-
-QByteArray cp932(const QString& text)
-{
-    QStringEncoder encoder("windows-31j");
-    return encoder(text);
 }
 
 // The section as a save writes it from the playable settings shown in the dialog.
@@ -56,12 +49,12 @@ TEST_F(SettingsFilesTest, SaveReplacesOnlyTheSectionOfAnExistingFileWithTheTexts
     const QString path = folder.filePath("dice.ini");
     const QString before = "[Other]\r\nA=あいう\r\n\r\n[DiceGame]\r\n";
     const QString after = "\r\n[Tail]\r\nB=え\r\n";
-    write(path, cp932(before + "NINZU=2\r\nOLD=1\r\n" + after));
+    write(path, TableFolder::cp932(before + "NINZU=2\r\nOLD=1\r\n" + after));
     open();
     edit("Txtscore")->setText("abc");  // saved as it stands, never applied
     const SettingsRecord settings = program::GameSettings;
     save(path);
-    EXPECT_EQ(bytesOf(path), cp932(before + playableSection("abc") + after));
+    EXPECT_EQ(bytesOf(path), TableFolder::cp932(before + playableSection("abc") + after));
     EXPECT_EQ(program::GameSettings, settings);
     EXPECT_EQ(program::SettingsPath, path);
     EXPECT_EQ(platform.fileDialogs, QStringList{"save|dice.ini|" + filter});
@@ -73,7 +66,7 @@ TEST_F(SettingsFilesTest, SaveIntoANewFileCreatesTheOneSection)
     open();
     const QString path = folder.filePath("new.ini");
     save(path);
-    EXPECT_EQ(bytesOf(path), cp932("[DiceGame]\r\n" + playableSection("500")));
+    EXPECT_EQ(bytesOf(path), TableFolder::cp932("[DiceGame]\r\n" + playableSection("500")));
     EXPECT_TRUE(platform.warnings.isEmpty());
 }
 
@@ -177,7 +170,7 @@ TEST_F(SettingsFilesTest, ACancelledFileDialogDoesNothing)
 TEST_F(SettingsFilesTest, AFailedSaveSaysSoAndLeavesTheOldFileAsItWas)
 {
     const QString path = folder.filePath("keep.ini");
-    const QByteArray old = cp932("[DiceGame]\r\nNINZU=3\r\n");
+    const QByteArray old = TableFolder::cp932("[DiceGame]\r\nNINZU=3\r\n");
     write(path, old);
     open();
     // A section too large to be read back whole is not written at all.

@@ -1,20 +1,15 @@
 #include "frmSetFixture.h"
 
-#include "settings/AppFolder.h"
 #include "state/Program.h"
 
 #include <QAbstractItemView>
 #include <QColor>
 #include <QCoreApplication>
-#include <QFile>
 #include <QImage>
-#include <QStringEncoder>
 #include <QTest>
 
 SettingsDialogTest::SettingsDialogTest()
 {
-    program::reset();
-    setAppFolderForTests(folder.path());
     for (int n = 0; n <= 9; ++n) {
         QImage picture(33, 33, QImage::Format_RGB32);
         picture.fill(QColor::fromHsv(n * 35, 200, 220));
@@ -27,7 +22,6 @@ SettingsDialogTest::~SettingsDialogTest()
 {
     table.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    setAppFolderForTests(QString());
 }
 
 SettingsRecord SettingsDialogTest::playable()
@@ -40,9 +34,8 @@ SettingsRecord SettingsDialogTest::playable()
     s.OYA = 3;
     s.LAST = 30;
     s.NAGEKAI = 3;
-    const QStringList names{"あなた", "タロウ", "ハナコ", "ゲン", "ミケ", "リュウ"};
     for (int i = 0; i < 6; ++i) {
-        s.name(i) = names[i];
+        s.name(i) = seatNames[i];
         s.image(i) = static_cast<qint16>(i + 1);
         s.flag(i) = i % 2;
     }
@@ -108,12 +101,7 @@ QString SettingsDialogTest::shownPicture(const QLabel* label) const
 
 QString SettingsDialogTest::iniFile(const QString& name, const QStringList& lines) const
 {
-    const QString path = folder.filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    QStringEncoder cp932("windows-31j");
-    file.write(cp932(QStringLiteral("[DiceGame]\r\n") + lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
-    return path;
+    return folder.write(name, TableFolder::settingsSection(lines));
 }
 
 void SettingsDialogTest::load(const QString& path)

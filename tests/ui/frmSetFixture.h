@@ -3,6 +3,7 @@
 #include "app/frmMain.h"
 #include "settings/GameSettings.h"
 #include "support/ScriptedPlatform.h"
+#include "support/TableFolder.h"
 #include "ui/settings/ChoiceBox.h"
 #include "ui/settings/frmSet.h"
 
@@ -11,7 +12,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -60,7 +60,7 @@ protected:
     static std::string said(const QStringList& warnings);
 
     ScriptedPlatform platform;
-    QTemporaryDir folder;
+    TableFolder folder;
     std::unique_ptr<frmMain> table;
     QPointer<frmSet> dialog;
 };

@@ -1,8 +1,8 @@
 #include "app/frmMain.h"
 #include "game/Tally.h"
-#include "settings/AppFolder.h"
 #include "state/Program.h"
 #include "support/ScriptedPlatform.h"
+#include "support/TableFolder.h"
 #include "ui/stats/RowLabel.h"
 #include "ui/stats/frmTotal.h"
 #include "ui/widgets/Twips.h"
@@ -13,7 +13,6 @@
 #include <QFrame>
 #include <QImage>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -63,27 +62,19 @@ QString tallyColumn(int first, int count)
 // each test sets the seats and the tally directly.
 class frmTotalTest : public ::testing::Test {
 protected:
-    frmTotalTest()
-    {
-        program::reset();
-        setAppFolderForTests(folder.path());
-        table = std::make_unique<frmMain>();
-    }
+    frmTotalTest() { table = std::make_unique<frmMain>(); }
 
     ~frmTotalTest() override
     {
         table.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        setAppFolderForTests(QString());
-        program::reset();
     }
 
     void seats(int ninzu)
     {
-        const QStringList names{"あなた", "タロウ", "ハナコ", "ゲン", "ミケ", "リュウ"};
         program::GameSettings.NINZU = qint16(ninzu);
         for (int seat = 0; seat < 6; ++seat)
-            program::GameSettings.name(seat) = names[seat];
+            program::GameSettings.name(seat) = seatNames[seat];
     }
 
     frmTotal* open()
@@ -99,7 +90,7 @@ protected:
     }
 
     ScriptedPlatform platform;
-    QTemporaryDir folder;
+    TableFolder folder;
     std::unique_ptr<frmMain> table;
 };
 
