@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 
+#include "game/HandRanking.h"
 #include "platform/Platform.h"
 #include "settings/SettingsLimits.h"
 #include "state/Program.h"
@@ -9,7 +10,9 @@
 #include "ui/widgets/CommandLabel.h"
 #include "ui/widgets/ControlNames.h"
 #include "ui/widgets/Pictures.h"
+#include "ui/widgets/ScreenCentre.h"
 #include "ui/widgets/Shape.h"
+#include "ui/widgets/TableColours.h"
 #include "ui/widgets/Twips.h"
 
 #include <QCloseEvent>
@@ -17,18 +20,14 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScrollBar>
-#include <QScreen>
 
 namespace {
 
-// The table's colours. The seat panels' own fills (player and banker) are the game's, set by the
-// play code; everything around them is a felt table with cream seat frames.
-const QColor panelColour(192, 255, 192);
+// The table's own colours: a felt table around cream seat frames (tableColours).
 const QColor feltColour(38, 104, 70);
 const QColor feltText(255, 236, 160);
 const QColor headerFill(250, 244, 226);
 const QColor headerBorder(170, 140, 90);
-const QColor frameFill(255, 251, 240);
 const QColor frameBorder(150, 120, 70);
 const QColor trayFill(238, 228, 204);
 const QColor trayBorder(196, 176, 134);
@@ -227,11 +226,12 @@ void frmMain::buildSeat(int seat)
     const int x = twips(panelCorners[seat].x());
     const int y = twips(panelCorners[seat].y());
 
-    P_Shape[seat] = named(new Shape(frameFill, frameBorder, 6, table), elementName("P_Shape", seat));
+    P_Shape[seat] = named(new Shape(tableColours::FrameFill, frameBorder, 6, table), elementName("P_Shape", seat));
     P_Shape[seat]->setGeometry(x - 3, y - 3, 215, 100);
     Shape3[seat] = named(new Shape(trayFill, trayBorder, 9, table), elementName("Shape3", seat));
     Shape3[seat]->setGeometry(x + 39, y + 29, 107, 39);
-    P_Shape2[seat] = named(new Shape(panelColour, QColor(110, 140, 110), 4, table), elementName("P_Shape2", seat));
+    P_Shape2[seat] = named(new Shape(tableColours::PlayerPanel, QColor(110, 140, 110), 4, table),
+                           elementName("P_Shape2", seat));
     P_Shape2[seat]->setGeometry(x, y, twips(3135), twips(375));
 
     P_nameLab[seat] = label(table, elementName("P_nameLab", seat), QRect(x + 6, y + 2, 94, 21));
@@ -310,8 +310,7 @@ void frmMain::Form_Load()
     state.PassCount = 0;
     state.OyaMustPass = 0;
     P_False();
-    state.YakuWord = {QString(), QStringLiteral("のゾロ目"), QStringLiteral("の目"), QStringLiteral("役なし"),
-                      QStringLiteral("シゴロ"), QStringLiteral("ヒフミ"), QStringLiteral("場　外")};
+    state.YakuWord = rules::handWords();
     program::SoundFlag = 1;
     P_soundon->setChecked(true);
     ReadSettingsFile();
@@ -326,10 +325,7 @@ void frmMain::Form_Load()
             part->hide();
     }
     sizeForSeats();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    centreOnScreen(this, QGuiApplication::primaryScreen());
 }
 
 void frmMain::showSeat(int seat, bool inPlay)
@@ -359,7 +355,8 @@ void frmMain::showPortrait(int seat)
 void frmMain::setting_Click()
 {
     if (!settingsWindow) {
-        settingsWindow = new frmSet(*this);
+        settingsWindow = new frmSet(this);
+        connect(settingsWindow, &frmSet::settingsApplied, this, &frmMain::showSettingLabels);
         settingsWindow->show();
     }
     settingsWindow->raise();
@@ -369,7 +366,7 @@ void frmMain::setting_Click()
 void frmMain::Total_Click()
 {
     if (!tallyWindow) {
-        tallyWindow = new frmTotal(*this);
+        tallyWindow = new frmTotal(this);
         tallyWindow->show();
     }
     tallyWindow->raise();

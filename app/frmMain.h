@@ -105,11 +105,9 @@ public:
     // Reads the settings file at SettingsPath into GameSettings and the five setting labels.
     void ReadSettingsFile();
 
-    // Shared with the settings dialog's OK: show or hide one seat's controls, size the window for
-    // the seat count, and show a seat's portrait from its picture number.
-    void showSeat(int seat, bool inPlay);
-    void sizeForSeats();
-    void showPortrait(int seat);
+    // What the settings dialog's OK changes: outside a game the five setting labels, the seats in
+    // play with their scores and the window's size; always the names and portraits of the seats.
+    void showSettingLabels();
 
     // Menu and command handlers.
     void setting_Click();
@@ -148,6 +146,9 @@ private:
     void buildSeat(int seat);
     void connectControls();
     void Form_Load();
+    void showSeat(int seat, bool inPlay);
+    void sizeForSeats();
+    void showPortrait(int seat);
 
     void OpenTurn();
     void ShowPassCommand();

@@ -36,7 +36,8 @@ void frmMain::sound_Image_Click()
 {
     if (soundWindow)
         soundWindow->close();
-    soundWindow = new frmSound(*this);
+    soundWindow = new frmSound(this);
+    connect(soundWindow, &frmSound::soundChanged, this, &frmMain::showSoundState);
     soundWindow->show();
     soundLab->setText(QStringLiteral("sound %1").arg(program::SoundFlag));
 }
@@ -63,7 +64,8 @@ void frmMain::speed_Image_Click()
 {
     if (speedWindow)
         speedWindow->close();
-    speedWindow = new frmSpeed(*this);
+    speedWindow = new frmSpeed(this);
+    connect(speedWindow, &frmSpeed::speedChanged, this, &frmMain::showSpeedState);
     speedWindow->show();
     speedLab->setText(QStringLiteral("speed %1").arg(program::SpeedLevel));
 }
@@ -88,13 +90,13 @@ void frmMain::GameEnd_Click()
 
 void frmMain::showSoundState()
 {
-    showPicture(sound_Image, QStringLiteral("sound_%1.gif").arg(program::SoundFlag));
+    showPicture(sound_Image, soundPicture(program::SoundFlag));
     soundLab->setText(QStringLiteral("sound %1").arg(program::SoundFlag));
 }
 
 void frmMain::showSpeedState()
 {
-    showPicture(speed_Image, QStringLiteral("speed_%1.gif").arg(program::SpeedLevel));
+    showPicture(speed_Image, speedPicture(program::SpeedLevel));
     speedLab->setText(QStringLiteral("speed %1").arg(program::SpeedLevel));
 }
 

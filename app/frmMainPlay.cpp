@@ -9,6 +9,7 @@
 #include "ui/widgets/CommandLabel.h"
 #include "ui/widgets/Pictures.h"
 #include "ui/widgets/Shape.h"
+#include "ui/widgets/TableColours.h"
 
 #include <QAction>
 #include <QLabel>
@@ -16,9 +17,6 @@
 #include <QSignalBlocker>
 
 namespace {
-
-const QColor bankerPanel(196, 196, 255);
-const QColor playerPanel(192, 255, 192);
 
 const SettingsRecord& settings() { return program::GameSettings; }
 
@@ -96,7 +94,7 @@ void frmMain::OpenTurn()
     }
     state.OyaThrown = 0;
     oya_Lab[state.OyaSeat]->setText(QStringLiteral("親") + fullWidthNumber(state.OyaTurn) + QStringLiteral("戦"));
-    P_Shape2[state.OyaSeat]->setFillColor(bankerPanel);
+    P_Shape2[state.OyaSeat]->setFillColor(tableColours::BankerPanel);
     state.ThrowNo = 0;
     bent_Label->setEnabled(true);
 }
@@ -160,7 +158,7 @@ void frmMain::clearTable()
         P_Label[seat]->setText(QStringLiteral("0"));
         oya_Lab[seat]->clear();
         showDice(seat, {});
-        P_Shape2[seat]->setFillColor(playerPanel);
+        P_Shape2[seat]->setFillColor(tableColours::PlayerPanel);
     }
 }
 
@@ -242,6 +240,6 @@ void frmMain::Gameout_Click()
             label->clear();
         state.P_score[seat].reset();
         showDice(seat, {});
-        P_Shape2[seat]->setFillColor(playerPanel);
+        P_Shape2[seat]->setFillColor(tableColours::PlayerPanel);
     }
 }

@@ -45,6 +45,32 @@ void frmMain::ReadSettingsFile()
     }
 }
 
+void frmMain::showSettingLabels()
+{
+    const SettingsRecord& settings = program::GameSettings;
+    if (program::GameFlag == 0) {
+        LabBETMAX->setText(QString::number(settings.BETMAX));
+        LabBETMIN->setText(QString::number(settings.BETMIN));
+        LabOYA->setText(QString::number(settings.OYA));
+        LabLAST->setText(QString::number(settings.LAST));
+        LabNAGEKAI->setText(QString::number(settings.NAGEKAI));
+        for (int seat = 0; seat < 6; ++seat) {
+            const bool inPlay = seat < settings.seatsInPlay();
+            showSeat(seat, inPlay);
+            if (inPlay)
+                P_scoLab[seat]->setText(QString::number(settings.SCORE));
+        }
+        sizeForSeats();
+    }
+    for (int seat = 0; seat < settings.seatsInPlay(); ++seat) {
+        P_nameLab[seat]->setText(settings.name(seat));
+        showPortrait(seat);
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
 void frmMain::iniread_Click()
 {
     iniread->setEnabled(false);

@@ -1,15 +1,16 @@
 #include "ui/options/OptionWindow.h"
 
+#include "ui/widgets/EscapeCloses.h"
 #include "ui/widgets/Pictures.h"
+#include "ui/widgets/ScreenCentre.h"
+#include "ui/widgets/TableColours.h"
 #include "ui/widgets/Twips.h"
 
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 OptionWindow::OptionWindow(QWidget* table, const QString& name, const QString& title)
@@ -23,15 +24,16 @@ OptionWindow::OptionWindow(QWidget* table, const QString& name, const QString& t
     m_content->setContentsMargins(twips(240), twips(210), twips(240), twips(210));
     m_content->setSpacing(twips(150));
     m_content->setSizeConstraint(QLayout::SetFixedSize);
+    new EscapeCloses(this);
 }
 
 QFrame* OptionWindow::picturePanel(QLabel*& image, const QString& imageName)
 {
     auto* panel = new QFrame(this);
     panel->setObjectName(imageName + QStringLiteral("Panel"));
-    panel->setStyleSheet(QStringLiteral("QFrame#%1 { background: #fffbf0; border: 1px solid #bea06e;"
+    panel->setStyleSheet(QStringLiteral("QFrame#%1 { background: %2; border: 1px solid #bea06e;"
                                         " border-radius: 6px; }")
-                             .arg(panel->objectName()));
+                             .arg(panel->objectName(), tableColours::FrameFill.name()));
     panel->setMinimumSize(twips(1800), twips(900));
 
     image = new QLabel(panel);
@@ -76,18 +78,6 @@ QPushButton* OptionWindow::addCloseButton()
 
 void OptionWindow::centreOnScreen()
 {
-    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
     m_content->activate();
-    const QRect area = screen->availableGeometry();
-    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-}
-
-void OptionWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
-        close();
-    else
-        QWidget::keyPressEvent(event);
+    ::centreOnScreen(this, parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen());
 }

@@ -27,8 +27,6 @@ protected:
     // Centres the window on the screen that shows the table.
     void centreOnScreen();
 
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     QVBoxLayout* m_content = nullptr;
 };

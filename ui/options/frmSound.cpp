@@ -1,7 +1,7 @@
 #include "ui/options/frmSound.h"
 
-#include "app/frmMain.h"
 #include "state/Program.h"
+#include "ui/widgets/Pictures.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -9,8 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmSound::frmSound(frmMain& table)
-    : OptionWindow(&table, QStringLiteral("frmSound"), QStringLiteral("効果音")), m_table(table)
+frmSound::frmSound(QWidget* table) : OptionWindow(table, QStringLiteral("frmSound"), QStringLiteral("効果音"))
 {
     content()->addWidget(picturePanel(sound_Image, QStringLiteral("sound_Image")));
 
@@ -30,12 +29,12 @@ void frmSound::Form_Load()
     centreOnScreen();
     if (program::SoundFlag == 1)
         P_sound->setChecked(true);
-    showIndicator(sound_Image, QStringLiteral("sound_%1.gif").arg(program::SoundFlag));
+    showIndicator(sound_Image, soundPicture(program::SoundFlag));
 }
 
 void frmSound::P_sound_Click()
 {
     program::SoundFlag = P_sound->isChecked() ? 1 : 0;
-    showIndicator(sound_Image, QStringLiteral("sound_%1.gif").arg(program::SoundFlag));
-    m_table.showSoundState();
+    showIndicator(sound_Image, soundPicture(program::SoundFlag));
+    emit soundChanged();
 }

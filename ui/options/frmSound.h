@@ -2,17 +2,16 @@
 
 #include "ui/options/OptionWindow.h"
 
-class frmMain;
 class QCheckBox;
 class QLabel;
 class QPushButton;
 
 // "効果音": switches the sound effects on and off. Its check box works on SoundFlag directly and
-// leaves the table's menu marks as they are; the table's picture follows at once.
+// leaves the table's menu marks as they are; soundChanged tells the table to show the new state.
 class frmSound : public OptionWindow {
     Q_OBJECT
 public:
-    explicit frmSound(frmMain& table);
+    explicit frmSound(QWidget* table);
 
     QLabel* sound_Image = nullptr;
     QCheckBox* P_sound = nullptr;
@@ -20,8 +19,9 @@ public:
 
     void P_sound_Click();
 
+signals:
+    void soundChanged();
+
 private:
     void Form_Load();
-
-    frmMain& m_table;
 };

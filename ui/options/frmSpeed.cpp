@@ -1,7 +1,7 @@
 #include "ui/options/frmSpeed.h"
 
-#include "app/frmMain.h"
 #include "state/Program.h"
+#include "ui/widgets/Pictures.h"
 #include "ui/widgets/Twips.h"
 
 #include <QFrame>
@@ -27,8 +27,7 @@ QPushButton* stepButton(QWidget* window, const char* name, const QString& captio
 
 }  // namespace
 
-frmSpeed::frmSpeed(frmMain& table)
-    : OptionWindow(&table, QStringLiteral("frmSpeed"), QStringLiteral("スピード")), m_table(table)
+frmSpeed::frmSpeed(QWidget* table) : OptionWindow(table, QStringLiteral("frmSpeed"), QStringLiteral("スピード"))
 {
     speed_up = stepButton(this, "speed_up", QStringLiteral("▲Up   "), QStringLiteral("速くします"));
     speed_down = stepButton(this, "speed_down", QStringLiteral("▼Down"), QStringLiteral("遅くします"));
@@ -56,7 +55,7 @@ frmSpeed::frmSpeed(frmMain& table)
 void frmSpeed::Form_Load()
 {
     centreOnScreen();
-    showIndicator(speed_Image, QStringLiteral("speed_%1.gif").arg(program::SpeedLevel));
+    showIndicator(speed_Image, speedPicture(program::SpeedLevel));
     speed_up->show();
     speed_down->show();
 }
@@ -85,6 +84,6 @@ void frmSpeed::speed_down_Click()
 
 void frmSpeed::showSpeed()
 {
-    showIndicator(speed_Image, QStringLiteral("speed_%1.gif").arg(program::SpeedLevel));
-    m_table.showSpeedState();
+    showIndicator(speed_Image, speedPicture(program::SpeedLevel));
+    emit speedChanged();
 }

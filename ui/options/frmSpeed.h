@@ -2,7 +2,6 @@
 
 #include "ui/options/OptionWindow.h"
 
-class frmMain;
 class QLabel;
 class QPushButton;
 
@@ -11,7 +10,7 @@ class QPushButton;
 class frmSpeed : public OptionWindow {
     Q_OBJECT
 public:
-    explicit frmSpeed(frmMain& table);
+    explicit frmSpeed(QWidget* table);
 
     QLabel* speed_Image = nullptr;
     QPushButton* speed_up = nullptr;
@@ -21,9 +20,11 @@ public:
     void speed_up_Click();
     void speed_down_Click();
 
+signals:
+    // SpeedLevel changed: the table shows the new level.
+    void speedChanged();
+
 private:
     void Form_Load();
     void showSpeed();
-
-    frmMain& m_table;
 };

@@ -1,6 +1,5 @@
 #include "ui/settings/frmSet.h"
 
-#include "app/frmMain.h"
 #include "platform/Platform.h"
 #include "settings/AppFolder.h"
 #include "settings/NumberText.h"
@@ -10,6 +9,7 @@
 #include "ui/settings/ChoiceBox.h"
 #include "ui/settings/SettingsTexts.h"
 #include "ui/widgets/ControlNames.h"
+#include "ui/widgets/EscapeCloses.h"
 #include "ui/widgets/Pictures.h"
 #include "ui/widgets/Twips.h"
 
@@ -23,7 +23,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -55,7 +54,7 @@ QFrame* horizontalLine(QWidget* parent)
 
 }  // namespace
 
-frmSet::frmSet(frmMain& table) : QWidget(&table, Qt::Dialog), m_table(table)
+frmSet::frmSet(QWidget* table) : QWidget(table, Qt::Dialog)
 {
     setObjectName(QStringLiteral("frmSet"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -325,8 +324,7 @@ void frmSet::connectControls()
     connect(helpcom, &QPushButton::clicked, this, &frmSet::helpcom_Click);
     connect(cmdWPPS, &QPushButton::clicked, this, &frmSet::cmdWPPS_Click);
     connect(cmdGPPS, &QPushButton::clicked, this, &frmSet::cmdGPPS_Click);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &frmSet::cmdQuit_Click);
+    new EscapeCloses(this);
 }
 
 void frmSet::Form_Load()

@@ -11,7 +11,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
-class frmMain;
 
 // The settings dialog: seats, numbers and rule options on three tabs, with load, save, OK,
 // Cancel and Help. Its controls are the working copy of GameSettings, filled at each opening;
@@ -21,7 +20,7 @@ class frmMain;
 class frmSet : public QWidget {
     Q_OBJECT
 public:
-    explicit frmSet(frmMain& table);
+    explicit frmSet(QWidget* table);
 
     QTabWidget* SSTab1 = nullptr;
 
@@ -104,6 +103,10 @@ public:
     // Fills the dialog from the DiceGame section of the file named in txtPath.
     void ReadSettingsIntoDialog();
 
+signals:
+    // OK stored the dialog into GameSettings: the table shows what changed.
+    void settingsApplied();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -131,6 +134,4 @@ private:
     std::array<QCheckBox*, 12> checks() const;
     // Only the ticked state counts as ticked; clear and greyed boxes count as clear.
     static bool ticked(const QCheckBox* box);
-
-    frmMain& m_table;
 };

@@ -1,7 +1,6 @@
 // The checks of the number fields as they change, and OK, which applies the dialog.
 #include "ui/settings/frmSet.h"
 
-#include "app/frmMain.h"
 #include "platform/Platform.h"
 #include "settings/NumberText.h"
 #include "settings/SettingsLimits.h"
@@ -134,38 +133,21 @@ void frmSet::OKCom_Click()
         settings.NAGEKAI = whole32(Comnagekai, "3");
         // Seat count, the clamps of score and bets, and the ranges of the three counts.
         normaliseSettings(settings);
-
-        m_table.LabBETMAX->setText(QString::number(settings.BETMAX));
-        m_table.LabBETMIN->setText(QString::number(settings.BETMIN));
-        m_table.LabOYA->setText(QString::number(settings.OYA));
-        m_table.LabLAST->setText(QString::number(settings.LAST));
-        m_table.LabNAGEKAI->setText(QString::number(settings.NAGEKAI));
-        for (int seat = 0; seat < 6; ++seat) {
-            const bool inPlay = seat < settings.NINZU;
-            // Seats out of play keep their name, flag and picture number in the settings.
-            m_table.showSeat(seat, inPlay);
-            if (!inPlay)
-                continue;
-            m_table.P_scoLab[seat]->setText(QString::number(settings.SCORE));
+        // Seats out of play keep their name, flag and picture number in the settings.
+        for (int seat = 0; seat < settings.seatsInPlay(); ++seat)
             settings.flag(seat) = ticked(P_flgCheck[seat]) ? 1 : 0;
-        }
         const auto boxes = checks();
         for (int n = 1; n <= 12; ++n)
             settings.check(n) = ticked(boxes[n - 1]) ? 1 : 0;
-        m_table.sizeForSeats();
     }
 
     for (int seat = 0; seat < program::GameSettings.seatsInPlay(); ++seat) {
         if (P_nameTex[seat]->text().isEmpty())
             P_nameTex[seat]->setText(QStringLiteral("○△□"));
         settings.name(seat) = P_nameTex[seat]->text();
-        m_table.P_nameLab[seat]->setText(settings.name(seat));
         settings.image(seat) = whole16(Comimag[seat], "1");
-        m_table.showPortrait(seat);
     }
 
-    m_table.show();
-    m_table.raise();
-    m_table.activateWindow();
+    emit settingsApplied();
     close();
 }

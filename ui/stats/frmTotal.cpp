@@ -1,16 +1,16 @@
 #include "ui/stats/frmTotal.h"
 
-#include "app/frmMain.h"
 #include "game/Tally.h"
 #include "state/Program.h"
 #include "ui/stats/RowLabel.h"
 #include "ui/widgets/ControlNames.h"
+#include "ui/widgets/EscapeCloses.h"
+#include "ui/widgets/TableFont.h"
 #include "ui/widgets/Twips.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 
 #include <algorithm>
 
@@ -36,11 +36,9 @@ QRect twipRect(int left, int top, int width, int height)
     return QRect(twips(left), twips(top), twips(width), twips(height));
 }
 
-QFont tableFont(const QFont& base, int pixelSize, bool bold)
+QFont tallyFont(int pixelSize, bool bold)
 {
-    QFont font = base;
-    font.setFamilies({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Meiryo UI"),
-                      QStringLiteral("MS UI Gothic"), base.family()});
+    QFont font = tableFont();
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
@@ -66,7 +64,7 @@ QString columnText(CountOfRow countOfRow)
 
 }  // namespace
 
-frmTotal::frmTotal(frmMain& table) : QWidget(&table, Qt::Window)
+frmTotal::frmTotal(QWidget* table) : QWidget(table, Qt::Window)
 {
     setObjectName(QStringLiteral("frmTotal"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -97,9 +95,9 @@ void frmTotal::buildControls()
 
     // The row names a size below the counts, so that kana that reach above a kanji stay off
     // the grid line over their row.
-    const QFont nameFont = tableFont(font(), 10, false);
-    const QFont countFont = tableFont(font(), 11, false);
-    const QFont headFont = tableFont(font(), 12, true);
+    const QFont nameFont = tallyFont(10, false);
+    const QFont countFont = tallyFont(11, false);
+    const QFont headFont = tallyFont(12, true);
     const int pitch = twips(RowPitch);
 
     Label7 = rowLabel(this, QStringLiteral("Label7"), twipRect(240, ColumnTop, ColumnWidth, ColumnHeight), pitch);
@@ -134,9 +132,7 @@ void frmTotal::buildControls()
     Command1->setGeometry(twipRect(6840, 3480, 1455, 315));
     connect(Command2, &QPushButton::clicked, this, &frmTotal::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &frmTotal::Command1_Click);
-
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &frmTotal::Command1_Click);
+    new EscapeCloses(this);
 }
 
 void frmTotal::Form_Load()

@@ -4,7 +4,6 @@
 
 #include <array>
 
-class frmMain;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -15,7 +14,7 @@ class RowLabel;
 class frmTotal : public QWidget {
     Q_OBJECT
 public:
-    explicit frmTotal(frmMain& table);
+    explicit frmTotal(QWidget* table);
 
     RowLabel* Label7 = nullptr;
     std::array<RowLabel*, 6> Label1{};

@@ -13,6 +13,10 @@ QString portraitFile(qint16 number)
     return QStringLiteral("img") + last + QStringLiteral(".gif");
 }
 
+QString soundPicture(qint16 soundFlag) { return QStringLiteral("sound_%1.gif").arg(soundFlag); }
+
+QString speedPicture(qint16 speedLevel) { return QStringLiteral("speed_%1.gif").arg(speedLevel); }
+
 void showPicture(QLabel* label, const QString& fileName)
 {
     QPixmap picture;

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QColor>
+
+// Colours that the table and the windows opened from it share.
+namespace tableColours {
+
+inline const QColor PlayerPanel(192, 255, 192);  // a player's seat panel
+inline const QColor BankerPanel(196, 196, 255);  // the banker's seat panel
+inline const QColor FrameFill(255, 251, 240);    // the cream of seat frames and picture panels
+
+}  // namespace tableColours
