@@ -22,7 +22,7 @@ constexpr int ColumnWidth = 855;
 constexpr int ColumnHeight = 2895;
 constexpr int RowPitch = 180;
 constexpr int FirstRow = 1;
-constexpr int LastRow = 20;
+constexpr int LastRow = rules::TallyRows - 1;
 // The names in Label7's caption are padded to lines five full-width characters wide: wrapped at
 // five cells the caption gives one name per line, whatever the font.
 constexpr int NameCells = 5;
