@@ -256,7 +256,7 @@ void frmMain::buildSeat(int seat)
                           Qt::AlignRight | Qt::AlignVCenter);
     paintText(P_Label[seat], quietText, false, -1);
     P_yaku[seat] = label(table, elementName("P_yaku", seat), QRect(x + 148, y + 46, 61, 20));
-    paintText(P_yaku[seat], QColor(0, 0, 0), true);
+    paintText(P_yaku[seat], tableColours::HandBlack, true);
 
     bent_Image[seat] = picture(table, elementName("bent_Image", seat), QRect(x + 5, y + 73, 16, 16));
     showPicture(bent_Image[seat], QStringLiteral("bent.gif"));

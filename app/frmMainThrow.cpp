@@ -10,6 +10,7 @@
 #include "ui/options/ThrowSound.h"
 #include "ui/widgets/CommandLabel.h"
 #include "ui/widgets/Pictures.h"
+#include "ui/widgets/TableColours.h"
 
 #include <QAction>
 #include <QLabel>
@@ -132,13 +133,13 @@ void frmMain::ShowHand()
     const int seat = state.ThrowSeat;
     state.P_yakuName[seat] = state.YakuWord[0];
     state.P_yakuValue[seat] = state.CurYakuValue;
-    QColor colour(0, 0, 0);
+    QColor colour = tableColours::HandBlack;
     switch (rules::handColour(state.CurYakuValue)) {
     case rules::HandColour::Blue:
-        colour = QColor(0, 0, 255);
+        colour = tableColours::HandBlue;
         break;
     case rules::HandColour::Red:
-        colour = QColor(255, 0, 0);
+        colour = tableColours::HandRed;
         break;
     case rules::HandColour::Black:
         break;

@@ -9,4 +9,9 @@ inline const QColor PlayerPanel(192, 255, 192);  // a player's seat panel
 inline const QColor BankerPanel(196, 196, 255);  // the banker's seat panel
 inline const QColor FrameFill(255, 251, 240);    // the cream of seat frames and picture panels
 
+// A seat's hand by its class (rules::HandColour): points, triples and シゴロ, losing hands.
+inline const QColor HandBlack(0, 0, 0);
+inline const QColor HandBlue(0, 0, 255);
+inline const QColor HandRed(255, 0, 0);
+
 }  // namespace tableColours
