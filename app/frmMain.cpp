@@ -2,7 +2,6 @@
 
 #include "game/HandRanking.h"
 #include "platform/Platform.h"
-#include "settings/SettingsLimits.h"
 #include "state/Program.h"
 #include "ui/settings/frmSet.h"
 #include "ui/stats/frmTotal.h"
@@ -71,15 +70,6 @@ QLabel* picture(QWidget* parent, const QString& name, const QRect& place)
     QLabel* l = label(parent, name, place, Qt::AlignCenter);
     l->setScaledContents(true);
     return l;
-}
-
-// The seat count the table is laid out for: that of the settings, or the six seats a new game
-// would play with when the settings hold no count a game can start with.
-int tableSeats()
-{
-    SettingsRecord settings = program::GameSettings;
-    normaliseSettings(settings);
-    return settings.NINZU;
 }
 
 }  // namespace
@@ -320,7 +310,7 @@ void frmMain::Form_Load()
     // No game yet: the table shows the empty seats a new game would fill, without bets, scroll bars
     // or computer marks, and opens centred on the screen at the height for that many seats.
     for (int seat = 0; seat < 6; ++seat) {
-        showSeat(seat, seat < tableSeats());
+        showSeat(seat, seat < program::GameSettings.seatsInPlay());
         for (QWidget* part : std::initializer_list<QWidget*>{bent_Image[seat], auto_Image[seat], HScr[seat]})
             part->hide();
     }
@@ -342,7 +332,7 @@ void frmMain::showSeat(int seat, bool inPlay)
 
 void frmMain::sizeForSeats()
 {
-    const bool bottomRow = tableSeats() >= 5;
+    const bool bottomRow = program::GameSettings.seatsInPlay() >= 5;
     setFixedSize(twips(7140), twips(bottomRow ? 6825 : 5175));
     Image4[1]->setVisible(bottomRow);
 }

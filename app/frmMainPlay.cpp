@@ -3,7 +3,6 @@
 #include "game/Betting.h"
 #include "game/Tally.h"
 #include "platform/Platform.h"
-#include "settings/SettingsLimits.h"
 #include "state/Program.h"
 #include "ui/options/PlayEffect.h"
 #include "ui/widgets/CommandLabel.h"
@@ -15,6 +14,8 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QSignalBlocker>
+
+#include <limits>
 
 namespace {
 
@@ -40,14 +41,8 @@ rules::BetLimits betLimits() { return rules::betLimits(settings().BETMIN, settin
 
 void frmMain::Gamein_Click()
 {
-    // A hand-edited file (or none at all) can hold values no game can be played with: they are put
-    // right first, by the same rules as the settings dialog's OK, and shown.
-    normaliseSettings(program::GameSettings);
-    LabBETMAX->setText(QString::number(settings().BETMAX));
-    LabBETMIN->setText(QString::number(settings().BETMIN));
-    LabOYA->setText(QString::number(settings().OYA));
-    LabNAGEKAI->setText(QString::number(settings().NAGEKAI));
-
+    // The settings are played as they stand: a seat count outside 2..6 plays six seats and the bet
+    // limits are taken within 0..9999 where they are used; nothing is written back.
     program::GameFlag = 1;
     gameLab->setText(QStringLiteral("game 1"));
     state.OyaTurn = 1;
@@ -167,12 +162,13 @@ void frmMain::turn2_Label_Click()
     turn2_Label->setEnabled(false);
     Turn->setText(QStringLiteral("ベントを押して下さい"));
     clearTable();
-    --state.TurnsLeft;
+    if (state.TurnsLeft > std::numeric_limits<qint32>::min())
+        --state.TurnsLeft;
     LabLAST->setText(QString::number(state.TurnsLeft));
     ++state.OyaTurn;
     changeLab->setText(QStringLiteral("change %1").arg(state.OyaTurn));
     bent_Label->setEnabled(true);
-    if (state.OyaTurn >= settings().OYA + 1 || state.OyaMustPass == 1) {
+    if (state.OyaTurn > settings().OYA || state.OyaMustPass == 1) {
         state.OyaSeat = nextSeat(state.OyaSeat);
         state.OyaTurn = 1;
         changeLab->setText(QStringLiteral("change 1"));
@@ -201,7 +197,7 @@ void frmMain::suru_Label_Click()
         clearTable();
         state.OyaTurn = 1;
         bent_Label->setEnabled(true);
-        if (state.OyaTurn >= settings().OYA + 1) {
+        if (state.OyaTurn > settings().OYA) {
             state.OyaSeat = nextSeat(state.OyaSeat);
             state.OyaTurn = 1;
         }

@@ -76,7 +76,7 @@ void frmMain::iniread_Click()
     iniread->setEnabled(false);
     ReadSettingsFile();
     const SettingsRecord& settings = program::GameSettings;
-    for (int seat = 0; seat < program::GameSettings.seatsInPlay(); ++seat) {
+    for (int seat = 0; seat < program::GameSettings.seatsListed(); ++seat) {
         state.P_score[seat] = settings.SCORE;
         P_scoLab[seat]->setText(QString::number(settings.SCORE));
         P_nameLab[seat]->setText(settings.name(seat));

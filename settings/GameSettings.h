@@ -33,8 +33,12 @@ struct SettingsRecord {
     qint16& check(int n);
     qint16 check(int n) const;
 
-    // The seats in play, 0..seatsInPlay()-1: never more than the table has, whatever NINZU holds.
-    int seatsInPlay() const { return qBound(0, static_cast<int>(NINZU), 6); }
+    // The seats a game is played with, 0..seatsInPlay()-1: NINZU when it is 2..6; a hand-edited
+    // count outside that range plays the whole table of six.
+    int seatsInPlay() const { return NINZU >= 2 && NINZU <= 6 ? NINZU : 6; }
+    // The seats the stored count names, within the table (0..6): the rows the settings dialog fills,
+    // the tally's columns and the seats a reload of the file resets.
+    int seatsListed() const { return qBound(0, static_cast<int>(NINZU), 6); }
 
     // A seat is the computer's only when its flag is exactly 1; an option is on only when it is exactly 1.
     bool isComputer(int seat) const { return flag(seat) == 1; }

@@ -182,55 +182,97 @@ TEST_F(TableGame, InterruptingEndsTheGameKeepingTheFinalScoresOnShow)
     EXPECT_EQ(t.P_scoLab[0]->text(), "1000");
 }
 
-TEST_F(TableGame, ANewGameWithoutASettingsFileStartsWithUsableSettings)
+TEST_F(TableGame, ANewGameWithoutASettingsFilePlaysSixNamelessSeatsForOneTurn)
 {
     openWithoutSettings();
     EXPECT_EQ(platform.warnings, QStringList{"設定ﾌｧｲﾙが見つかりません。(ToT)"});
     newGame();
     frmMain& t = *table;
-    EXPECT_EQ(program::GameSettings.NINZU, 6);
+    EXPECT_EQ(program::GameSettings, SettingsRecord{});
     EXPECT_EQ(t.height(), twips(6825));
     for (int seat = 0; seat < 6; ++seat) {
         EXPECT_FALSE(t.P_Shape2[seat]->isHidden());
-        EXPECT_EQ(t.P_nameLab[seat]->text(), "○△□");
+        EXPECT_TRUE(t.P_nameLab[seat]->text().isEmpty());
     }
-    EXPECT_EQ(t.LabLAST->text(), "30");
-    EXPECT_EQ(t.LabOYA->text(), "3");
-    EXPECT_EQ(t.LabNAGEKAI->text(), "3");
-    EXPECT_EQ(t.LabBETMAX->text(), "0");
+    for (const QLabel* unread : {t.LabOYA, t.LabNAGEKAI, t.LabBETMIN, t.LabBETMAX})
+        EXPECT_TRUE(unread->text().isEmpty()) << unread->objectName().toStdString();
+    EXPECT_EQ(t.LabLAST->text(), "0");
     openBets();
     throwDice();
-    EXPECT_TRUE(t.turn2_Label->isEnabled());
+    ASSERT_TRUE(t.turn2_Label->isEnabled());
+    nextTurn();
+    EXPECT_EQ(t.Turn->text(), "ゲームの中断");
 }
 
-TEST_F(TableGame, HandEditedSettingsAreMadePlayableBeforeANewGame)
+TEST_F(TableGame, ANewGamePlaysNoThrowLimitNoBankTurnsNoTurnsAndAnEmptyNameAsTheyStand)
 {
-    const struct {
-        const char* key;
-        const char* value;
-        qint32 SettingsRecord::*field;
-        qint32 expected;
-    } numbers[] = {
-        {"BETMAX", "40000", &SettingsRecord::BETMAX, 9999},
-        {"LAST", "0", &SettingsRecord::LAST, 30},
-        {"OYA", "-1", &SettingsRecord::OYA, 3},
-        {"NAGEKAI", "9", &SettingsRecord::NAGEKAI, 3},
-    };
-    for (const auto& n : numbers) {
-        open({{n.key, n.value}});
-        newGame();
-        EXPECT_EQ(program::GameSettings.*n.field, n.expected) << n.key;
+    open({{"NAGEKAI", "0"}, {"OYA", "0"}, {"LAST", "0"}, {"P_NAME1", ""}});
+    const SettingsRecord read = program::GameSettings;
+    platform.seconds = 3;  // seat 0 banks
+    newGame();
+    frmMain& t = *table;
+    EXPECT_EQ(program::GameSettings, read);
+    EXPECT_EQ(t.LabOYA->text(), "0");
+    EXPECT_EQ(t.LabNAGEKAI->text(), "0");
+    EXPECT_EQ(t.LabLAST->text(), "0");
+    EXPECT_TRUE(t.P_nameLab[1]->text().isEmpty());
+    EXPECT_EQ(t.oya_Lab[0]->text(), "親１戦");
+
+    // Every seat throws exactly once, even a 役なし that three throws would have thrown again.
+    openBets();
+    scriptThrows({{3, 3, 2}, {1, 2, 4}, {1, 3, 5}, {2, 4, 6}});
+    throwDice();
+    for (int seat = 1; seat < 4; ++seat) {
+        EXPECT_EQ(t.P_kail[seat]->text(), "1投目") << seat;
+        EXPECT_EQ(t.P_yaku[seat]->text(), "役なし") << seat;
     }
+    // The one turn ends the game, and the bank has passed after its only turn.
+    nextTurn();
+    EXPECT_EQ(t.Turn->text(), "ゲームの中断");
+    EXPECT_EQ(t.LabLAST->text(), "-1");
+    EXPECT_EQ(t.state.OyaSeat, 1);
+    EXPECT_EQ(program::GameFlag, 0);
+    EXPECT_EQ(program::GameSettings, read);
+}
+
+TEST_F(TableGame, WithNoBankTurnsAPassMovesTheBankOnceMore)
+{
+    open({{"OYA", "0"}, {"P_CHECK6", "1"}});
+    platform.seconds = 3;  // seat 0 banks
+    newGame();
+    pass();
+    EXPECT_EQ(table->state.OyaSeat, 2);
+    EXPECT_EQ(table->oya_Lab[2]->text(), "親１戦");
+}
+
+TEST_F(TableGame, TheLargestBankTurnCountKeepsTheBankWithItsFirstHolder)
+{
+    open({{"OYA", "2147483647"}, {"LAST", "9"}});
+    platform.seconds = 3;  // seat 0 banks
+    newGame();
+    for (int turn = 0; turn < 4; ++turn)
+        playTurn();
+    EXPECT_EQ(table->state.OyaSeat, 0);
+    EXPECT_EQ(table->oya_Lab[0]->text(), "親５戦");
+    EXPECT_EQ(table->LabOYA->text(), "2147483647");
+}
+
+TEST_F(TableGame, SettingsNoGameCanUseAreTakenWithinLimitsWithoutRewritingThem)
+{
     for (const char* seats : {"0", "9", "-3", "32767"}) {
         open({{"NINZU", seats}});
+        const SettingsRecord read = program::GameSettings;
         newGame();
-        EXPECT_EQ(program::GameSettings.NINZU, 6) << seats;
-        EXPECT_EQ(table->height(), twips(6825));
+        EXPECT_EQ(program::GameSettings, read) << seats;
+        EXPECT_EQ(table->height(), twips(6825)) << seats;
+        EXPECT_FALSE(table->P_Shape2[5]->isHidden()) << seats;
     }
     open({{"BETMAX", "40000"}, {"BETMIN", "-7"}});
     newGame();
-    EXPECT_EQ(table->LabBETMAX->text(), "9999");
-    EXPECT_EQ(table->LabBETMIN->text(), "0");
+    EXPECT_EQ(program::GameSettings.BETMAX, 40000);
+    EXPECT_EQ(program::GameSettings.BETMIN, -7);
+    EXPECT_EQ(table->LabBETMAX->text(), "40000");
+    EXPECT_EQ(table->LabBETMIN->text(), "-7");
     for (int seat = 0; seat < 4; ++seat) {
         EXPECT_EQ(table->HScr[seat]->minimum(), 0);
         EXPECT_EQ(table->HScr[seat]->maximum(), 9999);

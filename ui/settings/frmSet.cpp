@@ -342,7 +342,7 @@ void frmSet::Form_Load()
     for (int k = 0; k < 9; ++k)
         showPicture(Image2[k], portraitFile(static_cast<qint16>(k + 1)));
 
-    const int inPlay = program::GameSettings.seatsInPlay();
+    const int inPlay = program::GameSettings.seatsListed();
     for (int seat = 0; seat < inPlay; ++seat) {
         P_nameTex[seat]->setText(settings.name(seat));
         Comimag[seat]->setText(QString::number(settings.image(seat)));
@@ -386,7 +386,7 @@ std::array<QWidget*, 21> frmSet::lockedInGame() const
 
 void frmSet::LockSettings()
 {
-    for (int seat = 0; seat < program::GameSettings.seatsInPlay(); ++seat)
+    for (int seat = 0; seat < program::GameSettings.seatsListed(); ++seat)
         P_flgCheck[seat]->setEnabled(false);
     for (QWidget* control : lockedInGame())
         control->setEnabled(false);

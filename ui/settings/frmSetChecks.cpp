@@ -141,7 +141,7 @@ void frmSet::OKCom_Click()
             settings.check(n) = ticked(boxes[n - 1]) ? 1 : 0;
     }
 
-    for (int seat = 0; seat < program::GameSettings.seatsInPlay(); ++seat) {
+    for (int seat = 0; seat < program::GameSettings.seatsListed(); ++seat) {
         if (P_nameTex[seat]->text().isEmpty())
             P_nameTex[seat]->setText(QStringLiteral("○△□"));
         settings.name(seat) = P_nameTex[seat]->text();

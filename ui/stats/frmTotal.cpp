@@ -12,8 +12,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include <algorithm>
-
 namespace {
 
 // The count columns: 16 visible rows of 180 twips, two rows between neighbouring grid lines.
@@ -137,7 +135,7 @@ void frmTotal::buildControls()
 
 void frmTotal::Form_Load()
 {
-    const int seats = std::clamp<int>(program::GameSettings.NINZU, 0, 6);
+    const int seats = program::GameSettings.seatsListed();
     program::RollTallySum = rules::tallySums(program::RollTally, seats);
     for (int seat = 0; seat < seats; ++seat) {
         const QString& name = program::GameSettings.name(seat);
