@@ -5,6 +5,7 @@
 #include "state/Program.h"
 #include "ui/settings/frmSet.h"
 #include "ui/stats/frmTotal.h"
+#include "ui/widgets/BetScrollBar.h"
 #include "ui/widgets/ClickableImage.h"
 #include "ui/widgets/CommandLabel.h"
 #include "ui/widgets/ControlNames.h"
@@ -255,10 +256,8 @@ void frmMain::buildSeat(int seat)
                            Qt::AlignRight | Qt::AlignVCenter);
     paintText(P_betLab[seat], valueText, true);
     P_betLab[seat]->setToolTip(QStringLiteral("ﾍﾞﾝﾄ"));
-    HScr[seat] = named(new QScrollBar(Qt::Horizontal, table), elementName("HScr", seat));
+    HScr[seat] = named(new BetScrollBar(table), elementName("HScr", seat));
     HScr[seat]->setGeometry(x + 64, y + 73, 118, 16);
-    HScr[seat]->setSingleStep(1);
-    HScr[seat]->setPageStep(1);
     HScr[seat]->setToolTip(QStringLiteral("ﾍﾞﾝﾄ"));
     auto_Image[seat] = picture(table, elementName("auto_Image", seat), QRect(x + 189, y + 73, 16, 16));
     auto_Image[seat]->setToolTip(QStringLiteral("コンピュータ"));

@@ -76,6 +76,7 @@ void frmMain::Gamein_Click()
     PlayEffect(QStringLiteral("beep1.wav"));
     OpenTurn();
     ShowPassCommand();
+    bent_Label->setFocus();
 }
 
 void frmMain::OpenTurn()
@@ -130,6 +131,7 @@ void frmMain::bent_Label_Click()
     PlayEffect(QStringLiteral("beep4.wav"));
     turn_Label->setEnabled(true);
     closeOptionWindows();
+    turn_Label->setFocus();
 }
 
 void frmMain::HScr_Change(int seat)
@@ -177,6 +179,7 @@ void frmMain::turn2_Label_Click()
     if (state.TurnsLeft > 0) {
         OpenTurn();
         ShowPassCommand();
+        bent_Label->setFocus();
         return;
     }
     program::GameFlag = 0;
@@ -207,6 +210,7 @@ void frmMain::suru_Label_Click()
     OpenTurn();
     ShowPassCommand();
     PlayEffect(QStringLiteral("beep6.wav"));
+    bent_Label->setFocus();
 }
 
 void frmMain::Gameout_Click()

@@ -87,6 +87,7 @@ void frmMain::turn_Label_Click()
     PlayEffect(QStringLiteral("beep2.wav"));
     Gameout->setEnabled(true);
     closeOptionWindows();
+    turn2_Label->setFocus();
 }
 
 void frmMain::RollDice()

@@ -1,5 +1,7 @@
 #include "ui/widgets/CommandLabel.h"
 
+#include <QKeyEvent>
+
 CommandLabel::CommandLabel(const QString& text, QWidget* parent) : QPushButton(text, parent)
 {
     setFocusPolicy(Qt::StrongFocus);
@@ -12,4 +14,14 @@ CommandLabel::CommandLabel(const QString& text, QWidget* parent) : QPushButton(t
         "QPushButton:focus { border: 2px solid #d07000; }"
         "QPushButton:disabled { color: #b0a898; background: #ece8e0; border: 1px dashed #c8c0b0;"
         " font-weight: normal; }"));
+}
+
+void CommandLabel::keyPressEvent(QKeyEvent* event)
+{
+    // Space is a push button's own key; Enter and Return give the command as well.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
+        click();
+    else
+        QPushButton::keyPressEvent(event);
 }
