@@ -75,7 +75,10 @@ QLabel* picture(QWidget* parent, const QString& name, const QRect& place)
 
 }  // namespace
 
-frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
+frmMain::frmMain(QWidget* parent)
+    : QMainWindow(parent),
+      flow(program::GameSettings, program::RollTally, program::RollTallySum),
+      state(flow.state())
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Qubrin　ちんちろりん"));
@@ -296,8 +299,6 @@ void frmMain::Form_Load()
     Gameout->setEnabled(false);
     iniread->setEnabled(false);
     program::SpeedLevel = 7;
-    state.PassCount = 0;
-    state.OyaMustPass = 0;
     P_False();
     state.YakuWord = rules::handWords();
     program::SoundFlag = 1;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/TableState.h"
+#include "game/TableFlow.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -28,7 +28,10 @@ public:
     explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
 
-    TableState state;
+    // The game engine decides every step of a game; the window paces and shows them. `state` is
+    // the engine's TableState, read by the display code and by tests.
+    TableFlow flow;
+    TableState& state;
 
     // Per seat.
     std::array<QLabel*, 6> P_Picture{};
@@ -160,4 +163,6 @@ private:
     void SettleTurn();
     bool Wait(int ms);
     void showDice(int seat, const std::array<qint16, 3>& faces);
+
+    std::array<qint16, 3> RollFaces{};  // faces of the present animation frame
 };

@@ -1,7 +1,6 @@
 #include "app/frmMain.h"
 
 #include "game/Betting.h"
-#include "game/Tally.h"
 #include "platform/Platform.h"
 #include "state/Program.h"
 #include "ui/options/PlayEffect.h"
@@ -15,14 +14,9 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
-#include <limits>
-
 namespace {
 
 const SettingsRecord& settings() { return program::GameSettings; }
-
-// The next seat clockwise.
-qint16 nextSeat(int seat) { return static_cast<qint16>((seat + 1) % qMax(1, settings().seatsInPlay())); }
 
 // The banker's marker writes the turn in full-width digits: 親１戦, 親１２戦.
 QString fullWidthNumber(int number)
@@ -43,35 +37,30 @@ void frmMain::Gamein_Click()
 {
     // The settings are played as they stand: a seat count outside 2..6 plays six seats and the bet
     // limits are taken within 0..9999 where they are used; nothing is written back.
+    const flow::GameStarted started = flow.newGame(platform().secondsOfTime());
     program::GameFlag = 1;
     gameLab->setText(QStringLiteral("game 1"));
-    state.OyaTurn = 1;
-    changeLab->setText(QStringLiteral("change 1"));
+    changeLab->setText(QStringLiteral("change %1").arg(state.OyaTurn));
     Gamein->setEnabled(false);
     Gameout->setEnabled(true);
     iniread->setEnabled(false);
     for (CommandLabel* command : {turn_Label, turn2_Label, suru_Label})
         command->setEnabled(false);
-    state.TurnsLeft = settings().LAST;
-    LabLAST->setText(QString::number(state.TurnsLeft));
-    state.OyaSeat = static_cast<qint16>((platform().secondsOfTime() + 1) % settings().seatsInPlay());
-    oya->setText(QStringLiteral("oya %1").arg(state.OyaSeat));
+    LabLAST->setText(QString::number(started.turnsLeft));
+    oya->setText(QStringLiteral("oya %1").arg(started.oyaSeat));
 
     const rules::BetLimits limits = betLimits();
     for (int seat = 0; seat < 6; ++seat) {
-        const bool inPlay = seat < settings().seatsInPlay();
+        const bool inPlay = seat < started.seats;
         showSeat(seat, inPlay);
         if (!inPlay)
             continue;
-        state.P_score[seat] = settings().SCORE;
-        P_scoLab[seat]->setText(QString::number(settings().SCORE));
+        P_scoLab[seat]->setText(QString::number(started.score[seat]));
         P_nameLab[seat]->setText(settings().name(seat));
         showPortrait(seat);
         const QSignalBlocker quiet(HScr[seat]);
         HScr[seat]->setRange(limits.min, limits.max);
-        state.P_lastBet[seat] = 0;
     }
-    rules::clearTally(program::RollTally, program::RollTallySum);
     sizeForSeats();
     PlayEffect(QStringLiteral("beep1.wav"));
     OpenTurn();
@@ -83,21 +72,19 @@ void frmMain::OpenTurn()
 {
     for (CommandLabel* command : {turn_Label, turn2_Label, suru_Label})
         command->setEnabled(false);
-    for (int seat = 0; seat < settings().seatsInPlay(); ++seat) {
+    for (int seat = 0; seat < flow.seats(); ++seat) {
         const bool computer = settings().isComputer(seat);
         HScr[seat]->setVisible(!computer);
         auto_Image[seat]->setVisible(computer);
     }
-    state.OyaThrown = 0;
     oya_Lab[state.OyaSeat]->setText(QStringLiteral("親") + fullWidthNumber(state.OyaTurn) + QStringLiteral("戦"));
     P_Shape2[state.OyaSeat]->setFillColor(tableColours::BankerPanel);
-    state.ThrowNo = 0;
     bent_Label->setEnabled(true);
 }
 
 void frmMain::ShowPassCommand()
 {
-    const bool mayPass = settings().option(6) || (settings().option(7) && state.OyaTurn > 1);
+    const bool mayPass = flow.mayPass();
     suru_Label->setVisible(mayPass);
     suru_Label->setEnabled(mayPass);
 }
@@ -107,26 +94,22 @@ void frmMain::bent_Label_Click()
     Turn->setText(QStringLiteral("ベントして下さい"));
     bent_Label->setEnabled(false);
     suru_Label->setEnabled(false);
-    state.PassCount = 0;
-    state.OyaMustPass = 0;
-    const rules::BetLimits limits = betLimits();
-    for (int seat = 0; seat < settings().seatsInPlay(); ++seat) {
-        qint16 bet = 0;
-        if (seat == state.OyaSeat) {
+    const flow::BetsOpened bets = flow.openBets([] { return platform().random(); });
+    for (int seat = 0; seat < flow.seats(); ++seat) {
+        const flow::SeatBet& placed = bets.seat[seat];
+        if (placed.kind == flow::BetKind::Banker) {
             HScr[seat]->hide();
-        } else if (settings().isComputer(seat)) {
-            bet = rules::computerBet(platform().random(), limits);
-            HScr[seat]->setValue(bet);
-        } else {
-            bet = state.P_lastBet[seat];
-            if (bet == 0) {
-                bet = rules::firstOffer(limits);
-                HScr[seat]->setValue(bet);
-            }
-            HScr[seat]->setEnabled(true);
+            P_betLab[seat]->clear();
+            continue;
         }
-        P_betLab[seat]->setText(seat == state.OyaSeat ? QString() : QString::number(bet));
-        state.P_bet[seat] = bet;
+        if (placed.kind != flow::BetKind::PersonAgain) {
+            // The bar shows the bet; the bet itself is the engine's, whatever the bar's range.
+            const QSignalBlocker quiet(HScr[seat]);
+            HScr[seat]->setValue(placed.bet);
+        }
+        if (placed.kind != flow::BetKind::Computer)
+            HScr[seat]->setEnabled(true);
+        P_betLab[seat]->setText(QString::number(placed.bet));
     }
     PlayEffect(QStringLiteral("beep4.wav"));
     turn_Label->setEnabled(true);
@@ -138,18 +121,13 @@ void frmMain::HScr_Change(int seat)
 {
     const int value = HScr[seat]->value();
     P_betLab[seat]->setText(QString::number(value));
-    state.P_bet[seat] = static_cast<qint16>(value);
+    flow.setBet(seat, value);
 }
 
 void frmMain::clearTable()
 {
-    state.YakuWord[0].clear();
-    state.CurYakuValue = 0;
-    for (int seat = 0; seat < settings().seatsInPlay(); ++seat) {
-        state.P_bet[seat] = 0;
+    for (int seat = 0; seat < flow.seats(); ++seat) {
         P_betLab[seat]->setText(QStringLiteral("0"));
-        state.P_yakuName[seat].clear();
-        state.P_yakuValue[seat] = 0;
         P_kail[seat]->clear();
         P_yaku[seat]->clear();
         P_Label[seat]->setText(QStringLiteral("0"));
@@ -163,20 +141,13 @@ void frmMain::turn2_Label_Click()
 {
     turn2_Label->setEnabled(false);
     Turn->setText(QStringLiteral("ベントを押して下さい"));
+    const flow::TurnEnded ended = flow.endTurn();
     clearTable();
-    if (state.TurnsLeft > std::numeric_limits<qint32>::min())
-        --state.TurnsLeft;
-    LabLAST->setText(QString::number(state.TurnsLeft));
-    ++state.OyaTurn;
-    changeLab->setText(QStringLiteral("change %1").arg(state.OyaTurn));
+    LabLAST->setText(QString::number(ended.turnsLeft));
+    changeLab->setText(QStringLiteral("change %1").arg(ended.oyaTurn));
+    oya->setText(QStringLiteral("oya %1").arg(ended.oyaSeat));
     bent_Label->setEnabled(true);
-    if (state.OyaTurn > settings().OYA || state.OyaMustPass == 1) {
-        state.OyaSeat = nextSeat(state.OyaSeat);
-        state.OyaTurn = 1;
-        changeLab->setText(QStringLiteral("change 1"));
-    }
-    oya->setText(QStringLiteral("oya %1").arg(state.OyaSeat));
-    if (state.TurnsLeft > 0) {
+    if (!ended.gameOver) {
         OpenTurn();
         ShowPassCommand();
         bent_Label->setFocus();
@@ -191,20 +162,13 @@ void frmMain::turn2_Label_Click()
 
 void frmMain::suru_Label_Click()
 {
-    ++state.PassCount;
-    if (state.PassCount > settings().seatsInPlay()) {
-        // The bank goes round the table at most once between two openings of the bets.
+    const flow::BankPassed passed = flow.pass();
+    if (!passed.moved) {
         suru_Label->hide();
     } else {
-        state.OyaSeat = nextSeat(state.OyaSeat);
         clearTable();
-        state.OyaTurn = 1;
         bent_Label->setEnabled(true);
-        if (state.OyaTurn > settings().OYA) {
-            state.OyaSeat = nextSeat(state.OyaSeat);
-            state.OyaTurn = 1;
-        }
-        oya->setText(QStringLiteral("oya %1").arg(state.OyaSeat));
+        oya->setText(QStringLiteral("oya %1").arg(passed.oyaSeat));
         changeLab->setText(QStringLiteral("change %1").arg(state.OyaTurn));
     }
     OpenTurn();
@@ -227,18 +191,12 @@ void frmMain::Gameout_Click()
     gameLab->setText(QStringLiteral("game 0"));
     PlayEffect(QStringLiteral("beep5.wav"));
     P_False();
-    state.YakuWord[0].clear();
-    state.CurYakuValue = 0;
+    const flow::GameInterrupted interrupted = flow.interrupt();
     for (int seat = 0; seat < 6; ++seat) {
-        const std::optional<qint64> score = state.P_score[seat];
+        const std::optional<qint64>& score = interrupted.finalScore[seat];
         P_scoLab[seat]->setText(score ? QString::number(*score) : QString());
-        state.P_bet[seat] = 0;
-        P_betLab[seat]->clear();
-        state.P_yakuName[seat].clear();
-        state.P_yakuValue[seat] = 0;
-        for (QLabel* label : {P_kail[seat], P_yaku[seat], P_Label[seat], oya_Lab[seat]})
+        for (QLabel* label : {P_betLab[seat], P_kail[seat], P_yaku[seat], P_Label[seat], oya_Lab[seat]})
             label->clear();
-        state.P_score[seat].reset();
         showDice(seat, {});
         P_Shape2[seat]->setFillColor(tableColours::PlayerPanel);
     }

@@ -76,8 +76,8 @@ void frmMain::iniread_Click()
     iniread->setEnabled(false);
     ReadSettingsFile();
     const SettingsRecord& settings = program::GameSettings;
-    for (int seat = 0; seat < program::GameSettings.seatsListed(); ++seat) {
-        state.P_score[seat] = settings.SCORE;
+    flow.giveStartingScores(settings.seatsListed());
+    for (int seat = 0; seat < settings.seatsListed(); ++seat) {
         P_scoLab[seat]->setText(QString::number(settings.SCORE));
         P_nameLab[seat]->setText(settings.name(seat));
         showPortrait(seat);

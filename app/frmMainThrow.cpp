@@ -2,8 +2,6 @@
 
 #include "game/DiceFaces.h"
 #include "game/HandRanking.h"
-#include "game/Settlement.h"
-#include "game/Tally.h"
 #include "platform/Platform.h"
 #include "state/Program.h"
 #include "ui/options/PlayEffect.h"
@@ -18,8 +16,6 @@
 
 namespace {
 
-const SettingsRecord& settings() { return program::GameSettings; }
-
 // Pauses of the throw sequence grow with the speed level (larger is slower).
 int paced(int perLevel) { return program::SpeedLevel * perLevel; }
 
@@ -33,24 +29,18 @@ void frmMain::turn_Label_Click()
     // every pause returns false once the program is ending, and the sequence then stops at once.
     turn_Label->setEnabled(false);
     Gameout->setEnabled(false);
-    for (int seat = 0; seat < settings().seatsInPlay(); ++seat) {
-        if (state.P_bet[seat] != 0)
-            state.P_lastBet[seat] = state.P_bet[seat];
+    flow.startThrows();
+    for (int seat = 0; seat < flow.seats(); ++seat)
         HScr[seat]->setEnabled(false);
-    }
-    state.ThrowSeat = state.OyaSeat;
     dsp->setText(QStringLiteral("dsp %1").arg(state.ThrowSeat));
 
-    for (int thrower = 0; thrower < settings().seatsInPlay(); ++thrower) {
-        state.StillThrowing = 1;
-        state.YakuWord[0].clear();
-        state.CurYakuValue = 0;
+    for (;;) {
+        flow.startSeat();
         Turn->setText(QStringLiteral("プレイ中です"));
         if (!Wait(paced(80)))
             return;
-        state.ThrowNo = 0;
         do {
-            ++state.ThrowNo;
+            flow.startThrow();
             if (!Wait(paced(80)))
                 return;
             const int seat = state.ThrowSeat;
@@ -71,14 +61,14 @@ void frmMain::turn_Label_Click()
             ShowHand();
             if (!Wait(100))
                 return;
-        } while (state.ThrowNo < settings().NAGEKAI && state.StillThrowing == 1);
+        } while (flow.throwsAgain());
         Turn->setText(QStringLiteral("ターン終了"));
-        if (state.ThrowSeat == state.OyaSeat && rules::bankerHandDecides(state.CurYakuValue, settings())) {
-            state.OyaThrown = 1;
+        const TableFlow::SeatEnd end = flow.endSeat();
+        if (end == TableFlow::SeatEnd::BankerDecided)
             break;
-        }
-        state.ThrowSeat = static_cast<qint16>((state.ThrowSeat + 1) % qMax(1, settings().seatsInPlay()));
         dsp->setText(QStringLiteral("dsp %1").arg(state.ThrowSeat));
+        if (end == TableFlow::SeatEnd::AllThrown)
+            break;
     }
     if (!Wait(paced(50)))
         return;
@@ -92,50 +82,38 @@ void frmMain::turn_Label_Click()
 
 void frmMain::RollDice()
 {
-    for (qint16& die : state.Dice) {
+    std::array<qint16, 3> faces{};
+    for (qint16& die : faces) {
         platform().reseed();
         die = rules::throwFace(platform().random());
     }
+    flow.rollDice(faces);
 }
 
 void frmMain::AnimateDice()
 {
     for (int frame = 0; frame < 5; ++frame) {
-        for (qint16& face : state.RollFaces) {
+        for (qint16& face : RollFaces) {
             platform().reseed();
             face = rules::animationFace(platform().random());
         }
         if (!Wait(30))
             return;
-        showDice(state.ThrowSeat, state.RollFaces);
+        showDice(state.ThrowSeat, RollFaces);
         if (!Wait(30))
             return;
     }
-    // After a die has left the bowl, all three show the out-of-bowl picture.
-    if (state.OutOfBowl == 1) {
-        state.Dice.fill(rules::OutOfBowlFace);
-        state.OutOfBowl = 0;
-    }
-    showDice(state.ThrowSeat, state.Dice);
+    showDice(state.ThrowSeat, flow.landDice());
 }
 
-void frmMain::JudgeHand()
-{
-    const rules::Hand hand = rules::rankHand(state.Dice[0], state.Dice[1], state.Dice[2], settings());
-    state.CurYakuValue = hand.value;
-    state.YakuWord[0] = hand.name;
-    state.StillThrowing = hand.stillThrowing ? 1 : 0;
-    if (hand.outOfBowl)
-        state.OutOfBowl = 1;
-}
+void frmMain::JudgeHand() { flow.judgeHand(); }
 
 void frmMain::ShowHand()
 {
-    const int seat = state.ThrowSeat;
-    state.P_yakuName[seat] = state.YakuWord[0];
-    state.P_yakuValue[seat] = state.CurYakuValue;
+    const flow::DiceThrown thrown = flow.recordHand();
+    const int seat = thrown.seat;
     QColor colour = tableColours::HandBlack;
-    switch (rules::handColour(state.CurYakuValue)) {
+    switch (rules::handColour(thrown.value)) {
     case rules::HandColour::Blue:
         colour = tableColours::HandBlue;
         break;
@@ -154,23 +132,9 @@ void frmMain::ShowHand()
 
 void frmMain::SettleTurn()
 {
-    rules::TurnHands turn;
-    turn.oyaSeat = state.OyaSeat;
-    turn.ninzu = settings().seatsInPlay();
-    turn.oyaThrown = state.OyaThrown == 1;
-    turn.yakuValue = state.P_yakuValue;
-    turn.bet = state.P_bet;
-    std::array<qint64, 6> scores{};
-    for (int seat = 0; seat < 6; ++seat)
-        scores[seat] = state.P_score[seat].value_or(0);
-    const rules::Settlement settled = rules::settleTurn(turn, scores, settings());
-    for (int seat = 0; seat < settings().seatsInPlay(); ++seat) {
-        state.P_score[seat] = settled.score[seat];
-        P_scoLab[seat]->setText(QString::number(settled.score[seat]));
-        rules::countHand(program::RollTally, seat, state.P_yakuValue[seat]);
-    }
-    if (settled.oyaMustPass)
-        state.OyaMustPass = 1;
+    const flow::TurnSettled settled = flow.settleTurn();
+    for (int seat = 0; seat < settled.seats; ++seat)
+        P_scoLab[seat]->setText(QString::number(settled.seat[seat].score));
 }
 
 void frmMain::showDice(int seat, const std::array<qint16, 3>& faces)

@@ -1,10 +1,7 @@
-// Plays one million turns of six computer seats through the rules alone and times them, then
+// Plays one million turns of six computer seats through the game engine and times them, then
 // times the ranking of a hand by itself.
-#include "game/Betting.h"
-#include "game/DiceFaces.h"
 #include "game/HandRanking.h"
-#include "game/Settlement.h"
-#include "game/Tally.h"
+#include "game/TableFlow.h"
 
 #include <array>
 #include <chrono>
@@ -27,6 +24,12 @@ struct FastRandom {
     }
 };
 
+// Counts the hands ranked, as a turn history would see the throws.
+struct ThrowCounter : TableListener {
+    long long throws = 0;
+    void diceThrown(const flow::DiceThrown&) override { ++throws; }
+};
+
 double secondsSince(std::chrono::steady_clock::time_point start)
 {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -42,52 +45,29 @@ int main()
     settings.BETMIN = 10;
     settings.BETMAX = 1000;
     settings.OYA = 3;
+    settings.LAST = 9999;  // a new game every 9999 turns keeps the counts meaningful
     settings.NAGEKAI = 3;
-    const rules::BetLimits limits = rules::betLimits(settings.BETMIN, settings.BETMAX);
+    for (int seat = 0; seat < 6; ++seat)
+        settings.flag(seat) = 1;
     constexpr int Turns = 1000000;
-    const int ninzu = settings.NINZU;
 
     FastRandom random;
-    std::array<qint64, 6> score;
-    score.fill(settings.SCORE);
     rules::TallyTable tally{};
-    int oya = 0, oyaTurn = 1;
-    long long handsRanked = 0;
+    rules::TallySums sums{};
+    TableFlow flow(settings, tally, sums);
+    ThrowCounter counter;
+    flow.addListener(&counter);
+    const auto draw = [&random] { return random.next(); };
 
     const auto turnsStart = std::chrono::steady_clock::now();
+    flow.newGame(59);
     for (int t = 0; t < Turns; ++t) {
-        rules::TurnHands turn{oya, ninzu, false, {}, {}};
-        for (int seat = 0; seat < ninzu; ++seat)
-            turn.bet[seat] = seat == oya ? 0 : rules::computerBet(random.next(), limits);
-        for (int step = 0; step < ninzu; ++step) {
-            const int seat = (oya + step) % ninzu;
-            rules::Hand hand;
-            int throwNo = 0;
-            do {
-                const int d1 = rules::throwFace(random.next());
-                const int d2 = rules::throwFace(random.next());
-                const int d3 = rules::throwFace(random.next());
-                hand = rules::rankHand(d1, d2, d3, settings);
-                ++handsRanked;
-            } while (++throwNo < settings.NAGEKAI && hand.stillThrowing);
-            turn.yakuValue[seat] = hand.value;
-            if (seat == oya && rules::bankerHandDecides(hand.value, settings)) {
-                turn.oyaThrown = true;
-                break;
-            }
-        }
-        const rules::Settlement result = rules::settleTurn(turn, score, settings);
-        score = result.score;
-        for (int seat = 0; seat < ninzu; ++seat)
-            rules::countHand(tally, seat, turn.yakuValue[seat]);
-        if (result.oyaMustPass || ++oyaTurn > settings.OYA) {
-            oya = (oya + 1) % ninzu;
-            oyaTurn = 1;
-        }
-        if ((t + 1) % 9999 == 0)  // a new game every 9999 turns keeps the counts meaningful
-            tally = {};
+        flow.playTurn(draw);
+        if (flow.endTurn().gameOver)
+            flow.newGame(59);
     }
     const double turnsSeconds = secondsSince(turnsStart);
+    const long long handsRanked = counter.throws;
 
     // Ranking alone, over dice drawn beforehand so that only rankHand is timed.
     constexpr int Hands = 4000000;
@@ -104,8 +84,8 @@ int main()
     const double rankSeconds = secondsSince(rankStart);
 
     qint64 sum = 0;
-    for (qint64 s : score)
-        sum += s;
+    for (const auto& s : flow.state().P_score)
+        sum += s.value_or(0);
     std::printf("turns: %d in %.3f s = %.0f turns per second (%lld hands ranked, %.2f per turn)\n", Turns,
                 turnsSeconds, Turns / turnsSeconds, handsRanked, double(handsRanked) / Turns);
     std::printf("rankHand alone: %.1f ns per hand over %d hands\n", rankSeconds * 1e9 / Hands, Hands);

@@ -6,7 +6,8 @@
 #include <array>
 #include <optional>
 
-// The state of a game at the table. Per-seat arrays have six elements whatever the seat count.
+// The state of a game at the table, owned and changed by TableFlow. Per-seat arrays have six
+// elements whatever the seat count.
 struct TableState {
     qint16 OyaSeat = 0;        // the banker's seat
     qint16 OyaTurn = 0;        // 1-based turn of the present banker
@@ -25,6 +26,5 @@ struct TableState {
     std::array<QString, 6> P_yakuName;
     std::array<qint16, 6> P_yakuValue{};
     std::array<qint16, 3> Dice{};       // faces of the present throw, 1..6 or 9 out of the bowl
-    std::array<qint16, 3> RollFaces{};  // faces of an animation frame
     qint16 OutOfBowl = 0;
 };
