@@ -279,18 +279,22 @@ bool writeProfileSection(const QString& path, const QList<ProfileEntry>& entries
         QStringEncoder encoder(AnsiCodec, QStringConverter::Flag::Stateless);
         out = before + QByteArray(encoder(body)) + after;
     } else {
-        // A text that CP932 cannot hold (an emoji, Hangul) would be lost, so the whole file goes
-        // over to UTF-8 with a byte order mark. Bytes that were not valid CP932 do not survive this.
-        QStringDecoder decoder(AnsiCodec, QStringConverter::Flag::Stateless);
-        const QString beforeText = decoder(before);
-        const QString afterText = decoder(after);
-        out = Utf8Bom.toByteArray() + beforeText.toUtf8() + body.toUtf8() + afterText.toUtf8();
+        // A text that CP932 cannot hold (an emoji, Hangul) would be lost, so the file is marked as
+        // UTF-8 and the section written so. The other sections keep their bytes: the game never
+        // reads them, and whatever wrote them finds them as it left them.
+        out = Utf8Bom.toByteArray() + before + body.toUtf8() + after;
+        // A header that only CP932 reads as this section ("]" as the second byte of a character
+        // after it) would hide the section from the next read: such a file is not rewritten.
+        if (locateSection(out).bodyStart != Utf8Bom.size() + before.size())
+            return false;
     }
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(out) != out.size()) {
+    // write() only fills a buffer, and commit() does not notice a failed last flush (a full disk):
+    // it would put the short file in place of the old one. Flushing first lets the failure show.
+    if (file.write(out) != out.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }

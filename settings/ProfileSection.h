@@ -30,7 +30,8 @@ std::optional<QList<ProfileEntry>> readProfileSection(const QString& path);
 
 // Replaces the DiceGame section of the file with the entries, keeping every other byte of the
 // file; creates the section or the file when missing. Writes atomically: on failure the old file
-// stays whole and false is returned. A CP932 file whose new entries CP932 cannot hold is turned
-// into UTF-8 with a byte order mark; a line end inside an entry is written as a blank; a file
-// over 16 MB is left alone (false).
+// stays whole and false is returned (a full disk included). When CP932 cannot hold the new
+// entries, the file gets a UTF-8 byte order mark and the section is written in UTF-8, while every
+// byte outside it stays as it was; a line end inside an entry is written as a blank; a file over
+// 16 MB is left alone (false).
 bool writeProfileSection(const QString& path, const QList<ProfileEntry>& entries);

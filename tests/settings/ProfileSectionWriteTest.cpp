@@ -1,10 +1,13 @@
 #include "ProfileTestSupport.h"
 
 #include "settings/GameSettings.h"
+#include "support/FullFileSystem.h"
 
 #include <QFileInfo>
 
+#include <csignal>
 #include <optional>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace std::literals;
@@ -47,11 +50,23 @@ TEST_F(ProfileFileTest, WriteReplacesTheSectionAndKeepsEveryOtherByte)
     }
 }
 
-TEST_F(ProfileFileTest, TextOutsideCp932TurnsTheWholeFileIntoUtf8)
+TEST_F(ProfileFileTest, TextOutsideCp932TurnsTheSectionIntoUtf8AndKeepsEveryOtherByte)
 {
-    put(path(), "[Other]\r\nB=\x83\x5e\r\n[DiceGame]\r\nNINZU=2\r\n");
-    ASSERT_TRUE(writeProfileSection(path(), {{"NINZU", "3"}, {"P_NAME0", "😀한국"}}));
-    EXPECT_EQ(contents(path()), "\xEF\xBB\xBF[Other]\r\nB=タ\r\n[DiceGame]\r\nNINZU=3\r\nP_NAME0=😀한국\r\n");
+    // Other sections in CP932, with bytes that are no CP932 character at all (a lone lead byte, 0x80,
+    // 0xA0, 0xFD..0xFF) and a NUL: the game never reads them, so they stay exactly as they were.
+    const QByteArray head = bytesOf("[Other]\r\nB=\x83\x5e\x81\r\nC=\x80\xa0\xfd\xfe\xff\0\x83\r\n[DiceGame]\r\n"sv);
+    const QByteArray tail = bytesOf("\r\n[Tail]\r\nD=\x82\xa0\xff\x81"sv);
+    put(path(), head + "NINZU=2\r\n" + tail);
+    const QList<ProfileEntry> entries{{"NINZU", "3"}, {"P_NAME0", "😀한국"}};
+    ASSERT_TRUE(writeProfileSection(path(), entries));
+    EXPECT_EQ(contents(path()), "\xEF\xBB\xBF" + head + "NINZU=3\r\nP_NAME0=😀한국\r\n" + tail);
+    EXPECT_EQ(readProfileSection(path()), entries);
+
+    // A header that UTF-8 would no longer read as this section: the file is kept rather than lost.
+    const QByteArray hiding = "[DiceGame]\x81]\r\nNINZU=2\r\n";
+    put(path(), hiding);
+    EXPECT_FALSE(writeProfileSection(path(), entries));
+    EXPECT_EQ(contents(path()), hiding);
 }
 
 TEST_F(ProfileFileTest, EveryTypedNameSurvivesASaveAndALoad)
@@ -127,6 +142,38 @@ TEST_F(ProfileFileTest, AFailedWriteReportsFalseAndLeavesEverythingAsItWas)
     EXPECT_FALSE(writeProfileSection(path(), Entries));
     EXPECT_EQ(contents(path()), huge);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 2);  // no save left behind
+}
+
+TEST_F(ProfileFileTest, ASaveOntoAFullDiskReportsFalseAndKeepsTheOldFileByteForByte)
+{
+    FullFileSystem disk;
+    if (!disk.mounted())
+        GTEST_SKIP() << "no full disk to save onto: " << disk.reason().toStdString();
+    const QByteArray old = "[Other]\r\nA=1\r\n[DiceGame]\r\nNINZU=2\r\nP_NAME0=\x83\x5e\r\n";
+    put(disk.filePath("dice.ini"), old);
+    ASSERT_TRUE(disk.fill());
+    EXPECT_FALSE(writeProfileSection(disk.filePath("dice.ini"), Entries));
+    EXPECT_EQ(contents(disk.filePath("dice.ini")), old);
+    EXPECT_EQ(disk.files(), (QStringList{"dice.ini", "filler"}));  // no half-written save left behind
+}
+
+TEST_F(ProfileFileTest, ASaveBeyondTheFileSizeLimitReportsFalseAndKeepsTheOldFile)
+{
+    // The same failure without the superuser: the kernel refuses every byte past the limit.
+    const QByteArray old = "[DiceGame]\r\nNINZU=2\r\n";
+    put(path(), old);
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 8;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = writeProfileSection(path(), Entries);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(contents(path()), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"dice.ini"});
 }
 
 TEST_F(ProfileFileTest, AFailedWriteInAReadOnlyFolderKeepsTheOldFile)
