@@ -21,7 +21,8 @@ public:
     // A plain information box with an OK button and no icon.
     virtual void inform(QWidget* parent, const QString& text, const QString& title) = 0;
 
-    // File dialogs; nullopt when the player cancels. The save dialog asks before replacing a file.
+    // File dialogs; nullopt when the player cancels. A preset path starts the dialog in its folder
+    // with its name offered. The save dialog asks before replacing a file.
     virtual std::optional<QString> openFileName(QWidget* parent, const QString& presetName,
                                                 const QString& filter) = 0;
     virtual std::optional<QString> saveFileName(QWidget* parent, const QString& presetName,

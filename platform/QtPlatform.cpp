@@ -40,13 +40,15 @@ quint64 clockNanoseconds()
            ^ (static_cast<quint64>(steady_clock::now().time_since_epoch().count()) << 17);
 }
 
-// Qt's dialogs take "description (pattern)"; the game names its filters "description|pattern".
+// Qt's dialogs take "description (pattern)"; the game names its filters "description|pattern",
+// and a description that already ends in "(pattern)" is shown as it stands.
 QString qtFilter(const QString& filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));
     if (parts.size() != 2)
         return filter;
-    return parts[0] + QStringLiteral(" (") + parts[1] + QLatin1Char(')');
+    const QString named = QLatin1Char('(') + parts[1] + QLatin1Char(')');
+    return parts[0].endsWith(named) ? parts[0] : parts[0] + QLatin1Char(' ') + named;
 }
 
 // Without a sound server (a server, a CI machine, Xvfb) Qt warns on stderr about the missing
