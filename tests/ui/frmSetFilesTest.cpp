@@ -1,6 +1,7 @@
 #include "frmSetFixture.h"
 
 #include "state/Program.h"
+#include "support/FullFileSystem.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,7 +58,7 @@ TEST_F(SettingsFilesTest, SaveReplacesOnlyTheSectionOfAnExistingFileWithTheTexts
     EXPECT_EQ(bytesOf(path), TableFolder::cp932(before + playableSection("abc") + after));
     EXPECT_EQ(program::GameSettings, settings);
     EXPECT_EQ(program::SettingsPath, path);
-    EXPECT_EQ(platform.fileDialogs, QStringList{"save|dice.ini|" + filter});
+    EXPECT_EQ(platform.fileDialogs, QStringList{"save|" + path + "|" + filter});
     EXPECT_EQ(takeWarnings(), said({"数値を入力して下さい。(ToT)"}));  // from typing only
 }
 
@@ -107,7 +108,7 @@ TEST_F(SettingsFilesTest, LoadingFillsTheDialogAndStoresOnlyWhatTheChecksStore)
     const QString path = iniFile("four.ini", {"NINZU=4", "SCORE=900", "BETMAX=90", "BETMIN=9", "OYA=2", "LAST=20",
                                               "NAGEKAI=5", "P_NAME0=イチ", "P_FLG0=1", "P_IMAG0=9", "P_CHECK6=1"});
     load(path);
-    EXPECT_EQ(platform.fileDialogs, QStringList{"open|dice.ini|" + filter});
+    EXPECT_EQ(platform.fileDialogs, QStringList{"open|" + folder.filePath("dice.ini") + "|" + filter});
     EXPECT_EQ(program::SettingsPath, path);
     EXPECT_EQ(box("Comninzu")->text(), "4");
     EXPECT_FALSE(edit("P_nameTex_4")->isEnabled());
@@ -186,15 +187,17 @@ TEST_F(SettingsFilesTest, AFailedSaveSaysSoAndLeavesTheOldFileAsItWas)
     EXPECT_FALSE(QFile::exists(folder.filePath("no")));
 }
 
-TEST_F(SettingsFilesTest, PictureNumbersThatNameNoPictureShowNone)
+TEST_F(SettingsFilesTest, PictureNumbersThatNameNoPictureShowNoneAndLoadWithoutAWarning)
 {
     const std::vector<std::tuple<QString, QString, std::string>> cases{
         {"12", "img2.gif", ""},
         {"0", "(none)", ""},
         {"-10", "(none)", ""},
-        {"40000", "(none)", said({"数字を入力して下さい。(ToT)"})},
-        {"../../img3", "(none)", said({"数字を入力して下さい。(ToT)"})},
+        {"40000", "(none)", ""},
+        {"../../img3", "(none)", ""},
+        {"", "(none)", ""},
     };
+    // A text the file puts there is no choice of the player's: it shows its picture or none, unwarned.
     for (const auto& [value, picture, warnings] : cases) {
         open();
         load(iniFile("pictures.ini", {"P_IMAG1=" + value}));
@@ -204,4 +207,63 @@ TEST_F(SettingsFilesTest, PictureNumbersThatNameNoPictureShowNone)
         click("cmdQuit");
         ASSERT_TRUE(closed());
     }
+}
+
+TEST_F(SettingsFilesTest, AFileSavedWithFewerThanSixSeatsLoadsBackWithoutAWarning)
+{
+    open();  // four seats: the rows of seats 4 and 5 are saved empty
+    const QString path = folder.filePath("four.ini");
+    save(path);
+    click("cmdQuit");
+    ASSERT_TRUE(closed());
+
+    SettingsRecord six = playable();
+    six.NINZU = 6;
+    open(six);
+    load(path);
+    EXPECT_EQ(takeWarnings(), "");
+    for (const int row : {4, 5}) {
+        EXPECT_EQ(box(seat("Comimag", row))->text(), "") << row;
+        EXPECT_EQ(shownPicture(find<QLabel>(seat("P_Imag", row))), "(none)") << row;
+    }
+    EXPECT_EQ(shownPicture(find<QLabel>("P_Imag_3")), "img4.gif");
+}
+
+TEST_F(SettingsFilesTest, SavingUnderThePresetNameWritesTheFileTheNextStartReads)
+{
+    const QString startFile = folder.filePath("dice.ini");
+    SettingsRecord settings = playable();
+    settings.SCORE = 800;
+    open(settings);
+    platform.fileChoices.enqueue(startFile);  // the player keeps the name the dialog offers
+    click("cmdWPPS");
+    click("cmdGPPS");  // cancelled
+    EXPECT_EQ(platform.fileDialogs, (QStringList{"save|" + startFile + "|" + filter, "open|" + startFile + "|" + filter}));
+    click("cmdQuit");
+    ASSERT_TRUE(closed());
+
+    table.reset();
+    program::reset();
+    table = std::make_unique<frmMain>();
+    EXPECT_EQ(takeWarnings(), "");
+    EXPECT_EQ(program::SettingsPath, startFile);
+    EXPECT_EQ(program::GameSettings.SCORE, 800);
+    EXPECT_EQ(program::GameSettings.NINZU, 4);
+    EXPECT_EQ(program::GameSettings.name(3), "ゲン");
+}
+
+TEST_F(SettingsFilesTest, ASaveOntoAFullDiskWarnsAndLeavesTheOldFileByteForByte)
+{
+    FullFileSystem disk;
+    if (!disk.mounted())
+        GTEST_SKIP() << "no full disk to save onto: " << disk.reason().toStdString();
+    const QString path = disk.filePath("dice.ini");
+    const QByteArray old = TableFolder::cp932("[DiceGame]\r\nNINZU=3\r\nP_NAME0=ハナコ\r\n");
+    write(path, old);
+    ASSERT_TRUE(disk.fill());
+    open();
+    save(path);
+    EXPECT_EQ(takeWarnings(), said({"保存に失敗しました。(ToT)"}));
+    EXPECT_EQ(bytesOf(path), old);
+    EXPECT_EQ(disk.files(), (QStringList{"dice.ini", "filler"}));
 }

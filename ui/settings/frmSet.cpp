@@ -1,7 +1,6 @@
 #include "ui/settings/frmSet.h"
 
 #include "platform/Platform.h"
-#include "settings/AppFolder.h"
 #include "settings/NumberText.h"
 #include "settings/SettingsLimits.h"
 #include "state/Program.h"
@@ -294,9 +293,10 @@ void frmSet::connectControls()
             Comninzu_Click();
     });
     for (int seat = 0; seat < 6; ++seat) {
-        // The preview follows whatever the box holds, chosen or put in by the dialog.
+        // The preview follows whatever the box holds; only the player's choice is checked, since a
+        // file may hold any text there (an empty one for a seat out of play).
         connect(Comimag[seat], &ChoiceBox::chosen, this, [this, seat] { Comimag_Click(seat); });
-        connect(Comimag[seat], &ChoiceBox::put, this, [this, seat] { Comimag_Click(seat); });
+        connect(Comimag[seat], &ChoiceBox::put, this, [this, seat] { showPortrait(seat); });
     }
     connect(Txtscore, &QLineEdit::textChanged, this, &frmSet::Txtscore_Change);
     connect(txtBETMAX, &QLineEdit::textChanged, this, &frmSet::txtBETMAX_Change);
@@ -358,7 +358,7 @@ void frmSet::Form_Load()
             boxes[n - 1]->setChecked(true);
     }
 
-    txtPath->setText(AppFolder() + presetFile);
+    txtPath->setText(presetPath());
 
     if (program::GameFlag != 0) {
         LockSettings();
@@ -436,13 +436,17 @@ void frmSet::Comninzu_Click()
 
 void frmSet::Comimag_Click(int index)
 {
-    const std::optional<qint16> number = toInt16(Comimag[index]->text());
-    if (!number) {
-        P_Imag[index]->clear();
+    showPortrait(index);
+    if (!toInt16(Comimag[index]->text()))
         platform().warn(this, digitsMessage);
-        return;
-    }
-    showPicture(P_Imag[index], portraitFile(*number));
+}
+
+void frmSet::showPortrait(int seat)
+{
+    if (const std::optional<qint16> number = toInt16(Comimag[seat]->text()))
+        showPicture(P_Imag[seat], portraitFile(*number));
+    else
+        P_Imag[seat]->clear();
 }
 
 void frmSet::P_Check3_Click() { excludeOtherPayouts(ticked(P_Check3)); }

@@ -131,6 +131,11 @@ private:
     QString fieldText(int key) const;
     void putField(int key, const QString& value);
 
+    // The preview of the seat's picture number, or none when the text is no number.
+    void showPortrait(int seat);
+    // The settings file the game reads at start: where the file dialogs start, and txtPath's first value.
+    static QString presetPath();
+
     std::array<QCheckBox*, 12> checks() const;
     // Only the ticked state counts as ticked; clear and greyed boxes count as clear.
     static bool ticked(const QCheckBox* box);

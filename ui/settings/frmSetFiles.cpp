@@ -2,6 +2,7 @@
 #include "ui/settings/frmSet.h"
 
 #include "platform/Platform.h"
+#include "settings/AppFolder.h"
 #include "settings/GameSettings.h"
 #include "settings/NumberText.h"
 #include "settings/ProfileSection.h"
@@ -93,9 +94,11 @@ void frmSet::putField(int key, const QString& value)
     }
 }
 
+QString frmSet::presetPath() { return AppFolder() + presetFile; }
+
 void frmSet::cmdWPPS_Click()
 {
-    const std::optional<QString> file = platform().saveFileName(this, presetFile, fileFilter);
+    const std::optional<QString> file = platform().saveFileName(this, presetPath(), fileFilter);
     if (!file)
         return;
     txtPath->setText(*file);
@@ -114,7 +117,7 @@ void frmSet::cmdWPPS_Click()
 
 void frmSet::cmdGPPS_Click()
 {
-    const std::optional<QString> file = platform().openFileName(this, presetFile, fileFilter);
+    const std::optional<QString> file = platform().openFileName(this, presetPath(), fileFilter);
     if (!file)
         return;
     txtPath->setText(*file);
