@@ -20,7 +20,7 @@ void frmMain::P_False()
 void frmMain::ReadSettingsFile()
 {
     if (program::SettingsPath.isEmpty())
-        program::SettingsPath = AppFolder() + QStringLiteral("dice.ini");
+        program::SettingsPath = DefaultSettingsFile();
     if (!QFileInfo(program::SettingsPath).isFile()) {
         platform().warn(this, QStringLiteral("設定ﾌｧｲﾙが見つかりません。(ToT)"));
         return;

@@ -1,4 +1,7 @@
+#include "app/CommandLine.h"
 #include "app/frmMain.h"
+#include "settings/AppFolder.h"
+#include "state/Program.h"
 #include "ui/widgets/TableFont.h"
 
 #include <QApplication>
@@ -6,13 +9,43 @@
 
 #include <cstdio>
 
+namespace {
+
+QStringList argumentsOf(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
+    QCoreApplication::setApplicationName(QStringLiteral("qubrin"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUBRIN_VERSION));
+    // --help and --version are answered before the window system is reached, so they work without a display.
+    if (CommandLine(argumentsOf(argc, argv)).asksForText()) {
+        QCoreApplication app(argc, argv);
+        CommandLine(QCoreApplication::arguments()).answer(app);
+    }
+
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUBRIN_APP_ID));
+    const CommandLine commandLine(QApplication::arguments());
+    if (!commandLine.error().isEmpty()) {
+        std::fprintf(stderr, "qubrin: %s\nTry 'qubrin --help'.\n", qPrintable(commandLine.error()));
+        return 2;
+    }
+    copyShippedSettings(currentFolderLayout());
+    program::SettingsPath = commandLine.settingsFile();
+
     QApplication::setFont(tableFont());
     frmMain table;
     table.show();
-    // The start-up benchmark (bench/startup) asks for one line once the table is up, and no more.
+    // The start-up benchmark (bench/startup) and the installed-tree check of test.sh ask for one line
+    // once the table is up, and no more.
     if (qEnvironmentVariableIsSet("QUBRIN_BENCH_EXIT_ON_SHOW")) {
         QTimer::singleShot(0, &app, [] {
             std::puts("shown");

@@ -2,34 +2,61 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QStandardPaths>
 
 namespace {
 
-QString& testFolder()
+FolderLayout& testLayout()
 {
-    static QString folder;
-    return folder;
+    static FolderLayout layout;
+    return layout;
 }
 
-QString withOneSeparator(QString folder)
+QString programFolder()
 {
-    while (folder.endsWith(u'/'))
-        folder.chop(1);
-    return folder + u'/';  // the root "/" comes back as "/"
+    // Without an application object there is no program path to ask for; the working folder stands in.
+    const QString folder = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+    return folder.isEmpty() ? QDir::currentPath() : folder;
 }
 
 }  // namespace
 
+FolderLayout currentFolderLayout()
+{
+    if (!testLayout().dataFolder.isEmpty())
+        return testLayout();
+    const QString program = programFolder();
+    // The installed data folder lies at the same place relative to the program wherever the tree is put.
+    const QString data = QDir::cleanPath(program + u'/' + QStringLiteral(QUBRIN_DATA_FROM_PROGRAM));
+    return chooseFolderLayout(program, data, QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+                              probeFolders(program, data));
+}
+
 QString AppFolder()
 {
-    if (!testFolder().isEmpty())
-        return withOneSeparator(testFolder());
-    // Without an application object there is no program path to ask for; the working folder stands in.
-    const QString folder = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
-    return withOneSeparator(folder.isEmpty() ? QDir::currentPath() : folder);
+    return currentFolderLayout().dataFolder;
+}
+
+QString SettingsFolder()
+{
+    return currentFolderLayout().settingsFolder;
+}
+
+QString DefaultSettingsFile()
+{
+    return SettingsFolder() + QStringLiteral("dice.ini");
+}
+
+void setFolderLayoutForTests(const FolderLayout& layout)
+{
+    const auto folder = [](const QString& path) {
+        return path.isEmpty() ? QString() : withOneSeparator(QDir::fromNativeSeparators(path));
+    };
+    testLayout() = {folder(layout.dataFolder),
+                    folder(layout.settingsFolder.isEmpty() ? layout.dataFolder : layout.settingsFolder)};
 }
 
 void setAppFolderForTests(const QString& folder)
 {
-    testFolder() = QDir::fromNativeSeparators(folder);
+    setFolderLayoutForTests({folder, folder});
 }

@@ -1,10 +1,24 @@
 #pragma once
 
+#include "settings/FolderLayout.h"
+
 #include <QString>
 
-// The folder that holds the program, ending in exactly one separator. Every picture, sound,
-// help text and the default settings file is looked up as AppFolder() + file name.
+// The data folder: every picture, sound and help text, and the shipped settings file, is looked up
+// as AppFolder() + file name. It is the program's folder unless the program is installed.
 QString AppFolder();
 
-// Tests point the program at a folder of their own; an empty text goes back to the real one.
+// The folder of the player's settings file, where the file dialogs start: the program's folder
+// when it is portable, else the user's configuration folder for the game.
+QString SettingsFolder();
+
+// The settings file read at start when no other was named.
+QString DefaultSettingsFile();
+
+// Where the files live for this run, decided afresh from what lies on disk.
+FolderLayout currentFolderLayout();
+
+// Tests point the program at folders of their own; empty folders go back to the real ones.
+void setFolderLayoutForTests(const FolderLayout& layout);
+// The same, with one folder standing for a portable program's folder.
 void setAppFolderForTests(const QString& folder);

@@ -26,11 +26,21 @@ TEST_F(AppFolderTest, EndsInExactlyOneSeparator)
     }
 }
 
-TEST_F(AppFolderTest, IsTheProgramsFolderWithoutAnOverride)
+TEST_F(AppFolderTest, IsTheProgramsFolderWithoutAnOverrideBesideSavableSettings)
 {
     setAppFolderForTests("/somewhere/else");
     setAppFolderForTests(QString());
     EXPECT_EQ(AppFolder(), QCoreApplication::applicationDirPath() + "/");
+}
+
+TEST_F(AppFolderTest, SettingsFileFollowsTheSettingsFolderNotTheData)
+{
+    setFolderLayoutForTests({"/usr/share/qubrin", "/home/p/.config/qubrin"});
+    EXPECT_EQ(AppFolder(), "/usr/share/qubrin/");
+    EXPECT_EQ(SettingsFolder(), "/home/p/.config/qubrin/");
+    EXPECT_EQ(DefaultSettingsFile(), "/home/p/.config/qubrin/dice.ini");
+    setAppFolderForTests("/portable");
+    EXPECT_EQ(DefaultSettingsFile(), "/portable/dice.ini");
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 #include "frmSetFixture.h"
 
+#include "settings/AppFolder.h"
 #include "state/Program.h"
 #include "support/FullFileSystem.h"
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -266,4 +268,22 @@ TEST_F(SettingsFilesTest, ASaveOntoAFullDiskWarnsAndLeavesTheOldFileByteForByte)
     EXPECT_EQ(takeWarnings(), said({"保存に失敗しました。(ToT)"}));
     EXPECT_EQ(bytesOf(path), old);
     EXPECT_EQ(disk.files(), (QStringList{"dice.ini", "filler"}));
+}
+
+TEST_F(SettingsFilesTest, InstalledGameSavesAndLoadsInTheSettingsFolderWithPicturesFromTheData)
+{
+    QTemporaryDir config;
+    setFolderLayoutForTests({folder.path(), config.path()});
+    const QStringList dataBefore = QDir(folder.path()).entryList(QDir::Files);
+    open();
+    EXPECT_EQ(edit("txtPath")->text(), config.filePath("dice.ini"));
+    EXPECT_EQ(shownPicture(find<QLabel>("Image2_2")), "img3.gif");
+
+    const QString mine = config.filePath("mine.ini");
+    save(mine);
+    load(mine);
+    EXPECT_EQ(platform.fileDialogs, QStringList({"save|" + config.filePath("dice.ini") + "|" + filter,
+                                                 "open|" + config.filePath("dice.ini") + "|" + filter}));
+    EXPECT_EQ(bytesOf(mine), TableFolder::cp932("[DiceGame]\r\n" + playableSection("500")));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), dataBefore);
 }

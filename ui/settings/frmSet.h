@@ -133,7 +133,7 @@ private:
 
     // The preview of the seat's picture number, or none when the text is no number.
     void showPortrait(int seat);
-    // The settings file the game reads at start: where the file dialogs start, and txtPath's first value.
+    // The default settings file in the settings folder: where the file dialogs start, and txtPath's first value.
     static QString presetPath();
 
     std::array<QCheckBox*, 12> checks() const;

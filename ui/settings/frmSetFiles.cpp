@@ -94,7 +94,7 @@ void frmSet::putField(int key, const QString& value)
     }
 }
 
-QString frmSet::presetPath() { return AppFolder() + presetFile; }
+QString frmSet::presetPath() { return SettingsFolder() + presetFile; }
 
 void frmSet::cmdWPPS_Click()
 {

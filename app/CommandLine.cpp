@@ -1,0 +1,43 @@
+#include "app/CommandLine.h"
+
+#include <QFileInfo>
+
+#include <cstdlib>
+
+CommandLine::CommandLine(const QStringList& arguments)
+    : settingsOption(QStringLiteral("settings"), QStringLiteral("Start with the settings file FILE."),
+                     QStringLiteral("FILE"))
+{
+    parser.setApplicationDescription(QStringLiteral("ちんちろりん, the three-dice game for two to six seats."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(settingsOption);
+    parsed = parser.parse(arguments);
+}
+
+bool CommandLine::asksForText() const
+{
+    return parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) ||
+           parser.isSet(QStringLiteral("version"));
+}
+
+void CommandLine::answer(QCoreApplication& app)
+{
+    parser.process(app);  // ends the program on help, version and errors
+    std::exit(EXIT_SUCCESS);
+}
+
+QString CommandLine::error() const
+{
+    if (!parsed)
+        return parser.errorText();
+    if (!parser.positionalArguments().isEmpty())
+        return QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+    return {};
+}
+
+QString CommandLine::settingsFile() const
+{
+    const QString file = parser.value(settingsOption);
+    return file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath();
+}

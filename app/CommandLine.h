@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+// The program's options: --help, --version and --settings FILE.
+class CommandLine {
+public:
+    explicit CommandLine(const QStringList& arguments);
+
+    // The player asked for the help or the version text; the table does not open.
+    bool asksForText() const;
+    // Prints that text (or what is wrong with the arguments) and ends the program.
+    [[noreturn]] void answer(QCoreApplication& app);
+    // Why the arguments cannot start the table; empty when they can.
+    QString error() const;
+    // The settings file to start with, as an absolute path; empty for the default one.
+    QString settingsFile() const;
+
+private:
+    QCommandLineParser parser;
+    QCommandLineOption settingsOption;
+    bool parsed = false;
+};
