@@ -20,6 +20,30 @@ echo "== tests"
 build build/debug -DCMAKE_BUILD_TYPE=Debug
 ctest --test-dir build/debug --output-on-failure
 
+echo "== installed tree and Debian package"
+check_installed() {
+  local prefix config
+  prefix=$(mktemp -d) config=$(mktemp -d)
+  cmake --install build/debug --prefix "$prefix" >/dev/null
+  desktop-file-validate "$prefix"/share/applications/*.desktop
+  appstreamcli validate --no-net --no-color "$prefix"/share/metainfo/*.metainfo.xml | grep -v '^$'
+  local before
+  before=$(cd "$prefix" && find . -exec stat -c '%n %s %Y' {} + | sort)
+  # A first start with a fresh configuration folder: the table comes up, then quits by itself.
+  XDG_CONFIG_HOME="$config" QUBRIN_BENCH_EXIT_ON_SHOW=1 timeout 60 "$prefix/bin/qubrin" 2>/dev/null | grep -qx shown
+  cmp "$config/qubrin/dice.ini" "$prefix/share/qubrin/dice.ini"
+  [[ "$(cd "$prefix" && find . -exec stat -c '%n %s %Y' {} + | sort)" == "$before" ]] ||
+    { echo "the program wrote into its installation"; exit 1; }
+  "$prefix/bin/qubrin" --version
+  rm -rf "$prefix" "$config"
+  echo "installed tree: validated, first start made its settings file, installation untouched"
+  (cd build/debug && cpack -G DEB -B "$PWD/package" >/dev/null)
+  dpkg-deb -f build/debug/package/qubrin_*.deb Depends | grep -q libqt6widgets6 ||
+    { echo "the package's dependencies were not worked out"; exit 1; }
+  echo "package: $(basename build/debug/package/qubrin_*.deb)"
+}
+check_installed
+
 echo "== settings-file fuzzer"
 mkdir -p build
 if ! tests/fuzz/run_fuzz.sh build/fuzz >build/fuzz.log 2>&1; then

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev libgtest-dev fonts-noto-cjk)
 if [[ "${1:-}" == "--test" ]]; then
-  packages+=(clang libclang-rt-14-dev)
+  packages+=(clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
 fi
 
 missing=()
