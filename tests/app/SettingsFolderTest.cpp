@@ -1,10 +1,15 @@
 #include "frmMainStartupFixture.h"
 
 #include "app/CommandLine.h"
+#include "settings/AppFolder.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPixmap>
+#include <QTemporaryDir>
 
 namespace {
 
