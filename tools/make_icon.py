@@ -11,14 +11,8 @@ import math
 import os
 import sys
 
-try:
-    from PIL import Image, ImageDraw
-except ImportError:
-    # A pyenv or venv interpreter lacks Debian's python3-pil; the system interpreter has it.
-    if os.environ.get("QUBRIN_ICON_REEXEC") != "1" and os.path.exists("/usr/bin/python3"):
-        os.environ["QUBRIN_ICON_REEXEC"] = "1"
-        os.execv("/usr/bin/python3", ["/usr/bin/python3"] + sys.argv)
-    sys.exit("make_icon.py needs Pillow (Debian package python3-pil)")
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from make_assets import Image, ImageDraw  # noqa: E402  Pillow, found as for the other assets
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 APP_ID = "io.github.qubrin.Qubrin"
