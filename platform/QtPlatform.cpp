@@ -137,9 +137,13 @@ void QtPlatform::playSound(const QString& path)
         return;
     if (QMediaDevices::defaultAudioOutput().isNull())
         return;
-    if (!m_sound)
-        m_sound = new QSoundEffect(QCoreApplication::instance());
-    m_sound->stop();
+    // A fresh effect for every sound: Qt 6.4 on PulseAudio stalls at the seventh replay of one
+    // effect and stays silent afterwards. Stopping the last one lets the new sound replace it.
+    if (m_sound) {
+        m_sound->stop();
+        m_sound->deleteLater();
+    }
+    m_sound = new QSoundEffect(QCoreApplication::instance());
     m_sound->setSource(QUrl::fromLocalFile(path));
     m_sound->play();
 }

@@ -37,6 +37,6 @@ private:
     quint64 m_randomState = 0;
     bool m_ending = false;
     QList<QEventLoop*> m_waits;
-    // Made at the first sound and owned by the application object, so it goes before Qt does.
+    // The sound playing last, owned by the application object, so it goes before Qt does.
     QPointer<QSoundEffect> m_sound;
 };
