@@ -605,16 +605,20 @@ def add(dst, src, at):
     return dst
 
 
-def tone(partials, seconds, attack=0.004):
-    """A struck tone: partials are (frequency, amplitude, decay time constant in s)."""
+def tone(partials, seconds, attack=0.004, release=0.3):
+    """A struck tone: partials are (frequency, amplitude, decay time constant in s). Its last
+    release share fades out along a half cosine, so that a note never stops dead, even when
+    another one still sounds over its end."""
     n = int(round(seconds * RATE))
+    fade = max(1, int(n * release))
     out = []
     for i in range(n):
         t = i / RATE
         v = 0.0
         for f, a, tau in partials:
             v += a * math.exp(-t / tau) * math.sin(2.0 * math.pi * f * t)
-        out.append(v * min(1.0, t / attack))
+        tail = min(1.0, (n - i) / fade)
+        out.append(v * min(1.0, t / attack) * (0.5 - 0.5 * math.cos(math.pi * tail)))
     return out
 
 
@@ -689,13 +693,15 @@ def done():
 
 def rattle(seconds, hits, seed):
     """Dice tumbling in a ceramic bowl: short filtered clicks that excite the bowl's ring,
-    closer together at first and slowing down as the dice settle."""
+    closer together at first and slowing down as the dice settle; the last ring has died
+    away when the given time is up."""
     rnd = random.Random(seed)
+    ring_seconds = 0.09
     out = silence(seconds)
     times = []
     for k in range(hits):
         u = (k + 0.5 * rnd.random()) / hits
-        times.append(seconds * 0.82 * (1.0 - (1.0 - u) ** 1.6))
+        times.append((seconds - ring_seconds) * (1.0 - (1.0 - u) ** 1.6))
     bowl = [(1870.0, 0.040), (2930.0, 0.030), (4160.0, 0.022), (5330.0, 0.015)]
     for k, at in enumerate(times):
         level = (1.0 - 0.55 * k / hits) * (0.6 + 0.4 * rnd.random())
@@ -703,14 +709,14 @@ def rattle(seconds, hits, seed):
         bp = BandPass(2600.0 + 2400.0 * rnd.random(), 1.4)
         click = [bp(rnd.uniform(-1.0, 1.0) * (1.0 - i / click_len)) * 2.2 for i in range(click_len)]
         ring = tone([(f * (0.97 + 0.06 * rnd.random()), 0.25 * rnd.random() + 0.08, tau)
-                     for f, tau in bowl], 0.09, 0.0008)
+                     for f, tau in bowl], ring_seconds, 0.0008)
         hit = [0.0] * len(ring)
         for i, v in enumerate(click):
             hit[i] += v
         for i, v in enumerate(ring):
             hit[i] += v * 0.55
         add(out, [v * level for v in hit], at)
-    return out[:int(seconds * RATE)]
+    return out
 
 
 def coin():
@@ -736,7 +742,7 @@ def descend():
         t = i / n
         f = 660.0 * (0.5 ** (1.4 * t))                                     # down by 1.4 octaves
         phase += 2.0 * math.pi * f / RATE
-        env = min(1.0, i / (0.01 * RATE)) * (1.0 - t) ** 0.8
+        env = min(1.0, i / (0.01 * RATE)) * (1.0 - t) ** 1.5
         out.append(env * (math.sin(phase) + 0.25 * math.sin(2.0 * phase) + 0.1 * math.sin(3.0 * phase)))
     return out
 
@@ -756,15 +762,23 @@ def whoosh():
     return out
 
 
+def rolling_seconds(speed_level):
+    """How long the dice roll before the hand shows: the 0.30 s animation, then 0.04 s per level."""
+    return 0.30 + 0.04 * speed_level
+
+
 def make_sounds():
+    # Each throw sound serves a range of speed levels and lasts as long as the dice roll at the
+    # fastest of them (beep3 from level 1, beep7 from 7, beep8 from 15): the slower the game, the
+    # longer the rattle, and it always ends before the next throw.
     write_wav("beep1.wav", chime())
     write_wav("beep2.wav", done())
-    write_wav("beep3.wav", rattle(0.60, 15, 3))
+    write_wav("beep3.wav", rattle(rolling_seconds(1), 9, 3))
     write_wav("beep4.wav", coin())
     write_wav("beep5.wav", descend())
     write_wav("beep6.wav", whoosh())
-    write_wav("beep7.wav", rattle(0.40, 10, 7))
-    write_wav("beep8.wav", rattle(0.22, 6, 8))
+    write_wav("beep7.wav", rattle(rolling_seconds(7), 14, 7))
+    write_wav("beep8.wav", rattle(rolling_seconds(15), 20, 8))
 
 
 # Texts: Help1.txt and Readme.txt in UTF-8 with LF; dice.ini in CP932 with CR LF.

@@ -34,7 +34,11 @@ std::optional<QString> ScriptedPlatform::saveFileName(QWidget*, const QString& p
     return fileChoices.isEmpty() ? std::nullopt : fileChoices.dequeue();
 }
 
-void ScriptedPlatform::playSound(const QString& path) { sounds.append(QFileInfo(path).fileName()); }
+void ScriptedPlatform::playSound(const QString& path)
+{
+    sounds.append(QFileInfo(path).fileName());
+    soundTimes.append(clock);
+}
 
 bool ScriptedPlatform::openWithShell(const QString& path)
 {

@@ -32,6 +32,7 @@ public:
     QStringList informations;  // "title\ntext"
     QStringList fileDialogs;   // "open|preset|filter" or "save|preset|filter"
     QStringList sounds;        // file names without folder
+    QList<qint64> soundTimes;  // the clock at each sound
     QStringList shellOpens;    // file names without folder
     QList<int> waits;
     int reseeds = 0;
