@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -38,15 +39,20 @@ int main(int argc, char** argv)
     const QString sound = throwSound(static_cast<qint16>(level));
 
     QtPlatform platform;
-    // Lets the sound server see the client before the first throw, as the table's start-up does.
-    platform.wait(500);
-    QElapsedTimer clock;
-    clock.start();
-    for (int i = 0; i < throws; ++i) {
-        std::printf("%8.3f s  %s\n", clock.nsecsElapsed() / 1e9, qPrintable(sound));
-        std::fflush(stdout);
-        platform.playSound(AppFolder() + sound);
-        waitForTheNextThrow(platform, level);
-    }
-    return 0;
+    // Like a click on the throw command: the whole run happens inside one event handler, and its
+    // pauses are event loops nested in the application's.
+    QTimer::singleShot(0, &app, [&] {
+        // Lets the sound server see the client before the first throw, as the table's start-up does.
+        platform.wait(500);
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 0; i < throws; ++i) {
+            std::printf("%8.3f s  %s\n", clock.nsecsElapsed() / 1e9, qPrintable(sound));
+            std::fflush(stdout);
+            platform.playSound(AppFolder() + sound);
+            waitForTheNextThrow(platform, level);
+        }
+        app.quit();
+    });
+    return app.exec();
 }

@@ -138,11 +138,13 @@ void QtPlatform::playSound(const QString& path)
     if (QMediaDevices::defaultAudioOutput().isNull())
         return;
     // A fresh effect for every sound: Qt 6.4 on PulseAudio stalls at the seventh replay of one
-    // effect and stays silent afterwards. Stopping the last one lets the new sound replace it.
-    if (m_sound) {
-        m_sound->stop();
-        m_sound->deleteLater();
-    }
+    // effect and stays silent afterwards. The one playing is stopped, so the new sound replaces
+    // it, and deleted at the next sound: a throw sequence runs inside one handler, where
+    // deleteLater() would keep every effect of the turn alive until the turn ends.
+    delete m_stopped;
+    m_stopped = m_sound;
+    if (m_stopped)
+        m_stopped->stop();
     m_sound = new QSoundEffect(QCoreApplication::instance());
     m_sound->setSource(QUrl::fromLocalFile(path));
     m_sound->play();

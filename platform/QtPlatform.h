@@ -37,6 +37,8 @@ private:
     quint64 m_randomState = 0;
     bool m_ending = false;
     QList<QEventLoop*> m_waits;
-    // The sound playing last, owned by the application object, so it goes before Qt does.
+    // The sound playing last and the one it replaced, owned by the application object, so
+    // they go before Qt does.
     QPointer<QSoundEffect> m_sound;
+    QPointer<QSoundEffect> m_stopped;
 };
