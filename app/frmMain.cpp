@@ -303,12 +303,19 @@ void frmMain::Form_Load()
     state.YakuWord = rules::handWords();
     program::SoundFlag = 1;
     P_soundon->setChecked(true);
+    // A message of the reading is centred over the table, so the table takes its size and place
+    // first, and again for the seat count the file holds.
+    layOutEmptyTable();
     ReadSettingsFile();
     showSpeedState();
     showSoundState();
+    layOutEmptyTable();
+}
 
-    // No game yet: the table shows the empty seats a new game would fill, without bets, scroll bars
-    // or computer marks, and opens centred on the screen at the height for that many seats.
+// No game yet: the table shows the empty seats a new game would fill, without bets, scroll bars or
+// computer marks, centred on the screen at the height for that many seats.
+void frmMain::layOutEmptyTable()
+{
     for (int seat = 0; seat < 6; ++seat) {
         showSeat(seat, seat < program::GameSettings.seatsInPlay());
         for (QWidget* part : std::initializer_list<QWidget*>{bent_Image[seat], auto_Image[seat], HScr[seat]})

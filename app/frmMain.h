@@ -149,6 +149,7 @@ private:
     void buildSeat(int seat);
     void connectControls();
     void Form_Load();
+    void layOutEmptyTable();
     void showSeat(int seat, bool inPlay);
     void sizeForSeats();
     void showPortrait(int seat);

@@ -12,8 +12,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <set>
 
@@ -246,6 +248,52 @@ TEST_F(TableAtStart, OpensCentredOnTheScreen)
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_EQ(t.x(), area.x() + (area.width() - t.width()) / 2);
     EXPECT_EQ(t.y(), area.y() + (area.height() - t.height()) / 2);
+}
+
+// A start-up warning is the first thing a new player sees: the real message box stands in the middle
+// of the screen over the table, which already has its size and place when the box appears.
+TEST_F(StartupTable, StartupWarningsAppearCentredOverTheSizedTable)
+{
+    const struct {
+        const char* fileBytes;  // nullptr: no dice.ini at all
+        QString warning;
+    } cases[] = {{nullptr, QStringLiteral("設定ﾌｧｲﾙが見つかりません。(ToT)")},
+                 {"[Other]\r\nNINZU=4\r\n", QStringLiteral("読み込みに失敗しました。(ToT)")}};
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.warning.toStdString());
+        QFile::remove(settingsFile());
+        if (c.fileBytes)
+            writeBytes(c.fileBytes);
+        struct Shown {
+            QString text;
+            QRect box;
+            QWidget* owner = nullptr;
+            QRect ownerPlace;
+        } shown;
+        QTimer watch;
+        watch.setInterval(5);
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            shown = {box->text(), box->frameGeometry(), box->parentWidget(), box->parentWidget()->geometry()};
+            box->accept();
+        });
+        watch.start();
+        setPlatform(nullptr);  // the game's own message box
+        frmMain& t = open();
+        setPlatform(&platform);
+        watch.stop();
+
+        EXPECT_EQ(shown.text, c.warning);
+        EXPECT_EQ(shown.owner, &t);
+        EXPECT_EQ(shown.ownerPlace.size(), t.size()) << "the table was sized before the warning";
+        EXPECT_LE((shown.ownerPlace.center() - area.center()).manhattanLength(), 4) << "and centred";
+        EXPECT_LE((shown.box.center() - area.center()).manhattanLength(), 4)
+            << "box at " << shown.box.x() << "," << shown.box.y() << " " << shown.box.width() << "x"
+            << shown.box.height();
+    }
 }
 
 // The empty table shows the seats a new game would fill, at the window height for that many seats;
