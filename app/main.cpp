@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/JapaneseQtTexts.h"
 #include "app/frmMain.h"
 #include "settings/AppFolder.h"
 #include "state/Program.h"
@@ -40,7 +41,7 @@ int main(int argc, char** argv)
     }
     copyShippedSettings(currentFolderLayout());
     program::SettingsPath = commandLine.settingsFile();
-
+    installJapaneseQtTexts(app);
     QApplication::setFont(tableFont());
     frmMain table;
     table.show();
