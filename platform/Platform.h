@@ -32,6 +32,9 @@ public:
     virtual void playSound(const QString& path) = 0;
     // Opens a file with the desktop's program for it; false when no program could open it.
     virtual bool openWithShell(const QString& path) = 0;
+    // Whether the desktop names a program for plain text. Without one the desktop's opener may
+    // start, find nothing to open the file with and show nothing.
+    virtual bool desktopOpensTextFiles() = 0;
 
     // The millisecond tick count and the seconds (0..59) of the time of day.
     virtual qint64 tickCount() = 0;

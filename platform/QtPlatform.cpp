@@ -1,5 +1,7 @@
 #include "platform/QtPlatform.h"
 
+#include "platform/DesktopTextProgram.h"
+
 #include <QAudioDevice>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -152,7 +154,8 @@ void QtPlatform::playSound(const QString& path)
 
 bool QtPlatform::openWithShell(const QString& path)
 {
-    if (!QFileInfo::exists(path))
+    // A FIFO or a device would keep the desktop's program waiting for ever.
+    if (!QFileInfo(path).isFile())
         return false;
     quietDeviceMessages();
     openingWithShell = true;
@@ -160,6 +163,8 @@ bool QtPlatform::openWithShell(const QString& path)
     openingWithShell = false;
     return opened;
 }
+
+bool QtPlatform::desktopOpensTextFiles() { return !desktopTextProgram().isEmpty(); }
 
 qint64 QtPlatform::tickCount() { return m_clock.elapsed(); }
 

@@ -24,6 +24,7 @@ public:
                                         const QString& filter) override;
     void playSound(const QString& path) override;
     bool openWithShell(const QString& path) override;
+    bool desktopOpensTextFiles() override;
     qint64 tickCount() override;
     int secondsOfTime() override;
     float random() override;

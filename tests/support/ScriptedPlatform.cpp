@@ -46,6 +46,8 @@ bool ScriptedPlatform::openWithShell(const QString& path)
     return shellSucceeds;
 }
 
+bool ScriptedPlatform::desktopOpensTextFiles() { return textProgramRegistered; }
+
 qint64 ScriptedPlatform::tickCount() { return clock; }
 
 int ScriptedPlatform::secondsOfTime() { return seconds; }

@@ -22,6 +22,7 @@ public:
     QQueue<std::optional<QString>> fileChoices;
     QQueue<float> draws;
     bool shellSucceeds = true;
+    bool textProgramRegistered = true;
     int seconds = 0;
     // Runs inside every pause, after the events: lets a test act in the middle of a sequence.
     std::function<void()> duringWait;
@@ -47,6 +48,7 @@ public:
                                         const QString& filter) override;
     void playSound(const QString& path) override;
     bool openWithShell(const QString& path) override;
+    bool desktopOpensTextFiles() override;
     qint64 tickCount() override;
     int secondsOfTime() override;
     float random() override;

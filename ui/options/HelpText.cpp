@@ -22,7 +22,9 @@ QWidget* mainWindowOf(QWidget* owner)
 
 void openHelpText(QWidget* owner, const QString& fileName)
 {
-    if (platform().openWithShell(AppFolder() + fileName))
+    // The desktop's opener is trusted only when the desktop names a program for text: otherwise
+    // it may start, find none and leave the player with nothing.
+    if (platform().desktopOpensTextFiles() && platform().openWithShell(AppFolder() + fileName))
         return;
     if (QWidget* window = mainWindowOf(owner))
         TextViewer::showFor(window, fileName);

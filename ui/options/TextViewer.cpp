@@ -4,6 +4,7 @@
 #include "ui/widgets/Twips.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -31,14 +32,26 @@ QString decoded(const QByteArray& bytes)
 
 QString readText(const QString& fileName)
 {
+    // Only a regular file is opened: opening a FIFO waits for a writer, a device may never end.
     QFile file(AppFolder() + fileName);
-    if (fileName.isEmpty() || !file.open(QIODevice::ReadOnly))
+    if (fileName.isEmpty() || !QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
         return QStringLiteral("「%1」が見つかりません。\nゲームのフォルダーにこのファイルがあるか確かめて下さい。")
             .arg(fileName);
     QString text = decoded(file.read(readLimit));
     if (!file.atEnd())
         text += QStringLiteral("\n\n（ここから先は長すぎるため省略しました）");
     return text;
+}
+
+// The help's tables are laid out in character cells, a full-width character taking two: they line
+// up only in a fixed-pitch font whose Japanese characters are exactly two cells wide.
+QFont viewerFont(const QFont& base)
+{
+    QFont font(QStringLiteral("Noto Sans Mono CJK JP"));
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    font.setPointSizeF(base.pointSizeF() * 1.1);
+    return font;
 }
 
 }  // namespace
@@ -54,9 +67,7 @@ TextViewer::TextViewer(QWidget* owner, const QString& fileName) : QWidget(owner,
     text->setReadOnly(true);
     text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    QFont font = text->font();
-    font.setPointSizeF(font.pointSizeF() * 1.1);
-    text->setFont(font);
+    text->setFont(viewerFont(text->font()));
     text->setPlainText(readText(fileName));
 
     Command = new QPushButton(QStringLiteral("閉じる"), this);
