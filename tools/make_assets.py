@@ -1146,14 +1146,19 @@ in Japanese.
 
 ■ インストールと起動（Debian 12）
 
-  git clone <リポジトリのURL> qubrin
-  cd qubrin
+Qubrin はソースから作って遊びます。ソース一式のフォルダ（git clone した
+フォルダ、または受け取ったアーカイブを展開したフォルダ。run.sh と
+CMakeLists.txt が入っているところ）で、次のコマンドを一つ実行してください:
+
   ./run.sh
 
 ./run.sh は、足りない Debian パッケージ（g++、cmake、ninja-build、
-qt6-base-dev、qt6-multimedia-dev、libgtest-dev、fonts-noto-cjk）を apt で入れ、
-ゲームをビルドして起動します。
-ビルドしたプログラムは build/release/bin/qubrin です。
+qt6-base-dev、qt6-multimedia-dev、qt6-translations-l10n、libgtest-dev、
+fonts-noto-cjk）を apt で入れ（root でないときは sudo がパスワードを
+聞きます）、ゲームだけをビルドして起動します。初めての起動はビルドのぶん
+待ちます（2コアの機械で数分、ほかの作業で混んでいると10分ほど）。
+2回目からはビルド済みなので、すぐに始まります。ビルドしたプログラムは
+build/release/bin/qubrin で、直接起動することもできます。
 
 パッケージにしてインストールするには（メニューの「ゲーム」に入ります）:
 
@@ -1163,7 +1168,7 @@ qt6-base-dev、qt6-multimedia-dev、libgtest-dev、fonts-noto-cjk）を apt で�
 アンインストールは sudo apt remove qubrin です（設定ファイルは残ります）。
 qubrin --help でコマンドラインのオプションが見られます。
 
-テストを走らせるには:
+テストとベンチマークは ./test.sh がビルドして走らせます（時間がかかります）:
 
   ./test.sh
 
