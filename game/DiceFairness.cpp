@@ -56,7 +56,7 @@ RowCounts expectedRowCounts(const HandChances& finalHand, long long hands)
     return expected;
 }
 
-long long handsCounted(const program::TallySums& counts)
+long long handsCounted(const TallySums& counts)
 {
     long long hands = 0;
     for (int row = FirstHandRow; row <= LastHandRow; ++row)
@@ -64,7 +64,7 @@ long long handsCounted(const program::TallySums& counts)
     return hands;
 }
 
-FairnessTest diceFairness(const program::TallySums& counts, const HandChances& finalHand)
+FairnessTest diceFairness(const TallySums& counts, const HandChances& finalHand)
 {
     FairnessTest test;
     test.hands = handsCounted(counts);

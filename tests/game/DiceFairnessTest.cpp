@@ -21,9 +21,9 @@ HandChances chancesOf(long double noHand, long double six, long double hifumi, l
     return c;
 }
 
-program::TallySums countsOf(int noHand, int six, int hifumi, int ones)
+TallySums countsOf(int noHand, int six, int hifumi, int ones)
 {
-    program::TallySums t{};
+    TallySums t{};
     t[14] = qint16(noHand);
     t[8] = qint16(six);
     t[16] = qint16(hifumi);
