@@ -3,6 +3,7 @@
 #include "game/HandRanking.h"
 #include "platform/Platform.h"
 #include "state/Program.h"
+#include "ui/options/frmOdds.h"
 #include "ui/settings/frmSet.h"
 #include "ui/stats/frmTotal.h"
 #include "ui/widgets/BetScrollBar.h"
@@ -121,6 +122,7 @@ void frmMain::buildMenus()
     heip = named(bar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)")), QStringLiteral("heip"));
     P_Help1 = item(heip, "P_Help1", QStringLiteral("ヘルプ(&H)"));
     P_readme = item(heip, "P_readme", QStringLiteral("Rademeを見る(&R)"));
+    P_odds = item(heip, "P_odds", QStringLiteral("確率と期待値(&P)"));
     GameVer = item(heip, "GameVer", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
 }
 
@@ -281,6 +283,7 @@ void frmMain::connectControls()
     connect(P_soundoff, &QAction::triggered, this, &frmMain::P_soundoff_Click);
     connect(P_Help1, &QAction::triggered, this, &frmMain::P_Help1_Click);
     connect(P_readme, &QAction::triggered, this, &frmMain::P_readme_Click);
+    connect(P_odds, &QAction::triggered, this, &frmMain::P_odds_Click);
     connect(GameVer, &QAction::triggered, this, &frmMain::GameVer_Click);
     connect(bent_Label, &QPushButton::clicked, this, &frmMain::bent_Label_Click);
     connect(turn_Label, &QPushButton::clicked, this, &frmMain::turn_Label_Click);
@@ -380,5 +383,7 @@ void frmMain::closeEvent(QCloseEvent* event)
         settingsWindow->close();
     if (tallyWindow)
         tallyWindow->close();
+    if (oddsWindow)
+        oddsWindow->close();
     event->accept();
 }

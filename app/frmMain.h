@@ -17,6 +17,7 @@ class QScrollBar;
 class frmSet;
 class frmSound;
 class frmSpeed;
+class frmOdds;
 class frmTotal;
 
 // The table: six seats around it, the command labels that drive a game, the menus.
@@ -95,6 +96,7 @@ public:
     QAction* P_soundoff = nullptr;
     QAction* P_Help1 = nullptr;
     QAction* P_readme = nullptr;
+    QAction* P_odds = nullptr;
     QAction* GameVer = nullptr;
 
     // The windows opened from the table; each exists only while it is open.
@@ -102,6 +104,7 @@ public:
     QPointer<frmTotal> tallyWindow;
     QPointer<frmSound> soundWindow;
     QPointer<frmSpeed> speedWindow;
+    QPointer<frmOdds> oddsWindow;
 
     // Disables the four command labels.
     void P_False();
@@ -131,6 +134,7 @@ public:
     void speed_Image_Click();
     void P_Help1_Click();
     void P_readme_Click();
+    void P_odds_Click();
     void GameVer_Click();
     void GameEnd_Click();
 

@@ -3,6 +3,7 @@
 #include "state/Program.h"
 #include "ui/options/AboutBox.h"
 #include "ui/options/HelpText.h"
+#include "ui/options/frmOdds.h"
 #include "ui/options/frmSound.h"
 #include "ui/options/frmSpeed.h"
 #include "ui/widgets/ClickableImage.h"
@@ -73,6 +74,19 @@ void frmMain::speed_Image_Click()
 void frmMain::P_Help1_Click() { openHelpText(this, QStringLiteral("Help1.txt")); }
 
 void frmMain::P_readme_Click() { openHelpText(this, QStringLiteral("Readme.txt")); }
+
+// The odds of the rules in force; an open window is brought to the front with the rules of now.
+void frmMain::P_odds_Click()
+{
+    if (!oddsWindow) {
+        oddsWindow = new frmOdds(this, program::GameSettings);
+        oddsWindow->show();
+    } else {
+        oddsWindow->showOdds(program::GameSettings);
+    }
+    oddsWindow->raise();
+    oddsWindow->activateWindow();
+}
 
 void frmMain::GameVer_Click() { showAboutBox(this); }
 

@@ -1,0 +1,116 @@
+#include "ui/options/frmOdds.h"
+
+#include "game/HandOdds.h"
+#include "game/HandRanking.h"
+#include "settings/GameSettings.h"
+#include "ui/options/OddsText.h"
+#include "ui/widgets/Twips.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Column { HandColumn, PerThrowColumn, FinalColumn, PayColumn, Columns };
+
+// The rule options that change hands or payments, by number, with a short name.
+struct RuleName {
+    int option;
+    const char* name;
+};
+constexpr RuleName ruleNames[] = {
+    {3, "1のゾロ目5倍勝ち"}, {4, "1のゾロ目3倍負け"}, {5, "5のゾロ目5倍勝ち"},
+    {1, "親6の目で子も振る"}, {2, "親1の目で子も振る"}, {12, "場外は振り直し"},
+};
+
+QString rulesText(const SettingsRecord& settings)
+{
+    QStringList on;
+    for (const RuleName& rule : ruleNames)
+        if (settings.option(rule.option))
+            on << QString::fromUtf8(rule.name);
+    return QStringLiteral("振る回数 %1回　特別ルール：%2")
+        .arg(std::max<qint32>(settings.NAGEKAI, 1))
+        .arg(on.isEmpty() ? QStringLiteral("なし") : on.join(QStringLiteral("、")));
+}
+
+QColor colourOf(qint16 value)
+{
+    switch (rules::handColour(value)) {
+    case rules::HandColour::Blue:
+        return QColor(0, 0, 255);
+    case rules::HandColour::Red:
+        return QColor(255, 0, 0);
+    case rules::HandColour::Black:
+        break;
+    }
+    return QColor(0, 0, 0);
+}
+
+QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(alignment | Qt::AlignVCenter);
+    return item;
+}
+
+}  // namespace
+
+frmOdds::frmOdds(QWidget* table, const SettingsRecord& settings)
+    : OptionWindow(table, QStringLiteral("frmOdds"), QStringLiteral("確率と期待値"))
+{
+    L_rules = new QLabel(this);
+    L_rules->setObjectName(QStringLiteral("L_rules"));
+    content()->addWidget(L_rules);
+
+    OddsTable = new QTableWidget(0, Columns, this);
+    OddsTable->setObjectName(QStringLiteral("OddsTable"));
+    OddsTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    OddsTable->setSelectionMode(QAbstractItemView::NoSelection);
+    OddsTable->verticalHeader()->hide();
+    OddsTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    OddsTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    content()->addWidget(OddsTable);
+
+    L_expect = new QLabel(this);
+    L_expect->setObjectName(QStringLiteral("L_expect"));
+    content()->addWidget(L_expect);
+
+    Command = addCloseButton();
+    showOdds(settings);
+    centreOnScreen();
+}
+
+void frmOdds::showOdds(const SettingsRecord& settings)
+{
+    const rules::TurnOdds odds = rules::turnOdds(settings);
+    L_rules->setText(rulesText(settings));
+    OddsTable->setHorizontalHeaderLabels(
+        {QStringLiteral("役"), QStringLiteral("1投の確率"),
+         QStringLiteral("最終の役（%1投まで）").arg(std::max<qint32>(settings.NAGEKAI, 1)), QStringLiteral("配当")});
+    OddsTable->setRowCount(int(odds.rows.size()));
+    for (int row = 0; row < int(odds.rows.size()); ++row) {
+        const rules::HandOddsRow& hand = odds.rows[size_t(row)];
+        QTableWidgetItem* name = cell(hand.name, Qt::AlignLeft);
+        name->setForeground(colourOf(hand.value));
+        OddsTable->setItem(row, HandColumn, name);
+        OddsTable->setItem(row, PerThrowColumn, cell(oddsText::percent(hand.perThrow), Qt::AlignRight));
+        OddsTable->setItem(row, FinalColumn, cell(oddsText::percent(hand.finalHand), Qt::AlignRight));
+        OddsTable->setItem(row, PayColumn, cell(oddsText::payFactor(hand.payFactor), Qt::AlignRight));
+    }
+    OddsTable->resizeColumnsToContents();
+    OddsTable->resizeRowsToContents();
+    // The whole table at once, with no scroll bar: as large as its header, cells and frame.
+    const int frame = 2 * OddsTable->frameWidth();
+    int width = frame, height = frame + OddsTable->horizontalHeader()->sizeHint().height();
+    for (int column = 0; column < Columns; ++column) {
+        OddsTable->setColumnWidth(column, OddsTable->columnWidth(column) + twips(150));  // air around the text
+        width += OddsTable->columnWidth(column);
+    }
+    for (int row = 0; row < OddsTable->rowCount(); ++row)
+        height += OddsTable->rowHeight(row);
+    OddsTable->setFixedSize(width, height);
+    L_expect->setText(oddsText::expectation(odds));
+}
