@@ -102,3 +102,41 @@ TEST_F(SettingsRulesTest, OptionsLoadedFromAFileRunTheClickRules)
     click("P_Check9");
     EXPECT_EQ(tick("P_Check9")->checkState(), Qt::Checked);
 }
+
+TEST_F(SettingsRulesTest, OddsLineFollowsTheTickedOptionsAndTheThrowsChosen)
+{
+    const struct {
+        std::vector<int> clicks;
+        const char* nagekai;
+        const char* line;
+    } cases[] = {
+        {{}, nullptr, "子の期待値：1ベットあたり −0.0103　親の有利：1.03%"},
+        {{1}, nullptr, "子の期待値：1ベットあたり +0.0398　親の有利：-3.98%"},
+        {{2}, nullptr, "子の期待値：1ベットあたり −0.0556　親の有利：5.56%"},
+        {{1, 2}, nullptr, "子の期待値：1ベットあたり −0.0054　親の有利：0.54%"},
+        {{3}, nullptr, "子の期待値：1ベットあたり −0.0186　親の有利：1.86%"},
+        {{3, 3}, nullptr, "子の期待値：1ベットあたり −0.0103　親の有利：1.03%"},
+        {{4, 5, 12}, nullptr, "子の期待値：1ベットあたり +0.0061　親の有利：-0.61%"},
+        {{8, 9, 10, 11}, nullptr, "子の期待値：1ベットあたり −0.0103　親の有利：1.03%"},  // passing the bank only
+        {{}, "1", "子の期待値：1ベットあたり +0.3012　親の有利：-30.12%"},
+        {{}, "5", "子の期待値：1ベットあたり −0.0597　親の有利：5.97%"},
+    };
+    for (const auto& c : cases) {
+        open();
+        clickBoxes(c.clicks);
+        if (c.nagekai)
+            choose("Comnagekai", c.nagekai);
+        EXPECT_EQ(find<QLabel>("L_odds")->text(), QString::fromUtf8(c.line)) << ::testing::PrintToString(c.clicks);
+        click("cmdQuit");
+        ASSERT_TRUE(closed());
+    }
+}
+
+TEST_F(SettingsRulesTest, OddsLineShowsTheStoredRulesAtOpening)
+{
+    SettingsRecord s = playable();
+    s.P_CHECK2 = 1;
+    s.NAGEKAI = 9;  // out of range: OK would store 3
+    open(s);
+    EXPECT_EQ(find<QLabel>("L_odds")->text(), "子の期待値：1ベットあたり −0.0556　親の有利：5.56%");
+}

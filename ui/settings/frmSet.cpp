@@ -89,6 +89,7 @@ frmSet::frmSet(QWidget* table) : QWidget(table, Qt::Dialog)
 
     connectControls();
     Form_Load();
+    showRuleOdds();
 }
 
 QWidget* frmSet::buildSeatsTab()
@@ -274,6 +275,8 @@ QWidget* frmSet::buildRulesTab()
     grid->addWidget(Frame7, 2, 1, 2, 1);
     grid->addWidget(Frame9, 3, 0);
     grid->setRowStretch(4, 1);
+    L_odds = named(new QLabel(page), "L_odds");
+    grid->addWidget(L_odds, 5, 0, 1, 2);
     return page;
 }
 
@@ -311,6 +314,10 @@ void frmSet::connectControls()
     connect(P_Check5, &QCheckBox::stateChanged, this, &frmSet::P_Check5_Click);
     connect(P_Check6, &QCheckBox::stateChanged, this, &frmSet::P_Check6_Click);
     connect(P_Check7, &QCheckBox::stateChanged, this, &frmSet::P_Check7_Click);
+    for (QCheckBox* box : checks())
+        connect(box, &QCheckBox::stateChanged, this, &frmSet::showRuleOdds);
+    connect(Comnagekai, &ChoiceBox::put, this, &frmSet::showRuleOdds);
+    connect(Comnagekai, &ChoiceBox::chosen, this, &frmSet::showRuleOdds);
     // A box greyed by a settings file becomes a plain two-state box once the player clicks it.
     std::array<QCheckBox*, 18> boxes{};
     std::copy(P_flgCheck.begin(), P_flgCheck.end(), boxes.begin());

@@ -72,6 +72,8 @@ public:
     QCheckBox* P_Check10 = nullptr;
     QCheckBox* P_Check11 = nullptr;
     QCheckBox* P_Check12 = nullptr;
+    // The player's expectation and the banker's edge under the ticked options and the throws chosen.
+    QLabel* L_odds = nullptr;
 
     QPushButton* cmdWPPS = nullptr;
     QPushButton* cmdGPPS = nullptr;
@@ -120,6 +122,7 @@ private:
     void LockSettings();
     void UnlockSettings();
     void applyStoredInterlocks();
+    void showRuleOdds();
     void excludeOtherPayouts(bool onesPayFive);
     // The controls a running game locks, but for the seats' "自動にする".
     std::array<QWidget*, 21> lockedInGame() const;
