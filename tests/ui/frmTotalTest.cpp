@@ -102,7 +102,7 @@ TEST_F(frmTotalTest, ModelessWindowPlacesEveryControlWithItsCaption)
     EXPECT_EQ(w->parentWidget(), table.get());
     EXPECT_EQ(w->windowModality(), Qt::NonModal);
     EXPECT_EQ(w->windowTitle(), "出目集計");
-    EXPECT_EQ(w->size(), QSize(twips(8730), twips(3840)));
+    EXPECT_EQ(w->size(), QSize(twips(9810), twips(3840)));
 
     const struct {
         QWidget* control;
@@ -114,6 +114,8 @@ TEST_F(frmTotalTest, ModelessWindowPlacesEveryControlWithItsCaption)
         {w->Command1, "Command1", 6840, 3480, 1455, 315},      {w->Label1[0], "Label1_0", 1200, 60, 855, 375},
         {w->Label1[5], "Label1_5", 6600, 60, 855, 375},        {w->Label[0], "Label_0", 1200, 480, 855, 2895},
         {w->Label[3], "Label_3", 4440, 480, 855, 2895},        {w->Label[5], "Label_5", 6600, 480, 855, 2895},
+        {w->Expect, "Expect", 8760, 120, 855, 255},            {w->Expect_Label, "Expect_Label", 8760, 480, 855, 2895},
+        {w->L_fair, "L_fair", 240, 3480, 4680, 315},
     };
     for (const auto& p : places) {
         EXPECT_EQ(w->findChild<QWidget*>(p.name), p.control) << p.name;
@@ -124,7 +126,7 @@ TEST_F(frmTotalTest, ModelessWindowPlacesEveryControlWithItsCaption)
         QFrame* line = w->Line1[i];
         ASSERT_EQ(line, w->findChild<QFrame*>(QString("Line1_%1").arg(i)));
         const int left = twips(i == 2 ? 360 : 240);
-        EXPECT_EQ(line->geometry(), QRect(left, twips(lineTops[i]), twips(8640) - left, 1)) << i;
+        EXPECT_EQ(line->geometry(), QRect(left, twips(lineTops[i]), twips(9720) - left, 1)) << i;
         EXPECT_EQ(line->palette().color(QPalette::Window), QColor(224, 224, 224)) << i;
     }
 
@@ -335,5 +337,50 @@ TEST_F(frmTotalTest, RenderedRowsStayBetweenTheGridLines)
             EXPECT_GE(top, 1) << where;
             EXPECT_LE(bottom, pitch - 1) << where;
         }
+    }
+}
+
+TEST_F(frmTotalTest, ExpectedCountsAndTheDiceTestFollowTheHandsCounted)
+{
+    seats(2);
+    program::GameSettings.NAGEKAI = 3;
+    // 400 hands with too many 6の目: rows 1..16, seat 0 and seat 1 splitting each count.
+    const int counts[] = {4, 2, 3, 5, 3, 2, 22, 80, 40, 42, 47, 40, 45, 46, 0, 19};
+    for (int row = 1; row <= 16; ++row) {
+        program::RollTally[row][0] = qint16(counts[row - 1] / 2);
+        program::RollTally[row][1] = qint16(counts[row - 1] - counts[row - 1] / 2);
+    }
+    program::RollTally[20][1] = 300;  // turns the banker decided: no hand of the dice
+    frmTotal* w = open();
+    EXPECT_EQ(w->Expect->text(), "期待数");
+    EXPECT_EQ(w->Expect_Label->rows(),
+              QStringList({"3.2", "3.2", "3.2", "3.2", "3.2", "3.2", "19.4", "48.6", "48.6", "48.6", "48.6", "48.6",
+                           "48.6", "49.9", "0.3", "19.4", "", "", "", ""}));
+    EXPECT_EQ(w->Expect_Label->rowPitch(), w->Total_Label->rowPitch());
+    EXPECT_EQ(w->L_fair->text(), "サイコロの公平性　p値 0.003（χ² 25.25、自由度 9）");
+
+    click(w->Command2);
+    EXPECT_EQ(w->Expect_Label->rows().first(), "0.0");
+    EXPECT_EQ(w->L_fair->text(), "サイコロの公平性　集計中");
+}
+
+TEST_F(frmTotalTest, DiceTestWaitsUntilEveryClassExpectsFiveHands)
+{
+    seats(1);
+    program::GameSettings.NAGEKAI = 3;
+    // Rows expected fewer than five times are pooled: up to 40 hands every row is, and one class
+    // tests nothing; at 41 役なし expects five on its own beside the pool of the rest.
+    const struct { int points; const char* shown; } cases[] = {
+        {10, "サイコロの公平性　集計中"},
+        {40, "サイコロの公平性　集計中"},
+        {41, "サイコロの公平性　p値"},
+        {42, "サイコロの公平性　p値"},
+    };
+    for (const auto& c : cases) {
+        program::RollTally = {};
+        program::RollTally[8][0] = qint16(c.points);  // every hand a 6の目
+        frmTotal* w = open();
+        EXPECT_TRUE(w->L_fair->text().startsWith(QString::fromUtf8(c.shown))) << c.points;
+        click(w->Command1);
     }
 }

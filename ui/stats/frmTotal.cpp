@@ -1,5 +1,7 @@
 #include "ui/stats/frmTotal.h"
 
+#include "game/DiceFairness.h"
+#include "game/HandOdds.h"
 #include "game/Tally.h"
 #include "state/Program.h"
 #include "ui/stats/RowLabel.h"
@@ -26,6 +28,9 @@ constexpr int LastRow = rules::TallyRows - 1;
 constexpr int NameCells = 5;
 
 constexpr int seatLeft(int seat) { return 1200 + 1080 * seat; }
+constexpr int TotalLeft = 7680;
+constexpr int ExpectLeft = TotalLeft + 1080;
+constexpr int GridRight = ExpectLeft + 960;
 
 const QColor gridColour(224, 224, 224);
 
@@ -67,7 +72,7 @@ frmTotal::frmTotal(QWidget* table) : QWidget(table, Qt::Window)
     setObjectName(QStringLiteral("frmTotal"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("出目集計"));
-    setFixedSize(twips(8730), twips(3840));
+    setFixedSize(twips(GridRight + 90), twips(3840));
     buildControls();
     Form_Load();
 }
@@ -84,7 +89,7 @@ void frmTotal::buildControls()
     for (int i = 0; i < int(Line1.size()); ++i) {
         const int left = i == 2 ? 360 : 240;
         Line1[i] = named(new QFrame(this), elementName("Line1", i));
-        Line1[i]->setGeometry(twips(left), twips(lineTops[i]), twips(8640) - twips(left), 1);
+        Line1[i]->setGeometry(twips(left), twips(lineTops[i]), twips(GridRight) - twips(left), 1);
         Line1[i]->setAutoFillBackground(true);
         QPalette line = Line1[i]->palette();
         line.setColor(QPalette::Window, gridColour);
@@ -115,14 +120,33 @@ void frmTotal::buildControls()
     }
 
     Total = named(new QLabel(QStringLiteral("Total"), this), QStringLiteral("Total"));
-    Total->setGeometry(twipRect(7680, 120, ColumnWidth, 255));
+    Total->setGeometry(twipRect(TotalLeft, 120, ColumnWidth, 255));
     Total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Total->setFont(headFont);
-    Total_Label = rowLabel(this, QStringLiteral("Total_Label"), twipRect(7680, ColumnTop, ColumnWidth, ColumnHeight),
+    Total_Label = rowLabel(this, QStringLiteral("Total_Label"), twipRect(TotalLeft, ColumnTop, ColumnWidth, ColumnHeight),
                            pitch);
     QFont sumFont = countFont;
     sumFont.setBold(true);
     Total_Label->setFont(sumFont);
+
+    Expect = named(new QLabel(QStringLiteral("期待数"), this), QStringLiteral("Expect"));
+    Expect->setGeometry(twipRect(ExpectLeft, 120, ColumnWidth, 255));
+    Expect->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Expect->setFont(headFont);
+    Expect->setToolTip(QStringLiteral("集計した役の数から見込まれる、各役の出る数"));
+    Expect_Label = rowLabel(this, QStringLiteral("Expect_Label"),
+                            twipRect(ExpectLeft, ColumnTop, ColumnWidth, ColumnHeight), pitch);
+    Expect_Label->setFont(countFont);
+    QPalette grey = Expect_Label->palette();
+    grey.setColor(QPalette::WindowText, QColor(96, 96, 96));
+    Expect_Label->setPalette(grey);
+
+    L_fair = named(new QLabel(this), QStringLiteral("L_fair"));
+    L_fair->setGeometry(twipRect(240, 3480, 4680, 315));
+    L_fair->setFont(countFont);
+    L_fair->setToolTip(QStringLiteral("出た役の数を期待数と比べるカイ二乗検定です。p値が0.01より小さければ、"
+                                      "サイコロの偏りが疑われます。\n期待数が5に満たない役はひとまとめにし、"
+                                      "どの組も期待数5以上になってから判定します。"));
 
     Command2 = named(new QPushButton(QStringLiteral("集計クリア"), this), QStringLiteral("Command2"));
     Command2->setGeometry(twipRect(5040, 3480, 1455, 315));
@@ -151,6 +175,29 @@ void frmTotal::showCounts(int seats)
     for (int seat = 0; seat < seats; ++seat)
         Label[seat]->setText(columnText([seat](int row) { return program::RollTally[row][seat]; }));
     Total_Label->setText(columnText([](int row) { return program::RollTallySum[row]; }));
+    showExpected();
+}
+
+// The expected counts of the hand rows for the hands in RollTallySum, under the rules in force.
+void frmTotal::showExpected()
+{
+    const rules::TurnOdds odds = rules::turnOdds(program::GameSettings);
+    const rules::RowCounts expected =
+        rules::expectedRowCounts(odds.finalHand, rules::handsCounted(program::RollTallySum));
+    QString text;
+    for (int row = FirstRow; row <= LastRow; ++row) {
+        if (row <= rules::LastHandRow)
+            text += QString::number(double(expected[row]), 'f', 1);
+        text += QStringLiteral("\r\n");
+    }
+    Expect_Label->setText(text);
+
+    const rules::FairnessTest test = rules::diceFairness(program::RollTallySum, odds.finalHand);
+    L_fair->setText(test.meaningful ? QStringLiteral("サイコロの公平性　p値 %1（χ² %2、自由度 %3）")
+                                          .arg(QString::number(test.pValue, 'f', 3))
+                                          .arg(QString::number(test.chiSquare, 'f', 2))
+                                          .arg(test.degreesOfFreedom)
+                                    : QStringLiteral("サイコロの公平性　集計中"));
 }
 
 void frmTotal::Command2_Click()
