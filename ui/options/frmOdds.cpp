@@ -4,6 +4,7 @@
 #include "game/HandRanking.h"
 #include "settings/GameSettings.h"
 #include "ui/options/OddsText.h"
+#include "ui/widgets/TableColours.h"
 #include "ui/widgets/Twips.h"
 
 #include <QHeaderView>
@@ -34,19 +35,6 @@ QString rulesText(const SettingsRecord& settings)
     return QStringLiteral("振る回数 %1回　特別ルール：%2")
         .arg(std::max<qint32>(settings.NAGEKAI, 1))
         .arg(on.isEmpty() ? QStringLiteral("なし") : on.join(QStringLiteral("、")));
-}
-
-QColor colourOf(qint16 value)
-{
-    switch (rules::handColour(value)) {
-    case rules::HandColour::Blue:
-        return QColor(0, 0, 255);
-    case rules::HandColour::Red:
-        return QColor(255, 0, 0);
-    case rules::HandColour::Black:
-        break;
-    }
-    return QColor(0, 0, 0);
 }
 
 QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment)
@@ -94,7 +82,7 @@ void frmOdds::showOdds(const SettingsRecord& settings)
     for (int row = 0; row < int(odds.rows.size()); ++row) {
         const rules::HandOddsRow& hand = odds.rows[size_t(row)];
         QTableWidgetItem* name = cell(hand.name, Qt::AlignLeft);
-        name->setForeground(colourOf(hand.value));
+        name->setForeground(tableColours::ofHand(rules::handColour(hand.value)));
         OddsTable->setItem(row, HandColumn, name);
         OddsTable->setItem(row, PerThrowColumn, cell(oddsText::percent(hand.perThrow), Qt::AlignRight));
         OddsTable->setItem(row, FinalColumn, cell(oddsText::percent(hand.finalHand), Qt::AlignRight));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/HandRanking.h"
+
 #include <QColor>
 
 // Colours that the table and the windows opened from it share.
@@ -13,5 +15,18 @@ inline const QColor FrameFill(255, 251, 240);    // the cream of seat frames and
 inline const QColor HandBlack(0, 0, 0);
 inline const QColor HandBlue(0, 0, 255);
 inline const QColor HandRed(255, 0, 0);
+
+inline QColor ofHand(rules::HandColour colour)
+{
+    switch (colour) {
+    case rules::HandColour::Blue:
+        return HandBlue;
+    case rules::HandColour::Red:
+        return HandRed;
+    case rules::HandColour::Black:
+        break;
+    }
+    return HandBlack;
+}
 
 }  // namespace tableColours
