@@ -167,6 +167,7 @@ TEST_F(TableAtStart, MenusComeInOrderWithTheirCaptionsShortcutsAndSeparator)
         "heip|ﾍﾙﾌﾟ(&H)|",
         " P_Help1|ヘルプ(&H)|",
         " P_readme|Rademeを見る(&R)|",
+        " P_odds|確率と期待値(&P)|",
         " GameVer|ﾊﾞｰｼﾞｮﾝ情報(&A)|",
     };
     EXPECT_EQ(rows, expected);
