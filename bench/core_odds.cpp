@@ -1,11 +1,10 @@
-// Plays many turns of one banker against the players and sets the simulated figures beside the exact
-// ones: the player's result per unit bet, and the chance of each final hand. Every figure must lie
+// Plays many turns with the game engine, whole games one after another with the bank passing as in
+// play, and sets the simulated figures beside the exact ones: the player's result per unit bet, and
+// the chance of each final hand. Every figure must lie
 // within four standard errors; the exit status says whether they all do.
 // Usage: core_odds [turns per rule set, default 10000000] [settings file, default dice.ini beside the program]
-#include "game/DiceFaces.h"
 #include "game/HandOdds.h"
-#include "game/HandRanking.h"
-#include "game/Settlement.h"
+#include "game/TableFlow.h"
 #include "settings/GameSettings.h"
 #include "settings/ProfileSection.h"
 
@@ -44,36 +43,23 @@ struct Tallies {
     std::array<long long, rules::HandValueCount> handCount{};
 };
 
-qint16 throwSeat(Draws& draws, const SettingsRecord& s, Tallies& t)
+// The turn as the game engine settled it: every seat's final hand, and each player's result per unit bet.
+void record(const flow::TurnSettled& turn, Tallies& t)
 {
-    rules::Hand hand;
-    int throwNo = 0;
-    do {
-        const int d1 = rules::throwFace(draws.next()), d2 = rules::throwFace(draws.next());
-        const int d3 = rules::throwFace(draws.next());
-        hand = rules::rankHand(d1, d2, d3, s);
-    } while (++throwNo < s.NAGEKAI && hand.stillThrowing);
-    ++t.hands;
-    ++t.handCount[hand.value];
-    return hand.value;
-}
-
-void playTurn(Draws& draws, const SettingsRecord& s, Tallies& t)
-{
-    const int ninzu = s.seatsInPlay();
-    rules::TurnHands turn{0, ninzu, false, {}, {}};
-    turn.yakuValue[0] = throwSeat(draws, s, t);
-    turn.oyaThrown = rules::bankerHandDecides(turn.yakuValue[0], s);
-    for (int seat = 1; seat < ninzu; ++seat) {
-        turn.bet[seat] = 1;
-        if (!turn.oyaThrown)
-            turn.yakuValue[seat] = throwSeat(draws, s, t);
-    }
-    const rules::Settlement result = rules::settleTurn(turn, {}, s);
     double players = 0;
-    for (int seat = 1; seat < ninzu; ++seat)
-        players += double(result.score[seat]);
-    const double mean = players / (ninzu - 1);
+    int staking = 0;
+    for (int seat = 0; seat < turn.seats; ++seat) {
+        const flow::SeatOutcome& outcome = turn.seat[size_t(seat)];
+        if (outcome.value != 0) {
+            ++t.hands;
+            ++t.handCount[size_t(outcome.value)];
+        }
+        if (seat != turn.oyaSeat && outcome.bet > 0) {
+            players += double(outcome.payment) / outcome.bet;
+            ++staking;
+        }
+    }
+    const double mean = staking > 0 ? players / staking : 0;
     ++t.turns;
     t.sum += mean;
     t.sumSquares += mean * mean;
@@ -114,9 +100,17 @@ bool check(const RuleSet& set, const SettingsRecord& base, long long turns, std:
 
     Tallies t;
     Draws draws{seed};
+    rules::TallyTable tally{};
+    rules::TallySums sums{};
+    TableFlow table(s, tally, sums);
+    const auto draw = [&draws] { return draws.next(); };
     const auto start = std::chrono::steady_clock::now();
-    for (long long i = 0; i < turns; ++i)
-        playTurn(draws, s, t);
+    table.newGame(int(seed % 60));
+    for (long long i = 0; i < turns; ++i) {
+        record(table.playTurn(draw), t);
+        if (table.endTurn().gameOver)
+            table.newGame(int(i % 60));
+    }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
     std::printf("%s (NAGEKAI %d, %d seats): %lld turns, %lld hands in %.1f s\n", set.name, int(s.NAGEKAI),
