@@ -1,0 +1,91 @@
+#include "game/HistoryTable.h"
+
+#include "game/Standings.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+namespace historyTable {
+
+namespace {
+
+QString faceText(qint16 face)
+{
+    return face >= 1 && face <= 6 ? QString::number(face) : QStringLiteral("×");
+}
+
+}  // namespace
+
+QString header(int column)
+{
+    static const QStringList headers{QStringLiteral("ターン"), QStringLiteral("親"),   QStringLiteral("名前"),
+                                     QStringLiteral("出目"),   QStringLiteral("役"),   QStringLiteral("賭け"),
+                                     QStringLiteral("支払い"), QStringLiteral("持ち点")};
+    return headers.value(column);
+}
+
+int rowCount(const GameHistory& history) { return int(history.turns().size()) * history.seats(); }
+
+QString cell(const GameHistory& history, int row, int column)
+{
+    if (row < 0 || row >= rowCount(history))
+        return {};
+    const TurnRecord& turn = history.turns()[row / history.seats()];
+    const int seat = row % history.seats();
+    const SeatTurn& seatTurn = turn.seats[seat];
+    switch (column) {
+    case TurnColumn:
+        return QString::number(turn.number);
+    case BankerColumn:
+        return seat == turn.banker ? QStringLiteral("親") : QString();
+    case NameColumn:
+        return history.names()[seat];
+    case ThrowsColumn:
+        return throwsText(seatTurn);
+    case HandColumn:
+        return seatTurn.handName;
+    case BetColumn:
+        return seat == turn.banker ? QString() : QString::number(seatTurn.bet);
+    case PaymentColumn:
+        return turn.settled ? signedText(seatTurn.payment) : QString();
+    case ScoreColumn:
+        return turn.settled ? QString::number(seatTurn.score) : QString();
+    default:
+        return {};
+    }
+}
+
+QString throwsText(const SeatTurn& seatTurn)
+{
+    QStringList throws;
+    for (const std::array<qint16, 3>& faces : seatTurn.throws)
+        throws.append(faceText(faces[0]) + QLatin1Char('-') + faceText(faces[1]) + QLatin1Char('-') + faceText(faces[2]));
+    return throws.join(QStringLiteral(" / "));
+}
+
+QString csv(const GameHistory& history)
+{
+    const auto line = [](auto textOfColumn) {
+        QStringList fields;
+        for (int column = 0; column < ColumnCount; ++column)
+            fields.append(csvField(textOfColumn(column)));
+        return fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    };
+    QString text = line([](int column) { return header(column); });
+    for (int row = 0; row < rowCount(history); ++row)
+        text += line([&history, row](int column) { return cell(history, row, column); });
+    return text;
+}
+
+QString csvField(const QString& text)
+{
+    static const QString special = QStringLiteral(",\"\r\n");
+    if (std::none_of(text.cbegin(), text.cend(), [](QChar c) { return special.contains(c); }))
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+}  // namespace historyTable

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "game/GameHistory.h"
+
+#include <QString>
+
+// The history as a table of text, one row per seat and turn, shared by the history window and
+// the CSV export so that both say the same.
+namespace historyTable {
+
+enum Column { TurnColumn, BankerColumn, NameColumn, ThrowsColumn, HandColumn, BetColumn, PaymentColumn,
+              ScoreColumn, ColumnCount };
+
+QString header(int column);
+
+// Rows of the game: its turns times its seats. Row r is seat r % seats of turn r / seats.
+int rowCount(const GameHistory& history);
+// The text of a cell; payment and score stay empty until the turn is settled, the bet is empty
+// for the banker, and a row or column outside the table gives empty text.
+QString cell(const GameHistory& history, int row, int column);
+
+// Faces of the throws, "4-5-6 / 1-2-4"; a die out of the bowl is "×".
+QString throwsText(const SeatTurn& seatTurn);
+
+// The whole table as CSV (header first, lines ending in CR LF); fields holding a comma, a double
+// quote or a line break are quoted, their quotes doubled.
+QString csv(const GameHistory& history);
+QString csvField(const QString& text);
+
+}  // namespace historyTable

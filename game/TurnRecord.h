@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
+
+// What one seat did in one turn. A seat that did not throw (the banker's hand decided the turn)
+// has no throws and hand value 0.
+struct SeatTurn {
+    QList<std::array<qint16, 3>> throws;  // faces of each throw, 9 for a die out of the bowl
+    qint16 handValue = 0;                 // the hand of the last throw; lower is stronger
+    QString handName;
+    qint16 bet = 0;       // 0 for the banker
+    qint64 payment = 0;   // the change of the seat's score in this turn
+    qint64 score = 0;     // the score after the turn
+};
+
+// One turn of a game: opened when the dice are thrown, settled when the bets are paid.
+struct TurnRecord {
+    int number = 0;  // 1-based; a pass of the bank is no turn
+    int banker = 0;
+    bool settled = false;
+    QList<SeatTurn> seats;  // the seats in play, by seat number
+};

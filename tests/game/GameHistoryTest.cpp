@@ -1,0 +1,173 @@
+#include "game/GameHistory.h"
+#include "game/HandRanking.h"
+#include "game/HistoryTable.h"
+#include "game/Settlement.h"
+#include "game/Standings.h"
+
+#include <QRandomGenerator>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Faces = std::array<qint16, 3>;
+using Bets = std::array<qint16, 6>;
+using Scores = std::array<qint64, 6>;
+
+const QStringList fourNames{"太郎", "花子", "次郎", "桜"};
+
+// One settled turn in which each listed seat threw once with the given hand value.
+void playTurn(GameHistory& history, int banker, const Bets& bets, const QList<qint16>& values, const Scores& after)
+{
+    history.openTurn(banker, bets);
+    for (int seat = 0; seat < values.size(); ++seat) {
+        if (values[seat] != 0)
+            history.addThrow(seat, Faces{1, 2, 3}, values[seat], QString::number(values[seat]));
+    }
+    history.settle(after);
+}
+
+}  // namespace
+
+TEST(GameHistory, EqualScoresShareARankAndTheNextRankSkips)
+{
+    const struct {
+        Scores scores;
+        QList<int> seatsInOrder, ranks;
+    } cases[] = {
+        {{1200, 900, 1200, 700}, {0, 2, 1, 3}, {1, 1, 3, 4}},
+        {{800, 1000, 1000, 1000}, {1, 2, 3, 0}, {1, 1, 1, 4}},
+        {{1000, 1000, 1000, 1000}, {0, 1, 2, 3}, {1, 1, 1, 1}},
+        {{-50, 0, 2000, 0}, {2, 1, 3, 0}, {1, 2, 2, 4}},
+    };
+    for (const auto& c : cases) {
+        GameHistory history;
+        history.start(fourNames, 1000);
+        playTurn(history, 0, {0, 10, 10, 10}, {}, c.scores);
+        const QList<SeatStanding> table = standings(history);
+        ASSERT_EQ(table.size(), 4);
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(table[i].seat, c.seatsInOrder[i]) << i;
+            EXPECT_EQ(table[i].rank, c.ranks[i]) << i;
+            EXPECT_EQ(table[i].gain, c.scores[table[i].seat] - 1000) << i;
+        }
+    }
+}
+
+TEST(GameHistory, PaymentsOfEveryTurnAddUpToZeroAndChainTheScores)
+{
+    SettingsRecord settings;
+    const qint16 hands[] = {1, 5, 11, 16, 20, 34, 36, 39, 50, 51, 60, 70};
+    QRandomGenerator random(7);
+    for (int ninzu = 2; ninzu <= 6; ++ninzu) {
+        GameHistory history;
+        history.start(QStringList(ninzu, QStringLiteral("席")), 500);
+        Scores scores{};
+        scores.fill(500);
+        for (int number = 0; number < 40; ++number) {
+            rules::TurnHands turn;
+            turn.ninzu = ninzu;
+            turn.oyaSeat = number % ninzu;
+            turn.oyaThrown = random.bounded(3) == 0;
+            for (int seat = 0; seat < ninzu; ++seat) {
+                turn.bet[seat] = seat == turn.oyaSeat ? 0 : qint16(10 * random.bounded(1, 11));
+                turn.yakuValue[seat] = hands[random.bounded(int(std::size(hands)))];
+            }
+            history.openTurn(turn.oyaSeat, turn.bet);
+            for (int seat = 0; seat < ninzu; ++seat)
+                history.addThrow(seat, Faces{1, 1, 1}, turn.yakuValue[seat], QString());
+            const Scores before = scores;
+            scores = rules::settleTurn(turn, scores, settings).score;
+            history.settle(scores);
+
+            const TurnRecord& recorded = history.turns().last();
+            qint64 sum = 0;
+            for (int seat = 0; seat < ninzu; ++seat) {
+                EXPECT_EQ(recorded.seats[seat].payment, scores[seat] - before[seat]);
+                EXPECT_EQ(recorded.seats[seat].score, scores[seat]);
+                sum += recorded.seats[seat].payment;
+            }
+            EXPECT_EQ(sum, 0) << "turn " << recorded.number << " of " << ninzu << " seats";
+        }
+        EXPECT_EQ(history.scores(), QList<qint64>(scores.begin(), scores.begin() + ninzu));
+    }
+}
+
+TEST(GameHistory, BestHandIsTheLowestValueOfSettledTurnsAndBankerTurnsCountSettledTurns)
+{
+    GameHistory history;
+    history.start(fourNames, 1000);
+    // Seat 1: 役なし, then 1の目, then (unsettled) シゴロ. Seat 2 never throws; seat 3 only the
+    // 3x 1のゾロ目 (70), which is weaker than every other hand.
+    playTurn(history, 0, {0, 10, 10, 10}, {rules::HandValue::Shigoro, 50, 0, 70}, {1000, 1000, 1000, 1000});
+    playTurn(history, 0, {0, 10, 10, 10}, {36, 39, 0, 0}, {1000, 1000, 1000, 1000});
+    playTurn(history, 1, {10, 0, 10, 10}, {60, 0, 0, 0}, {1000, 1000, 1000, 1000});
+    history.openTurn(2, {10, 10, 0, 10});
+    history.addThrow(1, Faces{4, 5, 6}, rules::HandValue::Shigoro, QStringLiteral("シゴロ"));
+
+    QList<SeatStanding> table = standings(history);
+    std::sort(table.begin(), table.end(), [](const auto& a, const auto& b) { return a.seat < b.seat; });
+    const struct { int bankerTurns; qint16 best; } expected[] = {{2, 20}, {1, 39}, {0, 0}, {0, 70}};
+    for (int seat = 0; seat < 4; ++seat) {
+        EXPECT_EQ(table[seat].bankerTurns, expected[seat].bankerTurns) << seat;
+        EXPECT_EQ(table[seat].bestHand, expected[seat].best) << seat;
+    }
+    EXPECT_EQ(table[1].bestHandName, "39");
+}
+
+TEST(GameHistory, CallsOutOfOrderOrForOtherSeatsAreIgnoredAndANewGameForgetsTheLast)
+{
+    GameHistory history;
+    history.addThrow(0, Faces{1, 2, 3}, 60, "ヒフミ");
+    history.settle({1, 2, 3, 4, 5, 6});
+    history.openTurn(0, {});
+    EXPECT_TRUE(history.turns().isEmpty());
+
+    history.start(fourNames, 1000);
+    history.openTurn(4, {});  // no such seat
+    history.settle({1, 2, 3, 4, 5, 6});
+    EXPECT_TRUE(history.turns().isEmpty());
+    history.openTurn(1, {10, 20, 30, 40});
+    history.addThrow(-1, Faces{1, 2, 3}, 60, "ヒフミ");
+    history.addThrow(4, Faces{1, 2, 3}, 60, "ヒフミ");
+    history.settle({990, 1030, 970, 1010});
+    history.settle({0, 0, 0, 0});  // nothing open any more
+    ASSERT_EQ(history.turns().size(), 1);
+    EXPECT_EQ(history.turns()[0].seats[1].bet, 0);  // the banker bets nothing
+    EXPECT_EQ(history.scores(), (QList<qint64>{990, 1030, 970, 1010}));
+    history.finish();
+    history.openTurn(2, {});
+    EXPECT_EQ(history.turns().size(), 1);
+
+    history.start({"A", "B"}, 300);
+    EXPECT_FALSE(history.finished());
+    EXPECT_TRUE(history.turns().isEmpty());
+    EXPECT_EQ(history.scores(), (QList<qint64>{300, 300}));
+}
+
+TEST(GameHistory, CsvQuotesNamesWithCommasQuotesAndLineBreaks)
+{
+    const struct { QString text, field; } cases[] = {
+        {"太郎", "太郎"},
+        {"Smith, J.", "\"Smith, J.\""},
+        {"\"Lucky\" 花子", "\"\"\"Lucky\"\" 花子\""},
+        {"二\n行", "\"二\n行\""},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(historyTable::csvField(c.text), c.field) << c.text.toStdString();
+
+    GameHistory history;
+    history.start({"Smith, J.", "\"Lucky\""}, 1000);
+    history.openTurn(0, {0, 50});
+    history.addThrow(0, Faces{2, 4, 6}, 50, "役なし");
+    history.addThrow(0, Faces{9, 9, 9}, 51, "場　外");
+    history.settle({1050, 950});
+    history.openTurn(1, {30, 0});
+    EXPECT_EQ(historyTable::csv(history),
+              "ターン,親,名前,出目,役,賭け,支払い,持ち点\r\n"
+              "1,親,\"Smith, J.\",2-4-6 / ×-×-×,場　外,,+50,1050\r\n"
+              "1,,\"\"\"Lucky\"\"\",,,50,-50,950\r\n"
+              "2,,\"Smith, J.\",,,30,,\r\n"
+              "2,親,\"\"\"Lucky\"\"\",,,,,\r\n");
+}
