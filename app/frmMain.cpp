@@ -1,5 +1,7 @@
 #include "app/frmMain.h"
 
+#include "game/GameHistory.h"
+#include "game/HistoryRecorder.h"
 #include "game/HandRanking.h"
 #include "platform/Platform.h"
 #include "state/Program.h"
@@ -83,6 +85,9 @@ frmMain::frmMain(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Qubrin　ちんちろりん"));
+    history = new GameHistory(this);
+    m_recorder = std::make_unique<HistoryRecorder>(*history, program::GameSettings);
+    flow.addListener(m_recorder.get());
     buildMenus();
     buildTable();
     connectControls();
@@ -110,6 +115,9 @@ void frmMain::buildMenus()
 
     set = named(bar->addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)")), QStringLiteral("set"));
     total = item(set, "total", QStringLiteral("出目集計(&D)"));
+    turnHistory = item(set, "turnHistory", QStringLiteral("ターン履歴(&T)"), QKeySequence(Qt::CTRL | Qt::Key_H));
+    gameResult = item(set, "gameResult", QStringLiteral("成績(&R)"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    gameResult->setEnabled(false);
     speed = named(set->addMenu(QStringLiteral("スピード")), QStringLiteral("speed"));
     P_speedHi = item(speed, "P_speedHi", QStringLiteral("▲Up"));
     P_speedLo = item(speed, "P_speedLo", QStringLiteral("▼Down"));
@@ -277,6 +285,8 @@ void frmMain::connectControls()
     connect(iniread, &QAction::triggered, this, &frmMain::iniread_Click);
     connect(GameEnd, &QAction::triggered, this, &frmMain::GameEnd_Click);
     connect(total, &QAction::triggered, this, &frmMain::Total_Click);
+    connect(turnHistory, &QAction::triggered, this, &frmMain::turnHistory_Click);
+    connect(gameResult, &QAction::triggered, this, &frmMain::gameResult_Click);
     connect(P_speedHi, &QAction::triggered, this, &frmMain::P_speedHi_Click);
     connect(P_speedLo, &QAction::triggered, this, &frmMain::P_speedLo_Click);
     connect(P_soundon, &QAction::triggered, this, &frmMain::P_soundon_Click);
@@ -381,9 +391,10 @@ void frmMain::closeEvent(QCloseEvent* event)
     closeOptionWindows();
     if (settingsWindow)
         settingsWindow->close();
-    if (tallyWindow)
-        tallyWindow->close();
-    if (oddsWindow)
-        oddsWindow->close();
+    // The tally, odds, history and result windows go with the table.
+    for (QWidget* window : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (window->isWindow())
+            window->close();
+    }
     event->accept();
 }

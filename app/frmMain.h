@@ -6,6 +6,7 @@
 #include <QPointer>
 
 #include <array>
+#include <memory>
 
 class CommandLabel;
 class ClickableImage;
@@ -14,6 +15,10 @@ class QAction;
 class QLabel;
 class QMenu;
 class QScrollBar;
+class GameHistory;
+class HistoryRecorder;
+class frmHistory;
+class frmResult;
 class frmSet;
 class frmSound;
 class frmSpeed;
@@ -33,6 +38,8 @@ public:
     // the engine's TableState, read by the display code and by tests.
     TableFlow flow;
     TableState& state;
+    // Every turn of the present or last game, recorded from the engine's events.
+    GameHistory* history = nullptr;
 
     // Per seat.
     std::array<QLabel*, 6> P_Picture{};
@@ -90,6 +97,8 @@ public:
     QAction* line = nullptr;
     QAction* GameEnd = nullptr;
     QAction* total = nullptr;
+    QAction* turnHistory = nullptr;
+    QAction* gameResult = nullptr;
     QAction* P_speedHi = nullptr;
     QAction* P_speedLo = nullptr;
     QAction* P_soundon = nullptr;
@@ -105,6 +114,8 @@ public:
     QPointer<frmSound> soundWindow;
     QPointer<frmSpeed> speedWindow;
     QPointer<frmOdds> oddsWindow;
+    QPointer<frmHistory> historyWindow;
+    QPointer<frmResult> resultWindow;
 
     // Disables the four command labels.
     void P_False();
@@ -118,6 +129,8 @@ public:
     // Menu and command handlers.
     void setting_Click();
     void Total_Click();
+    void turnHistory_Click();
+    void gameResult_Click();
     void iniread_Click();
     void Gamein_Click();
     void Gameout_Click();
@@ -170,4 +183,6 @@ private:
     void showDice(int seat, const std::array<qint16, 3>& faces);
 
     std::array<qint16, 3> RollFaces{};  // faces of the present animation frame
+
+    std::unique_ptr<HistoryRecorder> m_recorder;
 };

@@ -44,6 +44,7 @@ void frmMain::Gamein_Click()
     Gamein->setEnabled(false);
     Gameout->setEnabled(true);
     iniread->setEnabled(false);
+    gameResult->setEnabled(true);
     for (CommandLabel* command : {turn_Label, turn2_Label, suru_Label})
         command->setEnabled(false);
     LabLAST->setText(QString::number(started.turnsLeft));
@@ -158,6 +159,7 @@ void frmMain::turn2_Label_Click()
     Turn->setText(QStringLiteral("ゲームの中断"));
     bent_Label->setEnabled(false);
     suru_Label->setEnabled(false);
+    gameResult_Click();
 }
 
 void frmMain::suru_Label_Click()

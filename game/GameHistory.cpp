@@ -32,6 +32,16 @@ void GameHistory::openTurn(int banker, const std::array<qint16, 6>& bets)
     emit changed();
 }
 
+void GameHistory::setBets(const std::array<qint16, 6>& bets)
+{
+    TurnRecord* turn = openRecord();
+    if (turn == nullptr)
+        return;
+    for (int seat = 0; seat < seats(); ++seat)
+        turn->seats[seat].bet = seat == turn->banker ? qint16(0) : bets[seat];
+    emit changed();
+}
+
 void GameHistory::addThrow(int seat, const std::array<qint16, 3>& faces, qint16 handValue, const QString& handName)
 {
     TurnRecord* turn = openRecord();

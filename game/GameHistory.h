@@ -18,8 +18,10 @@ public:
 
     // A new game with these seats (their names, in seat order), each starting at startingScore.
     void start(const QStringList& names, qint64 startingScore);
-    // The dice of a turn are about to be thrown: its banker and the bets of every seat.
+    // The bets of a turn are open: its banker and the bets of every seat.
     void openTurn(int banker, const std::array<qint16, 6>& bets);
+    // The bets of the open turn as they stand when the dice are thrown (the banker's stays 0).
+    void setBets(const std::array<qint16, 6>& bets);
     // A throw of a seat in the open turn; the seat's hand becomes this throw's hand.
     void addThrow(int seat, const std::array<qint16, 3>& faces, qint16 handValue, const QString& handName);
     // The bets of the open turn are paid: the scores of every seat after the turn.

@@ -1,0 +1,213 @@
+#include "TableFixture.h"
+
+#include "game/HistoryTable.h"
+#include "ui/stats/ScoreChart.h"
+#include "ui/stats/frmHistory.h"
+#include "ui/stats/frmResult.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Throws = std::initializer_list<TableFixture::Faces>;
+
+// Turns of every kind, the banker's throws first, then the players' in seat order. Throws left
+// over when the table has fewer players are dropped.
+const Throws turnKinds[] = {
+    {{4, 5, 6}},                                                     // banker シゴロ: collects 2x at once
+    {{3, 3, 5}, {4, 5, 6}, {2, 2, 5}, {1, 2, 3}, {6, 6, 6}},         // 5の目: win 2x, tie, lose 2x, win 3x
+    {{2, 2, 4}, {2, 4, 6}, {2, 4, 6}, {2, 4, 6}, {6, 6, 6}, {9, 1, 1}, {1, 1, 1}},  // 役なし, 6のゾロ目, 場外
+    {{1, 2, 3}},                                                     // banker ヒフミ: pays 2x at once
+    {{1, 1, 3}, {5, 5, 1}, {2, 2, 6}, {3, 4, 4}, {1, 2, 4}, {1, 2, 4}, {1, 2, 4}},  // 3の目 against points
+};
+
+}  // namespace
+
+class HistoryWindow : public ::testing::Test, public TableFixture {
+protected:
+    frmHistory* openHistory()
+    {
+        table->turnHistory->trigger();
+        return table->historyWindow;
+    }
+
+    QString cell(frmHistory* window, int row, int column)
+    {
+        const QAbstractItemModel* model = window->HistoryGrid->model();
+        return model->index(row, column).data().toString();
+    }
+
+    // The last turn of the history against the table: payments that add up to zero, and the
+    // score and bet of every seat as the table shows them.
+    void expectLastTurnAsOnTheTable(frmHistory* window, int seats, int turn)
+    {
+        const int rows = window->HistoryGrid->model()->rowCount();
+        ASSERT_EQ(rows, turn * seats);
+        qint64 sum = 0;
+        for (int seat = 0; seat < seats; ++seat) {
+            const int row = rows - seats + seat;
+            EXPECT_EQ(cell(window, row, historyTable::TurnColumn), QString::number(turn));
+            sum += cell(window, row, historyTable::PaymentColumn).toLongLong();
+            const QString score = cell(window, row, historyTable::ScoreColumn);
+            EXPECT_EQ(score, table->P_scoLab[seat]->text()) << "turn " << turn << " seat " << seat;
+            EXPECT_EQ(cell(window, row, historyTable::BetColumn), table->P_betLab[seat]->text()) << seat;
+            EXPECT_EQ(cell(window, row, historyTable::HandColumn), table->P_yaku[seat]->text()) << seat;
+            EXPECT_EQ(window->scoreChart->points(seat).last(), QPointF(turn, score.toDouble())) << seat;
+        }
+        EXPECT_EQ(sum, 0) << "turn " << turn;
+    }
+};
+
+TEST_F(HistoryWindow, FollowsScriptedGamesWithPaymentsAddingToZeroAndTheTablesScores)
+{
+    const struct {
+        std::map<QString, QString> settings;
+        int seconds;
+    } games[] = {
+        {{{"NINZU", "4"}, {"OYA", "2"}, {"LAST", "10"}}, 3},
+        {{{"NINZU", "3"}, {"OYA", "1"}, {"LAST", "7"}, {"P_CHECK8", "1"}}, 1},
+        {{{"NINZU", "6"}, {"OYA", "1"}, {"LAST", "6"}, {"BETMIN", "100"}, {"BETMAX", "1000"}}, 0},
+        {{{"NINZU", "2"}, {"OYA", "3"}, {"LAST", "5"}, {"P_CHECK6", "1"}}, 4},
+    };
+    for (const auto& game : games) {
+        open(game.settings);
+        platform.seconds = game.seconds;
+        newGame();
+        frmHistory* window = openHistory();
+        ASSERT_NE(window, nullptr);
+        const int seats = game.settings.at("NINZU").toInt();
+        const int last = game.settings.at("LAST").toInt();
+        for (int turn = 1; turn <= last; ++turn) {
+            if (turn == 2 && table->suru_Label->isEnabled())
+                pass();  // a pass of the bank is no turn
+            openBets();
+            scriptThrows(turnKinds[turn % std::size(turnKinds)]);
+            throwDice();
+            platform.draws.clear();
+            expectLastTurnAsOnTheTable(window, seats, turn);
+            nextTurn();
+        }
+        EXPECT_EQ(table->Turn->text(), "ゲームの中断");
+        ASSERT_NE(table->resultWindow, nullptr);
+        EXPECT_EQ(table->resultWindow->windowTitle(), "対局結果");
+        // The history keeps the interrupted game until the next one starts.
+        platform.answers.enqueue(true);
+        table->Gameout->trigger();
+        EXPECT_EQ(window->HistoryGrid->model()->rowCount(), last * seats);
+        newGame();
+        EXPECT_EQ(window->HistoryGrid->model()->rowCount(), 0);
+        EXPECT_EQ(window->scoreChart->points(0), QList<QPointF>{QPointF(0, 1000)});
+        table.reset();
+    }
+}
+
+TEST_F(HistoryWindow, ResultOpensAtTheLastTurnWithEqualScoresSharingARank)
+{
+    open({{"LAST", "1"}});
+    platform.seconds = 3;  // seat 0 banks
+    newGame();
+    openBets();
+    // Banker 5の目; seat 1 wins with シゴロ, seats 2 and 3 tie with the banker.
+    scriptThrows({{3, 3, 5}, {4, 5, 6}, {2, 2, 5}, {5, 1, 1}});
+    throwDice();
+    EXPECT_EQ(table->resultWindow, nullptr);
+    nextTurn();
+
+    ASSERT_NE(table->resultWindow, nullptr);
+    frmResult& result = *table->resultWindow;
+    EXPECT_TRUE(result.isVisible());
+    const qint64 won = table->P_scoLab[1]->text().toLongLong() - 1000;
+    ASSERT_GT(won, 0);
+    const struct {
+        const char *rank, *name;
+        qint64 score;
+        const char* oya;
+        const char* best;
+    } rows[] = {
+        {"1位", "タロウ", 1000 + won, "0回", "シゴロ"},
+        {"2位", "ハナコ", 1000, "0回", "5の目"},
+        {"2位", "ゲン", 1000, "0回", "5の目"},
+        {"4位", "あなた", 1000 - won, "1回", "5の目"},
+    };
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(result.rankLab[row]->text(), rows[row].rank) << row;
+        EXPECT_EQ(result.nameLab[row]->text(), rows[row].name) << row;
+        EXPECT_EQ(result.scoLab[row]->text(), QString::number(rows[row].score)) << row;
+        EXPECT_EQ(result.gainLab[row]->text().toLongLong(), rows[row].score - 1000) << row;
+        EXPECT_EQ(result.oyaLab[row]->text(), rows[row].oya) << row;
+        EXPECT_EQ(result.bestLab[row]->text(), rows[row].best) << row;
+        EXPECT_FALSE(result.R_Picture[row]->pixmap().isNull()) << row;
+    }
+    EXPECT_TRUE(result.rankLab[4]->isHidden());
+    // The table itself still ends the game as before.
+    EXPECT_EQ(table->Turn->text(), "ゲームの中断");
+    EXPECT_TRUE(table->Gameout->isEnabled());
+    EXPECT_FALSE(table->Gamein->isEnabled());
+}
+
+TEST_F(HistoryWindow, StandingsSoFarOpenFromTheMenuOnceAGameHasStarted)
+{
+    open();
+    EXPECT_FALSE(table->gameResult->isEnabled());
+    platform.seconds = 3;
+    newGame();
+    ASSERT_TRUE(table->gameResult->isEnabled());
+    table->gameResult->trigger();
+    ASSERT_NE(table->resultWindow, nullptr);
+    frmResult& result = *table->resultWindow;
+    EXPECT_EQ(result.windowTitle(), "途中経過");
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(result.rankLab[row]->text(), "1位");
+        EXPECT_EQ(result.bestLab[row]->text(), "―");
+    }
+    // It follows the game while it stays open.
+    openBets();
+    scriptThrows({{4, 5, 6}});
+    throwDice();
+    EXPECT_EQ(result.windowTitle(), "途中経過");
+    EXPECT_EQ(result.rankLab[0]->text(), "1位");
+    EXPECT_EQ(result.nameLab[0]->text(), "あなた");
+    EXPECT_EQ(result.oyaLab[0]->text(), "1回");
+    EXPECT_EQ(result.bestLab[0]->text(), "シゴロ");
+    EXPECT_EQ(result.bestLab[1]->text(), "―");
+}
+
+TEST_F(HistoryWindow, CopiesAndSavesTheTurnsAsUtf8Csv)
+{
+    open({{"P_NAME1", "Smith, J."}});
+    platform.seconds = 3;
+    newGame();
+    openBets();
+    scriptThrows({{4, 5, 6}});
+    throwDice();
+    frmHistory* window = openHistory();
+    const QString csv = historyTable::csv(*table->history);
+    ASSERT_TRUE(csv.contains("\"Smith, J.\""));
+    ASSERT_EQ(csv.count("\r\n"), 1 + 4);
+
+    QTest::mouseClick(window->copyCommand, Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), csv);
+
+    const QString path = folder.filePath("turns.csv");
+    platform.fileChoices.enqueue(std::nullopt);
+    QTest::mouseClick(window->saveCommand, Qt::LeftButton);
+    EXPECT_FALSE(QFile::exists(path));
+    platform.fileChoices.enqueue(path);
+    QTest::mouseClick(window->saveCommand, Qt::LeftButton);
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), "\xEF\xBB\xBF" + csv.toUtf8());
+    EXPECT_EQ(platform.fileDialogs.last(), "save|history.csv|CSV(*.csv)|*.csv");
+
+    platform.fileChoices.enqueue(folder.filePath("no/such/folder/turns.csv"));
+    QTest::mouseClick(window->saveCommand, Qt::LeftButton);
+    EXPECT_EQ(platform.warnings.last(), "保存に失敗しました。(ToT)");
+}

@@ -1,0 +1,99 @@
+#include "ui/stats/frmHistory.h"
+
+#include "game/GameHistory.h"
+#include "game/HistoryTable.h"
+#include "platform/Platform.h"
+#include "ui/stats/HistoryModel.h"
+#include "ui/stats/ScoreChart.h"
+#include "ui/widgets/ControlNames.h"
+#include "ui/widgets/EscapeCloses.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+// Spreadsheet programs take a UTF-8 CSV file for what it is only with the byte order mark.
+QByteArray csvFileBytes(const GameHistory& history)
+{
+    return QByteArray("\xEF\xBB\xBF") + historyTable::csv(history).toUtf8();
+}
+
+}  // namespace
+
+frmHistory::frmHistory(QWidget* table, const GameHistory* history) : QWidget(table, Qt::Window), m_history(history)
+{
+    setObjectName(QStringLiteral("frmHistory"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("ターン履歴"));
+
+    m_model = new HistoryModel(history, this);
+    HistoryGrid = named(new QTableView(this), "HistoryGrid");
+    HistoryGrid->setModel(m_model);
+    HistoryGrid->verticalHeader()->hide();
+    HistoryGrid->verticalHeader()->setDefaultSectionSize(HistoryGrid->fontMetrics().height() + 6);
+    HistoryGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    HistoryGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    HistoryGrid->setWordWrap(false);
+    const QList<int> widths{48, 32, 110, 190, 90, 60, 70, 80};
+    for (int column = 0; column < widths.size(); ++column)
+        HistoryGrid->setColumnWidth(column, widths[column]);
+    HistoryGrid->horizontalHeader()->setStretchLastSection(true);
+
+    scoreChart = new ScoreChart(history, this);
+    auto* split = named(new QSplitter(Qt::Vertical, this), "split");
+    split->addWidget(HistoryGrid);
+    split->addWidget(scoreChart);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    split->setChildrenCollapsible(false);
+
+    copyCommand = named(new QPushButton(QStringLiteral("コピー(&C)"), this), "copyCommand");
+    saveCommand = named(new QPushButton(QStringLiteral("CSV保存(&S)"), this), "saveCommand");
+    closeCommand = named(new QPushButton(QStringLiteral("閉じる"), this), "closeCommand");
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* button : {copyCommand, saveCommand, closeCommand})
+        buttons->addWidget(button);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(split);
+    layout->addLayout(buttons);
+    resize(760, 640);
+
+    connect(copyCommand, &QPushButton::clicked, this, &frmHistory::copyCommand_Click);
+    connect(saveCommand, &QPushButton::clicked, this, &frmHistory::saveCommand_Click);
+    connect(closeCommand, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_model, &HistoryModel::rowsInserted, this, &frmHistory::showLastTurn);
+    new EscapeCloses(this);
+    HistoryGrid->scrollToBottom();
+}
+
+void frmHistory::copyCommand_Click() { QGuiApplication::clipboard()->setText(historyTable::csv(*m_history)); }
+
+void frmHistory::saveCommand_Click()
+{
+    const std::optional<QString> file =
+        platform().saveFileName(this, QStringLiteral("history.csv"), QStringLiteral("CSV(*.csv)|*.csv"));
+    if (!file)
+        return;
+    QSaveFile out(*file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(csvFileBytes(*m_history)) < 0 || !out.commit())
+        platform().warn(this, QStringLiteral("保存に失敗しました。(ToT)"));
+}
+
+// A player reading the last turns keeps seeing them as new turns come; one who scrolled back
+// to an earlier turn stays there.
+void frmHistory::showLastTurn()
+{
+    QScrollBar* bar = HistoryGrid->verticalScrollBar();
+    if (bar->value() >= bar->maximum() - HistoryGrid->verticalHeader()->defaultSectionSize() * m_history->seats())
+        HistoryGrid->scrollToBottom();
+}
