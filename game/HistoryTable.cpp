@@ -88,4 +88,16 @@ QString csvField(const QString& text)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
+QList<QList<QPointF>> scoreLines(const GameHistory& history)
+{
+    QList<QList<QPointF>> lines(history.seats(), {QPointF(0, double(history.startingScore()))});
+    for (const TurnRecord& turn : history.turns()) {
+        if (!turn.settled)
+            continue;
+        for (int seat = 0; seat < history.seats(); ++seat)
+            lines[seat].append(QPointF(turn.number, double(turn.seats[seat].score)));
+    }
+    return lines;
+}
+
 }  // namespace historyTable

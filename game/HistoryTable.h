@@ -2,6 +2,8 @@
 
 #include "game/GameHistory.h"
 
+#include <QList>
+#include <QPointF>
 #include <QString>
 
 // The history as a table of text, one row per seat and turn, shared by the history window and
@@ -26,5 +28,9 @@ QString throwsText(const SeatTurn& seatTurn);
 // quote or a line break are quoted, their quotes doubled.
 QString csv(const GameHistory& history);
 QString csvField(const QString& text);
+
+// Each seat's score over the game for a chart: (0, starting score), then (turn, score after it)
+// for every settled turn.
+QList<QList<QPointF>> scoreLines(const GameHistory& history);
 
 }  // namespace historyTable

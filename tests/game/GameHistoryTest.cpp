@@ -90,6 +90,13 @@ TEST(GameHistory, PaymentsOfEveryTurnAddUpToZeroAndChainTheScores)
             EXPECT_EQ(sum, 0) << "turn " << recorded.number << " of " << ninzu << " seats";
         }
         EXPECT_EQ(history.scores(), QList<qint64>(scores.begin(), scores.begin() + ninzu));
+        const QList<QList<QPointF>> lines = historyTable::scoreLines(history);
+        ASSERT_EQ(lines.size(), ninzu);
+        for (int seat = 0; seat < ninzu; ++seat) {
+            ASSERT_EQ(lines[seat].size(), 41);
+            EXPECT_EQ(lines[seat].first(), QPointF(0, 500));
+            EXPECT_EQ(lines[seat].last(), QPointF(40, double(scores[seat])));
+        }
     }
 }
 

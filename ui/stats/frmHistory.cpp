@@ -3,15 +3,17 @@
 #include "game/GameHistory.h"
 #include "game/HistoryTable.h"
 #include "platform/Platform.h"
+#include "ui/chart/ScoreChartPlugin.h"
 #include "ui/stats/HistoryModel.h"
-#include "ui/stats/ScoreChart.h"
 #include "ui/widgets/ControlNames.h"
 #include "ui/widgets/EscapeCloses.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QPluginLoader>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollBar>
@@ -19,12 +21,37 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // Spreadsheet programs take a UTF-8 CSV file for what it is only with the byte order mark.
 QByteArray csvFileBytes(const GameHistory& history)
 {
     return QByteArray("\xEF\xBB\xBF") + historyTable::csv(history).toUtf8();
+}
+
+// The chart plugin, loaded once from beside the program (a build) or from the installed library
+// folder; null when it is missing or unusable.
+ScoreChartPlugin* chartPlugin()
+{
+    static ScoreChartPlugin* const plugin = [] {
+        const QString program = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+        for (const QString& folder : {program, program + QStringLiteral(QUBRIN_CHART_FROM_PROGRAM "/")}) {
+            auto* loader = new QPluginLoader(folder + QStringLiteral("qubrin_chart"), QCoreApplication::instance());
+            if (auto* found = qobject_cast<ScoreChartPlugin*>(loader->instance()))
+                return found;
+            delete loader;
+        }
+        return static_cast<ScoreChartPlugin*>(nullptr);
+    }();
+    return plugin;
+}
+
+qsizetype settledTurns(const GameHistory& history)
+{
+    return std::count_if(history.turns().cbegin(), history.turns().cend(),
+                         [](const TurnRecord& turn) { return turn.settled; });
 }
 
 }  // namespace
@@ -48,10 +75,12 @@ frmHistory::frmHistory(QWidget* table, const GameHistory* history) : QWidget(tab
         HistoryGrid->setColumnWidth(column, widths[column]);
     HistoryGrid->horizontalHeader()->setStretchLastSection(true);
 
-    scoreChart = new ScoreChart(history, this);
     auto* split = named(new QSplitter(Qt::Vertical, this), "split");
     split->addWidget(HistoryGrid);
-    split->addWidget(scoreChart);
+    if (ScoreChartPlugin* plugin = chartPlugin()) {
+        scoreChart = plugin->createChart(split);
+        split->addWidget(scoreChart);
+    }
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
     split->setChildrenCollapsible(false);
@@ -72,6 +101,8 @@ frmHistory::frmHistory(QWidget* table, const GameHistory* history) : QWidget(tab
     connect(saveCommand, &QPushButton::clicked, this, &frmHistory::saveCommand_Click);
     connect(closeCommand, &QPushButton::clicked, this, &QWidget::close);
     connect(m_model, &HistoryModel::rowsInserted, this, &frmHistory::showLastTurn);
+    connect(history, &GameHistory::changed, this, &frmHistory::drawChart);
+    drawChart();
     new EscapeCloses(this);
     HistoryGrid->scrollToBottom();
 }
@@ -96,4 +127,14 @@ void frmHistory::showLastTurn()
     QScrollBar* bar = HistoryGrid->verticalScrollBar();
     if (bar->value() >= bar->maximum() - HistoryGrid->verticalHeader()->defaultSectionSize() * m_history->seats())
         HistoryGrid->scrollToBottom();
+}
+
+// Throws move no line: the chart is drawn afresh for a new game and when a turn is paid.
+void frmHistory::drawChart()
+{
+    const qsizetype settled = settledTurns(*m_history);
+    if (scoreChart == nullptr || (settled == m_chartedTurns && settled > 0))
+        return;
+    m_chartedTurns = settled;
+    chartPlugin()->drawLines(scoreChart, m_history->names(), historyTable::scoreLines(*m_history));
 }

@@ -6,7 +6,6 @@ class GameHistory;
 class HistoryModel;
 class QPushButton;
 class QTableView;
-class ScoreChart;
 
 // Every turn of the game as it is played, one row per seat and turn, above a chart of the scores.
 // The rows can be copied to the clipboard or saved as a CSV file (UTF-8).
@@ -16,7 +15,8 @@ public:
     frmHistory(QWidget* table, const GameHistory* history);
 
     QTableView* HistoryGrid = nullptr;
-    ScoreChart* scoreChart = nullptr;
+    // The chart of the scores; null when its plugin cannot be loaded.
+    QWidget* scoreChart = nullptr;
     QPushButton* copyCommand = nullptr;
     QPushButton* saveCommand = nullptr;
     QPushButton* closeCommand = nullptr;
@@ -26,7 +26,9 @@ public:
 
 private:
     void showLastTurn();
+    void drawChart();
 
     const GameHistory* m_history;
     HistoryModel* m_model = nullptr;
+    qsizetype m_chartedTurns = -1;
 };
