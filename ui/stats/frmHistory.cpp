@@ -79,6 +79,8 @@ frmHistory::frmHistory(QWidget* table, const GameHistory* history) : QWidget(tab
     split->addWidget(HistoryGrid);
     if (ScoreChartPlugin* plugin = chartPlugin()) {
         scoreChart = plugin->createChart(split);
+        // Tall enough for the axis labels and a legend of six names.
+        scoreChart->setMinimumHeight(300);
         split->addWidget(scoreChart);
     }
     split->setStretchFactor(0, 3);
@@ -95,7 +97,7 @@ frmHistory::frmHistory(QWidget* table, const GameHistory* history) : QWidget(tab
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(split);
     layout->addLayout(buttons);
-    resize(760, 640);
+    resize(780, 800);
 
     connect(copyCommand, &QPushButton::clicked, this, &frmHistory::copyCommand_Click);
     connect(saveCommand, &QPushButton::clicked, this, &frmHistory::saveCommand_Click);
