@@ -158,6 +158,8 @@ TEST_F(TableAtStart, MenusComeInOrderWithTheirCaptionsShortcutsAndSeparator)
         " GameEnd|終了（&X）|Ctrl+X",
         "set|ｵﾌﾟｼｮﾝ(&O)|",
         " total|出目集計(&D)|",
+        " turnHistory|ターン履歴(&T)|Ctrl+H",
+        " gameResult|成績(&R)|Ctrl+R",
         " speed|スピード|",
         "  P_speedHi|▲Up|",
         "  P_speedLo|▼Down|",
