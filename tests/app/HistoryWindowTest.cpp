@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 
@@ -102,6 +103,9 @@ TEST_F(HistoryWindow, FollowsScriptedGamesWithPaymentsAddingToZeroAndTheTablesSc
             if (turn == 2 && table->suru_Label->isEnabled())
                 pass();  // a pass of the bank is no turn
             openBets();
+            // The person raises the bet after the bets opened: the history pays the raised bet.
+            if (turn % 2 == 0 && table->state.OyaSeat != 0)
+                table->HScr[0]->setValue(table->HScr[0]->maximum());
             scriptThrows(turnKinds[turn % std::size(turnKinds)]);
             throwDice();
             platform.draws.clear();
