@@ -59,8 +59,11 @@ void ScoreChart::drawLines(QWidget* chartView, const QStringList& names, const Q
         return;
     QChart* chart = view->chart();
     chart->removeAllSeries();
-    for (QAbstractAxis* old : chart->axes())
+    // Removing an axis hands it back to us; the chart deletes only the series it removes.
+    for (QAbstractAxis* old : chart->axes()) {
         chart->removeAxis(old);
+        delete old;
+    }
 
     double low = 0;
     double high = 0;
