@@ -10,8 +10,9 @@ namespace rules {
 // boundary 6/6.001 lies between two floats, so 0.99983f gives 6 and 0.9999f leaves the bowl.
 qint16 throwFace(float r)
 {
-    const double x = std::floor(double(r) * 6.001 + 1.0);
-    if (!(x >= 1.0 && x <= 6.0))
+    // Within [1, 7) the whole part is the face; anything else, NaN too, is out of the bowl.
+    const double x = double(r) * 6.001 + 1.0;
+    if (!(x >= 1.0 && x < 7.0))
         return OutOfBowlFace;
     return qint16(x);
 }

@@ -10,30 +10,32 @@ bool isFace(int d) { return d >= 1 && d <= 6; }
 
 const QString& word(HandWord w) { return handWords()[w]; }
 
-// Names are built once and shared: ranking runs for every throw of a simulation too.
-using FaceNames = std::array<QString, 7>;  // [1..6]
+// The names of triples and points, built once from the hand words and handed out as views of
+// that lasting text: copying a view counts no references, and ranking runs for every throw of a
+// simulation too.
+struct FaceNames {
+    std::array<QString, 7> triple;  // [1..6]
+    std::array<QString, 7> point;   // [1..6]
+};
 
-FaceNames faceNames(HandWord suffix)
+FaceNames buildFaceNames()
 {
+    static std::array<QString, 14> text;  // what the views show, kept to the end
     FaceNames names;
-    for (int f = 1; f <= 6; ++f)
-        names[f] = QString::number(f) + word(suffix);
+    for (int f = 1; f <= 6; ++f) {
+        text[f] = QString::number(f) + word(TripleWord);
+        text[7 + f] = QString::number(f) + word(PointWord);
+        names.triple[f] = QString::fromRawData(text[f].constData(), text[f].size());
+        names.point[f] = QString::fromRawData(text[7 + f].constData(), text[7 + f].size());
+    }
     return names;
 }
 
-const QString& tripleName(int face)
+const FaceNames& faceNames()
 {
-    static const FaceNames names = faceNames(TripleWord);
-    return names[face];
+    static const FaceNames names = buildFaceNames();
+    return names;
 }
-
-const QString& pointName(int face)
-{
-    static const FaceNames names = faceNames(PointWord);
-    return names[face];
-}
-
-Hand point(int face) { return {pointValue(face), pointName(face), false, false}; }
 
 qint16 tripleValue(int face, const SettingsRecord& settings)
 {
@@ -67,15 +69,19 @@ Hand rankHand(int d1, int d2, int d3, const SettingsRecord& settings)
     if (!isFace(d1) || !isFace(d2) || !isFace(d3))
         return {HandValue::OutOfBowl, word(OutOfBowlWord), settings.option(12), true};
 
+    // A pair and an odd die: the odd die is the point.
+    int pointFace = 0;
     if (d1 == d2) {
-        if (d3 != d2)
-            return point(d3);
-        return {tripleValue(d1, settings), tripleName(d1), false, false};
+        if (d3 == d2)
+            return {tripleValue(d1, settings), faceNames().triple[d1], false, false};
+        pointFace = d3;
+    } else if (d3 == d2) {
+        pointFace = d1;
+    } else if (d3 == d1) {
+        pointFace = d2;
     }
-    if (d3 == d2)
-        return point(d1);
-    if (d3 == d1)
-        return point(d2);
+    if (pointFace != 0)
+        return {pointValue(pointFace), faceNames().point[pointFace], false, false};
 
     // Three different faces: only 4-5-6 sums to 15 and only 1-2-3 to 6.
     const int sum = d1 + d2 + d3;

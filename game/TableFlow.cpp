@@ -80,7 +80,8 @@ void TableFlow::setBet(int seat, int bet)
 
 void TableFlow::startThrows()
 {
-    for (int seat = 0; seat < seats(); ++seat) {
+    const int seatCount = seats();
+    for (int seat = 0; seat < seatCount; ++seat) {
         if (m_state.P_bet[seat] != 0)
             m_state.P_lastBet[seat] = m_state.P_bet[seat];
     }
@@ -106,9 +107,9 @@ void TableFlow::rollDice(const std::array<qint16, 3>& faces)
 
 void TableFlow::judgeHand()
 {
-    const rules::Hand hand = rules::rankHand(m_state.Dice[0], m_state.Dice[1], m_state.Dice[2], m_settings);
+    rules::Hand hand = rules::rankHand(m_state.Dice[0], m_state.Dice[1], m_state.Dice[2], m_settings);
     m_state.CurYakuValue = hand.value;
-    m_state.YakuWord[0] = hand.name;
+    m_state.YakuWord[0] = std::move(hand.name);
     m_state.StillThrowing = hand.stillThrowing ? 1 : 0;
     if (hand.outOfBowl)
         m_state.OutOfBowl = 1;
@@ -139,6 +140,15 @@ bool TableFlow::throwsAgain() const
     return m_state.ThrowNo < m_settings.NAGEKAI && m_state.StillThrowing == 1;
 }
 
+bool TableFlow::throwOnce(const std::array<qint16, 3>& faces)
+{
+    startThrow();
+    rollDice(faces);
+    judgeHand();
+    landDice();
+    return recordHand().throwsAgain;
+}
+
 TableFlow::SeatEnd TableFlow::endSeat()
 {
     if (m_state.ThrowSeat == m_state.OyaSeat && rules::bankerHandDecides(m_state.CurYakuValue, m_settings)) {
@@ -151,9 +161,10 @@ TableFlow::SeatEnd TableFlow::endSeat()
 
 flow::TurnSettled TableFlow::settleTurn()
 {
+    const int seatCount = seats();
     rules::TurnHands hands;
     hands.oyaSeat = m_state.OyaSeat;
-    hands.ninzu = seats();
+    hands.ninzu = seatCount;
     hands.oyaThrown = m_state.OyaThrown == 1;
     hands.yakuValue = m_state.P_yakuValue;
     hands.bet = m_state.P_bet;
@@ -162,8 +173,8 @@ flow::TurnSettled TableFlow::settleTurn()
         before[seat] = m_state.P_score[seat].value_or(0);
     const rules::Settlement settled = rules::settleTurn(hands, before, m_settings);
 
-    flow::TurnSettled result{m_turn, seats(), m_state.OyaSeat, m_state.OyaTurn, hands.oyaThrown, false, {}};
-    for (int seat = 0; seat < seats(); ++seat) {
+    flow::TurnSettled result{m_turn, seatCount, m_state.OyaSeat, m_state.OyaTurn, hands.oyaThrown, false, {}};
+    for (int seat = 0; seat < seatCount; ++seat) {
         m_state.P_score[seat] = settled.score[seat];
         rules::countHand(m_tally, seat, m_state.P_yakuValue[seat]);
         result.seat[seat] = {m_state.P_yakuValue[seat], m_state.P_bet[seat], settled.score[seat] - before[seat],
@@ -180,7 +191,8 @@ void TableFlow::clearTable()
 {
     m_state.YakuWord[0].clear();
     m_state.CurYakuValue = 0;
-    for (int seat = 0; seat < seats(); ++seat) {
+    const int seatCount = seats();
+    for (int seat = 0; seat < seatCount; ++seat) {
         m_state.P_bet[seat] = 0;
         m_state.P_yakuName[seat].clear();
         m_state.P_yakuValue[seat] = 0;

@@ -101,6 +101,8 @@ private:
     void clearTable();
     void beginBets();
     flow::SeatBet placeBet(int seat, float draw, const rules::BetLimits& limits);
+    // One throw's steps from startThrow to recordHand, back to back; true when the seat throws again.
+    bool throwOnce(const std::array<qint16, 3>& faces);
     bool drawsBet(int seat) const { return seat != m_state.OyaSeat && m_settings.isComputer(seat); }
 
     template <typename Event>
@@ -126,7 +128,8 @@ flow::BetsOpened TableFlow::openBets(Draw&& draw)
     beginBets();
     const rules::BetLimits limits = rules::betLimits(m_settings.BETMIN, m_settings.BETMAX);
     flow::BetsOpened opened{m_turn, m_state.OyaSeat, {}};
-    for (int seat = 0; seat < seats(); ++seat)
+    const int seatCount = seats();
+    for (int seat = 0; seat < seatCount; ++seat)
         opened.seat[seat] = placeBet(seat, drawsBet(seat) ? draw() : 0.0f, limits);
     notify(&TableListener::betsOpened, opened);
     return opened;
@@ -140,13 +143,8 @@ flow::TurnSettled TableFlow::playTurn(Draw&& draw)
     SeatEnd end = SeatEnd::NextSeat;
     while (end == SeatEnd::NextSeat) {
         startSeat();
-        do {
-            startThrow();
-            rollDice({rules::throwFace(draw()), rules::throwFace(draw()), rules::throwFace(draw())});
-            judgeHand();
-            landDice();
-            recordHand();
-        } while (throwsAgain());
+        while (throwOnce({rules::throwFace(draw()), rules::throwFace(draw()), rules::throwFace(draw())})) {
+        }
         end = endSeat();
     }
     return settleTurn();
