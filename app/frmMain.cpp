@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 
+#include "app/TableZoom.h"
 #include "game/GameHistory.h"
 #include "game/HistoryRecorder.h"
 #include "game/HandRanking.h"
@@ -12,6 +13,7 @@
 #include "ui/widgets/ClickableImage.h"
 #include "ui/widgets/CommandLabel.h"
 #include "ui/widgets/ControlNames.h"
+#include "ui/widgets/ElidedLabel.h"
 #include "ui/widgets/Pictures.h"
 #include "ui/widgets/ScreenCentre.h"
 #include "ui/widgets/Shape.h"
@@ -91,6 +93,8 @@ frmMain::frmMain(QWidget* parent)
     buildMenus();
     buildTable();
     connectControls();
+    tableZoom = new TableZoom(*this, *view, QSize(twips(7140), twips(6825)));
+    connect(tableZoom, &TableZoom::zoomed, this, &frmMain::sizeForSeats);
     Form_Load();
 }
 
@@ -126,6 +130,8 @@ void frmMain::buildMenus()
     P_soundoff = item(sound, "P_soundoff", QStringLiteral("OFF"));
     P_soundon->setCheckable(true);
     P_soundoff->setCheckable(true);
+
+    view = named(bar->addMenu(QStringLiteral("表示(&V)")), QStringLiteral("view"));
 
     heip = named(bar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)")), QStringLiteral("heip"));
     P_Help1 = item(heip, "P_Help1", QStringLiteral("ヘルプ(&H)"));
@@ -177,10 +183,12 @@ void frmMain::buildTable()
     speed_Image = named(new ClickableImage(table), QStringLiteral("speed_Image"));
     speed_Image->setGeometry(380, 6, 64, 20);
     speed_Image->setAlignment(Qt::AlignCenter);
+    speed_Image->setScaledContents(true);
     speed_Image->setToolTip(QStringLiteral("スピード"));
     sound_Image = named(new ClickableImage(table), QStringLiteral("sound_Image"));
     sound_Image->setGeometry(446, 6, 24, 20);
     sound_Image->setAlignment(Qt::AlignCenter);
+    sound_Image->setScaledContents(true);
     sound_Image->setToolTip(QStringLiteral("効果音"));
 
     Turn = label(table, QStringLiteral("Turn"), QRect(twips(240), twips(600), 172, 24));
@@ -238,7 +246,9 @@ void frmMain::buildSeat(int seat)
                            elementName("P_Shape2", seat));
     P_Shape2[seat]->setGeometry(x, y, twips(3135), twips(375));
 
-    P_nameLab[seat] = label(table, elementName("P_nameLab", seat), QRect(x + 6, y + 2, 94, 21));
+    // A name too long for its seat ends in "…" and is shown whole in the tool tip.
+    P_nameLab[seat] = named(new ElidedLabel(table), elementName("P_nameLab", seat));
+    P_nameLab[seat]->setGeometry(x + 6, y + 2, 94, 21);
     paintText(P_nameLab[seat], nameText, true);
     oya_Lab[seat] = label(table, elementName("oya_Lab", seat), QRect(x + 100, y + 2, 50, 21), Qt::AlignCenter);
     paintText(oya_Lab[seat], bankerText, true);

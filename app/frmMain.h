@@ -11,6 +11,7 @@
 class CommandLabel;
 class ClickableImage;
 class Shape;
+class TableZoom;
 class QAction;
 class QLabel;
 class QMenu;
@@ -89,6 +90,7 @@ public:
     QMenu* set = nullptr;
     QMenu* speed = nullptr;
     QMenu* sound = nullptr;
+    QMenu* view = nullptr;
     QMenu* heip = nullptr;
     QAction* setting = nullptr;
     QAction* Gamein = nullptr;
@@ -107,6 +109,9 @@ public:
     QAction* P_readme = nullptr;
     QAction* P_odds = nullptr;
     QAction* GameVer = nullptr;
+
+    // The size of the table and its windows, chosen in the menu view.
+    TableZoom* tableZoom = nullptr;
 
     // The windows opened from the table; each exists only while it is open.
     QPointer<frmSet> settingsWindow;

@@ -43,6 +43,7 @@ void TableFixture::open(const std::map<QString, QString>& overrides)
     for (const auto& [key, value] : values)
         entries.append({key, value});
     writeProfileSection(folder.filePath(QStringLiteral("dice.ini")), entries);
+    table.reset();  // one table at a time: the zoom in force is the table's
     table = std::make_unique<frmMain>();
 }
 

@@ -5,6 +5,7 @@
 #include "ui/widgets/ScreenCentre.h"
 #include "ui/widgets/TableColours.h"
 #include "ui/widgets/Twips.h"
+#include "ui/widgets/Zoom.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -56,7 +57,7 @@ void OptionWindow::showIndicator(QLabel* image, const QString& fileName)
         return;
     }
     const QSize largest(twips(3600), twips(1800));
-    QSize shown = natural * 2;
+    QSize shown = natural * (2 * zoom::percent() / 100.0);
     if (shown.width() > largest.width() || shown.height() > largest.height())
         shown = natural.scaled(largest, Qt::KeepAspectRatio);
     image->setFixedSize(shown);

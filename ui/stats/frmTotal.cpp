@@ -9,6 +9,7 @@
 #include "ui/widgets/EscapeCloses.h"
 #include "ui/widgets/TableFont.h"
 #include "ui/widgets/Twips.h"
+#include "ui/widgets/Zoom.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -42,7 +43,7 @@ QRect twipRect(int left, int top, int width, int height)
 QFont tallyFont(int pixelSize, bool bold)
 {
     QFont font = tableFont();
-    font.setPixelSize(pixelSize);
+    font.setPixelSize(zoom::scaled(pixelSize));
     font.setBold(bold);
     return font;
 }
