@@ -2,8 +2,8 @@
 
 #include "app/TableZoom.h"
 #include "game/GameHistory.h"
-#include "game/HistoryRecorder.h"
 #include "game/HandRanking.h"
+#include "game/HistoryRecorder.h"
 #include "platform/Platform.h"
 #include "state/Program.h"
 #include "ui/options/frmOdds.h"
@@ -166,18 +166,18 @@ void frmMain::buildTable()
         {&L_LabLAST, &LabLAST, "L_LabLAST", "LabLAST", "残り回数", 50, 31},
         {&L_LabOYA, &LabOYA, "L_LabOYA", "LabOYA", "親の回数", 50, 22},
         {&L_LabNAGEKAI, &LabNAGEKAI, "L_LabNAGEKAI", "LabNAGEKAI", "振る回数", 50, 22},
-        {&L_LabBETMIN, &LabBETMIN, "L_LabBETMIN", "LabBETMIN", "下限", 26, 30},
-        {&L_LabBETMAX, &LabBETMAX, "L_LabBETMAX", "LabBETMAX", "上限", 26, 30},
+        {&L_LabBETMIN, &LabBETMIN, "L_LabBETMIN", "LabBETMIN", "下限", 26, 35},
+        {&L_LabBETMAX, &LabBETMAX, "L_LabBETMAX", "LabBETMAX", "上限", 26, 35},
     };
     int x = 9;
     for (const Setting& s : settingLabels) {
         *s.caption = label(table, QString::fromLatin1(s.captionName), QRect(x, 7, s.captionWidth, 18));
         (*s.caption)->setText(QString::fromUtf8(s.text));
         paintText(*s.caption, captionText);
-        x += s.captionWidth + 3;
+        x += s.captionWidth + 2;
         *s.value = label(table, QString::fromLatin1(s.valueName), QRect(x, 7, s.valueWidth, 18));
         paintText(*s.value, valueText, true);
-        x += s.valueWidth + 4;
+        x += s.valueWidth + 3;
     }
 
     speed_Image = named(new ClickableImage(table), QStringLiteral("speed_Image"));
