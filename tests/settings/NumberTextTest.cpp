@@ -78,9 +78,13 @@ TEST(NumberText, RoundHalfEvenGoesToTheEvenNeighbourOnHalvesOnly)
     const struct {
         double value;
         double expected;
-    } cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {2.49, 2}, {2.51, 3}, {-2.51, -3}, {1e300, 1e300}};
+    } cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {2.49, 2}, {2.51, 3}, {-2.51, -3}, {1e300, 1e300},
+                 {0.49999999999999994, 0}, {4503599627370495.5, 4503599627370496}, {-4503599627370493.5, -4503599627370494},
+                 {0x1p52 + 1, 0x1p52 + 1}, {-0x1p53 - 2, -0x1p53 - 2}, {INFINITY, INFINITY}};
     for (const auto& c : cases)
         EXPECT_EQ(roundHalfEven(c.value), c.expected) << c.value;
+    EXPECT_TRUE(std::signbit(roundHalfEven(-0.25)));
+    EXPECT_TRUE(std::isnan(roundHalfEven(NAN)));
 }
 
 }  // namespace
