@@ -181,6 +181,8 @@ TEST_F(HistoryWindow, StandingsSoFarOpenFromTheMenuOnceAGameHasStarted)
     ASSERT_NE(table->resultWindow, nullptr);
     frmResult& result = *table->resultWindow;
     EXPECT_EQ(result.windowTitle(), "途中経過");
+    // It stands over the table (placed before its frame is known, so within the frame's width).
+    EXPECT_LE((result.frameGeometry().center() - table->frameGeometry().center()).manhattanLength(), 4);
     for (int row = 0; row < 4; ++row) {
         EXPECT_EQ(result.rankLab[row]->text(), "1位");
         EXPECT_EQ(result.bestLab[row]->text(), "―");

@@ -1,12 +1,13 @@
 #include "ui/options/TextViewer.h"
 
 #include "settings/AppFolder.h"
+#include "ui/widgets/EscapeCloses.h"
+#include "ui/widgets/ScreenCentre.h"
 #include "ui/widgets/Twips.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringDecoder>
@@ -61,6 +62,7 @@ TextViewer::TextViewer(QWidget* owner, const QString& fileName) : QWidget(owner,
     setObjectName(QStringLiteral("TextViewer"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(fileName);
+    new EscapeCloses(this);
 
     text = new QPlainTextEdit(this);
     text->setObjectName(QStringLiteral("text"));
@@ -84,10 +86,8 @@ TextViewer::TextViewer(QWidget* owner, const QString& fileName) : QWidget(owner,
     layout->addLayout(buttons);
 
     resize(twips(9900), twips(9000));
-    if (owner) {
-        const QRect over = owner->window()->geometry();
-        move(over.center() - rect().center());
-    }
+    if (owner)
+        centreOver(this, owner);
 }
 
 TextViewer* TextViewer::showFor(QWidget* owner, const QString& fileName)
@@ -103,12 +103,4 @@ TextViewer* TextViewer::showFor(QWidget* owner, const QString& fileName)
     viewer->raise();
     viewer->activateWindow();
     return viewer;
-}
-
-void TextViewer::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
-        close();
-    else
-        QWidget::keyPressEvent(event);
 }

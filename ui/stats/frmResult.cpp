@@ -46,6 +46,8 @@ frmResult::frmResult(QWidget* table, const GameHistory* history) : QWidget(table
     buildControls();
     connect(history, &GameHistory::changed, this, &frmResult::showStandings);
     showStandings();
+    ensurePolished();
+    adjustSize();  // its final size, so that it can be placed before it is shown
 }
 
 void frmResult::buildControls()

@@ -3,6 +3,12 @@
 class QScreen;
 class QWidget;
 
-// Moves the window so that it sits in the middle of the screen's available area; without a
-// screen it stays where it is. The window's size must be final.
+// Where windows open. The window's size must be final; without a screen it stays where it is.
+
+// In the middle of the screen's available area.
 void centreOnScreen(QWidget* window, const QScreen* screen);
+// Centred over the window of `owner`, kept within that screen's available area.
+void centreOver(QWidget* window, const QWidget* owner);
+// Beside the window of `owner`: on its right when the screen has room there, else on its left,
+// else centred over it; kept within the screen's available area.
+void placeBeside(QWidget* window, const QWidget* owner);
