@@ -112,19 +112,8 @@ void frmMain::ShowHand()
 {
     const flow::DiceThrown thrown = flow.recordHand();
     const int seat = thrown.seat;
-    QColor colour = tableColours::HandBlack;
-    switch (rules::handColour(thrown.value)) {
-    case rules::HandColour::Blue:
-        colour = tableColours::HandBlue;
-        break;
-    case rules::HandColour::Red:
-        colour = tableColours::HandRed;
-        break;
-    case rules::HandColour::Black:
-        break;
-    }
     QPalette palette = P_yaku[seat]->palette();
-    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::WindowText, tableColours::ofHand(rules::handColour(thrown.value)));
     P_yaku[seat]->setPalette(palette);
     P_yaku[seat]->setText(state.P_yakuName[seat]);
     P_Label[seat]->setText(QString::number(state.P_yakuValue[seat]));

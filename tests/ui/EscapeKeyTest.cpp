@@ -2,6 +2,7 @@
 #include "support/ScriptedPlatform.h"
 #include "support/TableFolder.h"
 #include "ui/options/frmSound.h"
+#include "ui/options/TextViewer.h"
 #include "ui/options/frmSpeed.h"
 #include "ui/settings/frmSet.h"
 #include "ui/stats/frmTotal.h"
@@ -11,6 +12,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -60,6 +62,8 @@ const OpenedWindow windows[] = {
          return t.speedWindow.data();
      },
      first<QPushButton>()},
+    {"TextViewer", [](frmMain& t) -> QWidget* { return TextViewer::showFor(&t, QStringLiteral("Help1.txt")); },
+     first<QPlainTextEdit>()},
 };
 
 class EscapeKey : public ::testing::Test {

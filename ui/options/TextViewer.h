@@ -23,9 +23,6 @@ public:
     // brought to the front, otherwise a new one opens. Returns the viewer.
     static TextViewer* showFor(QWidget* owner, const QString& fileName);
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     QString m_fileName;
 };
