@@ -2,6 +2,8 @@
 
 #include "app/TableZoom.h"
 #include "ui/stats/RowLabel.h"
+#include "ui/stats/frmHistory.h"
+#include "ui/stats/frmResult.h"
 #include "ui/stats/frmTotal.h"
 #include "ui/settings/frmSet.h"
 #include "ui/widgets/CommandLabel.h"
@@ -99,7 +101,12 @@ TEST_F(TableZoomed, EveryControlStaysInsideItsParentAndEveryTextFitsAtEachStep)
         // Windows opened from the table are built at the zoom in force.
         t.Total_Click();
         t.setting_Click();
-        for (QWidget* window : std::initializer_list<QWidget*>{t.tallyWindow, t.settingsWindow}) {
+        t.gameResult->trigger();
+        t.turnHistory->trigger();
+        ASSERT_NE(t.resultWindow, nullptr);
+        EXPECT_EQ(t.resultWindow->R_Picture[0]->width(), qRound(40 * percent / 100.0));
+        for (QWidget* window : std::initializer_list<QWidget*>{t.tallyWindow, t.settingsWindow, t.resultWindow,
+                                                               t.historyWindow}) {
             ASSERT_NE(window, nullptr);
             expectNothingClipped(*window, percent);
             window->close();

@@ -7,6 +7,7 @@
 #include "ui/stats/HistoryModel.h"
 #include "ui/widgets/ControlNames.h"
 #include "ui/widgets/EscapeCloses.h"
+#include "ui/widgets/Zoom.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -16,6 +17,7 @@
 #include <QPluginLoader>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTableView>
@@ -97,7 +99,11 @@ frmHistory::frmHistory(QWidget* table, const GameHistory* history) : QWidget(tab
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(split);
     layout->addLayout(buttons);
-    resize(780, 800);
+    // At the zoom in force, but never larger than the screen.
+    QSize size(zoom::scaled(780), zoom::scaled(800));
+    if (const QScreen* screen = table->screen())
+        size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 48));
+    resize(size);
 
     connect(copyCommand, &QPushButton::clicked, this, &frmHistory::copyCommand_Click);
     connect(saveCommand, &QPushButton::clicked, this, &frmHistory::saveCommand_Click);

@@ -8,6 +8,7 @@
 #include "ui/widgets/Pictures.h"
 #include "ui/widgets/TableColours.h"
 #include "ui/widgets/TableFont.h"
+#include "ui/widgets/Zoom.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -25,7 +26,7 @@ constexpr int PortraitSize = 40;
 QFont sized(int pixelSize, bool bold)
 {
     QFont font = tableFont();
-    font.setPixelSize(pixelSize);
+    font.setPixelSize(zoom::scaled(pixelSize));
     font.setBold(bold);
     return font;
 }
@@ -84,7 +85,7 @@ void frmResult::buildControls()
     for (int row = 0; row < 6; ++row) {
         rankLab[row] = cell("rankLab", row, 0, 18, Qt::AlignHCenter);
         R_Picture[row] = cell("R_Picture", row, 1, 12, Qt::AlignHCenter);
-        R_Picture[row]->setFixedSize(PortraitSize, PortraitSize);
+        R_Picture[row]->setFixedSize(zoom::scaled(PortraitSize), zoom::scaled(PortraitSize));
         R_Picture[row]->setScaledContents(true);
         nameLab[row] = cell("nameLab", row, 2, 14, Qt::AlignLeft);
         nameLab[row]->setMinimumWidth(120);
