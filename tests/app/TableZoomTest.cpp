@@ -1,11 +1,12 @@
 #include "TableFixture.h"
 
 #include "app/TableZoom.h"
+#include "ui/options/frmOdds.h"
+#include "ui/settings/frmSet.h"
 #include "ui/stats/RowLabel.h"
 #include "ui/stats/frmHistory.h"
 #include "ui/stats/frmResult.h"
 #include "ui/stats/frmTotal.h"
-#include "ui/settings/frmSet.h"
 #include "ui/widgets/CommandLabel.h"
 #include "ui/widgets/ElidedLabel.h"
 #include "ui/widgets/Twips.h"
@@ -103,10 +104,11 @@ TEST_F(TableZoomed, EveryControlStaysInsideItsParentAndEveryTextFitsAtEachStep)
         t.setting_Click();
         t.gameResult->trigger();
         t.turnHistory->trigger();
+        t.P_odds->trigger();
         ASSERT_NE(t.resultWindow, nullptr);
         EXPECT_EQ(t.resultWindow->R_Picture[0]->width(), qRound(40 * percent / 100.0));
         for (QWidget* window : std::initializer_list<QWidget*>{t.tallyWindow, t.settingsWindow, t.resultWindow,
-                                                               t.historyWindow}) {
+                                                               t.historyWindow, t.oddsWindow}) {
             ASSERT_NE(window, nullptr);
             expectNothingClipped(*window, percent);
             window->close();
