@@ -1,6 +1,7 @@
 #include "app/TableZoom.h"
 
 #include "ui/widgets/ControlNames.h"
+#include "ui/widgets/ScreenCentre.h"
 #include "ui/widgets/Zoom.h"
 
 #include <QActionGroup>
@@ -17,8 +18,6 @@ namespace {
 
 const QString settingKey = QStringLiteral("table/zoom");
 const QString fitText = QStringLiteral("fit");
-// Room left on the screen for the window's title bar and borders.
-const QSize frameAllowance(16, 48);
 
 QSettings playerSettings() { return QSettings(QStringLiteral("qubrin"), QStringLiteral("qubrin")); }
 
@@ -131,7 +130,7 @@ int TableZoom::percentFor(int choice, QSize available, QSize largestTable)
 {
     if (largestTable.isEmpty() || available.isEmpty())
         return choice == FitToScreen ? 100 : choice;
-    const QSize room = available - frameAllowance;
+    const QSize room = available - windowFrameAllowance;
     const double fits = std::min(room.width() * 100.0 / largestTable.width(),
                                  room.height() * 100.0 / largestTable.height());
     const int fit = std::clamp(static_cast<int>(std::floor(fits)), 50, 400);

@@ -7,6 +7,7 @@
 #include "ui/stats/HistoryModel.h"
 #include "ui/widgets/ControlNames.h"
 #include "ui/widgets/EscapeCloses.h"
+#include "ui/widgets/ScreenCentre.h"
 #include "ui/widgets/Zoom.h"
 
 #include <QClipboard>
@@ -102,7 +103,7 @@ frmHistory::frmHistory(QWidget* table, const GameHistory* history) : QWidget(tab
     // At the zoom in force, but never larger than the screen.
     QSize size(zoom::scaled(780), zoom::scaled(800));
     if (const QScreen* screen = table->screen())
-        size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 48));
+        size = size.boundedTo(screen->availableGeometry().size() - windowFrameAllowance);
     resize(size);
 
     connect(copyCommand, &QPushButton::clicked, this, &frmHistory::copyCommand_Click);

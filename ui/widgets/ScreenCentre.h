@@ -1,7 +1,12 @@
 #pragma once
 
+#include <QSize>
+
 class QScreen;
 class QWidget;
+
+// Room a window's title bar and borders take beside its contents on a screen.
+inline constexpr QSize windowFrameAllowance(16, 48);
 
 // Where windows open. The window's size must be final; without a screen it stays where it is.
 
