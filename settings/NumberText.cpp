@@ -10,6 +10,25 @@ namespace {
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
+// The Japanese input method types digits, signs, the point and the blank full-width; they stand for
+// the plain ones. The minus sign U+2212 is what some editors put for "-".
+QChar halfWidth(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'\uFF10' && u <= u'\uFF19')
+        return QChar(char16_t(u - u'\uFF10' + u'0'));
+    switch (u) {
+    case u'\uFF0B': return u'+';
+    case u'\uFF0D':
+    case u'\u2212': return u'-';
+    case u'\uFF0E': return u'.';
+    case u'\uFF45': return u'e';
+    case u'\uFF25': return u'E';
+    case u'\u3000': return u' ';
+    default: return c;
+    }
+}
+
 template <typename Int>
 std::optional<Int> toInt(const QString& text)
 {
@@ -25,8 +44,11 @@ std::optional<Int> toInt(const QString& text)
 
 }  // namespace
 
-std::optional<double> parseNumber(const QString& text)
+std::optional<double> parseNumber(const QString& written)
 {
+    QString text = written;
+    for (QChar& c : text)
+        c = halfWidth(c);
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && isBlank(text[begin]))

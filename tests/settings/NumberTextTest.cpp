@@ -33,13 +33,26 @@ TEST(NumberText, TextThatIsNoDecimalNumberGivesNothing)
     const char* const cases[] = {
         "",     " ",    "\t",   "abc",  "0x10", "&H10", "1,000", "1 000", "1_000", "inf",
         "-inf", "nan",  "NaN",  "+",    "-",    ".",    "+.",    "e3",    "1e",    "1e+",
-        "1.2.3", "--1", "+-1",  "3a",   "a3",   "１２", "1e3.5", "- 3",   "3-",    "12\n",
+        "1.2.3", "--1", "+-1",  "3a",   "a3",   "１２ａ", "1e3.5", "- 3",   "3-",    "12\n",
         "1d3",  "\x30\xC2\xA0",
     };
     for (const char* text : cases) {
         EXPECT_EQ(parseNumber(QString::fromUtf8(text)), std::nullopt) << text;
         EXPECT_EQ(toInt32(QString::fromUtf8(text)), std::nullopt) << text;
     }
+}
+
+TEST(NumberText, FullWidthDigitsSignsAndBlanksReadAsThePlainOnes)
+{
+    const IntCase cases[] = {
+        {"１０", 10},       {"－３", -3},       {"＋３", 3},          {"−３", -3},
+        {"\u2212" "7", -7}, {"２．５", 2},     {"　１２　", 12},     {"1０", 10},
+        {"１ｅ３", 1000},   {"９９９９", 9999}, {"－２１４７４８３６４８", -2147483647 - 1},
+    };
+    for (const IntCase& c : cases)
+        EXPECT_EQ(toInt32(QString::fromUtf8(c.text)), c.expected) << c.text;
+    for (const char* text : {"１　０", "－", "２１４７４８３６４８", "０ｘ１０", "１０円"})
+        EXPECT_EQ(toInt32(QString::fromUtf8(text)), std::nullopt) << text;
 }
 
 TEST(NumberText, NumbersOutsideTheWidthGiveNothingInsteadOfWrapping)
