@@ -319,3 +319,26 @@ TEST_F(TableGame, TheDefaultSettingsPlayAWholeGameAndTheTallyCountsEveryHand)
     EXPECT_EQ(program::RollTally, rules::TallyTable{});
     EXPECT_TRUE(table->bent_Label->isEnabled());
 }
+
+TEST_F(TableGame, FullWidthNumbersInTheFilePlayTheirCountOfTurns)
+{
+    const struct {
+        const char* last;
+        const char* oya;
+        int turns;
+    } cases[] = {{"１０", "３", 10}, {"　４　", "＋２", 4}, {"３．０", "1", 3}};
+    for (const auto& c : cases) {
+        program::reset();
+        open({{"LAST", QString::fromUtf8(c.last)}, {"OYA", QString::fromUtf8(c.oya)}});
+        EXPECT_TRUE(platform.warnings.isEmpty()) << c.last;
+        newGame();
+        int turns = 0;
+        while (program::GameFlag != 0 && turns < 100) {
+            EXPECT_EQ(table->LabLAST->text(), QString::number(c.turns - turns)) << c.last;
+            playTurn();
+            ++turns;
+        }
+        EXPECT_EQ(turns, c.turns) << c.last;
+        EXPECT_EQ(table->Turn->text(), "ゲームの中断") << c.last;
+    }
+}

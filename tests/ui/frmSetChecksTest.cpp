@@ -53,6 +53,12 @@ TEST_F(SettingsDialogTest, ChangeChecksWarnInOrderAndStoreTheNumber)
         {"txtLAST", &S::LAST, 500, 50, 5, "10000", {large}, 10000},
         {"txtLAST", &S::LAST, 500, 50, 5, "2.5", {}, 2},
         {"txtLAST", &S::LAST, 500, 50, 5, "3.5", {}, 4},
+        // as the Japanese input method types them
+        {"Txtscore", &S::SCORE, 500, 50, 5, "８００", {}, 800},
+        {"txtBETMAX", &S::BETMAX, 500, 50, 5, "　１０　", {}, 10},
+        {"txtBETMIN", &S::BETMIN, 500, 50, 5, "－１", {small}, -1},
+        {"txtLAST", &S::LAST, 500, 50, 5, "１０", {}, 10},
+        {"txtLAST", &S::LAST, 500, 50, 5, "１０回", {digits}, std::nullopt},
     };
     for (const FieldCase& c : cases) {
         SCOPED_TRACE(QStringLiteral("%1 \"%2\"").arg(c.field, c.text).toStdString());
