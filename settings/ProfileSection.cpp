@@ -107,18 +107,39 @@ bool isOurSection(const QString& name)
 
 // Where the DiceGame section lies in a file's bytes. Only the first such section counts.
 struct SectionPlace {
-    bool utf8 = false;          // the file starts with a UTF-8 byte order mark
+    bool utf8 = false;          // the file is UTF-8: it starts with a byte order mark, or reads as UTF-8
+    bool bom = false;           // the file starts with a UTF-8 byte order mark
     qsizetype textStart = 0;    // after the byte order mark
     bool found = false;
     qsizetype bodyStart = 0;    // the first line after the header
     qsizetype bodyEnd = 0;      // the next section's header, or the end of the file
 };
 
+// Linux editors write UTF-8 without a byte order mark. Text that is valid UTF-8 and not plain ASCII
+// is taken as UTF-8: CP932's kana and most kanji begin with a byte that cannot start a UTF-8
+// character, so a CP932 file practically never passes. Plain ASCII reads the same either way.
+bool readsAsUtf8(QByteArrayView bytes)
+{
+    bool ascii = true;
+    for (const char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            ascii = false;
+            break;
+        }
+    }
+    if (ascii)
+        return false;
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = decoder(bytes);
+    return !decoder.hasError();
+}
+
 SectionPlace locateSection(const QByteArray& bytes)
 {
     SectionPlace place;
-    place.utf8 = bytes.startsWith(Utf8Bom);
-    place.textStart = place.utf8 ? Utf8Bom.size() : 0;
+    place.bom = bytes.startsWith(Utf8Bom);
+    place.utf8 = place.bom || readsAsUtf8(bytes);
+    place.textStart = place.bom ? Utf8Bom.size() : 0;
     QStringDecoder decoder = decoderFor(place.utf8);
     qsizetype pos = place.textStart;
     while (pos < bytes.size()) {
@@ -273,14 +294,15 @@ bool writeProfileSection(const QString& path, const QList<ProfileEntry>& entries
     const QString body = sectionText(entries);
 
     QByteArray out;
-    if (place.utf8) {
+    if (place.bom) {
         out = before + body.toUtf8() + after;
-    } else if (fitsAnsi(entries)) {
+    } else if (!place.utf8 && fitsAnsi(entries)) {
         QStringEncoder encoder(AnsiCodec, QStringConverter::Flag::Stateless);
         out = before + QByteArray(encoder(body)) + after;
     } else {
         // A text that CP932 cannot hold (an emoji, Hangul) would be lost, so the file is marked as
-        // UTF-8 and the section written so. The other sections keep their bytes: the game never
+        // UTF-8 and the section written so; a file read as UTF-8 without the mark gets it, so that
+        // every reader takes it as UTF-8 from now on. The other sections keep their bytes: the game never
         // reads them, and whatever wrote them finds them as it left them.
         out = Utf8Bom.toByteArray() + before + body.toUtf8() + after;
         // A header that only CP932 reads as this section ("]" as the second byte of a character

@@ -19,7 +19,8 @@ constexpr qsizetype SectionBudget = 32765;
 
 // The entries of the DiceGame section of a file's bytes, in file order. An entry is split at its
 // first "=" (so a value may hold "="); lines without "=" are skipped. Text is CP932 unless the
-// bytes start with a UTF-8 byte order mark. Never fails: any bytes give some list, maybe empty.
+// bytes start with a UTF-8 byte order mark, or are valid UTF-8 and not plain ASCII. Never fails:
+// any bytes give some list, maybe empty.
 // Blanks around a key are dropped, the value is kept as written; empty lines and ";" comments are
 // skipped. Entries are taken while they fit SectionBudget, as on Windows.
 QList<ProfileEntry> parseProfileSection(const QByteArray& bytes);
@@ -31,7 +32,7 @@ std::optional<QList<ProfileEntry>> readProfileSection(const QString& path);
 // Replaces the DiceGame section of the file with the entries, keeping every other byte of the
 // file; creates the section or the file when missing. Writes atomically: on failure the old file
 // stays whole and false is returned (a full disk included). When CP932 cannot hold the new
-// entries, the file gets a UTF-8 byte order mark and the section is written in UTF-8, while every
-// byte outside it stays as it was; a line end inside an entry is written as a blank; a file over
-// 16 MB is left alone (false).
+// entries, or the file is UTF-8 without the mark, it gets a UTF-8 byte order mark and the section
+// is written in UTF-8, while every byte outside it stays as it was; a line end inside an entry is
+// written as a blank; a file over 16 MB is left alone (false).
 bool writeProfileSection(const QString& path, const QList<ProfileEntry>& entries);

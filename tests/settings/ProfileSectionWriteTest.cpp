@@ -69,6 +69,35 @@ TEST_F(ProfileFileTest, TextOutsideCp932TurnsTheSectionIntoUtf8AndKeepsEveryOthe
     EXPECT_EQ(contents(path()), hiding);
 }
 
+// What a Linux editor writes: UTF-8 without a byte order mark. It reads as UTF-8, and a save marks
+// it so; plain ASCII and CP932 files read and save as before.
+TEST_F(ProfileFileTest, Utf8WithoutAByteOrderMarkReadsAsUtf8AndIsSavedWithTheMark)
+{
+    const struct {
+        const char* rule;
+        QByteArray old;
+        QList<ProfileEntry> read;
+        QByteArray saved;  // after a save of Entries
+    } cases[] = {
+        {"UTF-8 names", "[Mine]\nX=ü\n[DiceGame]\nNINZU=4\nP_NAME0=ミノル\nP_NAME1=Zoë\n",
+         {{"NINZU", "4"}, {"P_NAME0", "ミノル"}, {"P_NAME1", "Zoë"}}, "\xEF\xBB\xBF[Mine]\nX=ü\n[DiceGame]\n" BODY_UTF8},
+        {"UTF-8 in another section only", "[Mine]\nX=ü\n[DiceGame]\nNINZU=4\n", {{"NINZU", "4"}},
+         "\xEF\xBB\xBF[Mine]\nX=ü\n[DiceGame]\n" BODY_UTF8},
+        {"plain ASCII", "[DiceGame]\r\nNINZU=4\r\nP_NAME0=Ken\r\n", {{"NINZU", "4"}, {"P_NAME0", "Ken"}},
+         "[DiceGame]\r\n" BODY},
+        {"CP932", "[DiceGame]\r\nP_NAME0=\x83\x5e\x83\x8d\x83\x45\r\n", {{"P_NAME0", "タロウ"}}, "[DiceGame]\r\n" BODY},
+        {"broken UTF-8 stays CP932", "[DiceGame]\r\nP_NAME0=\xE3\x83\r\n", {{"P_NAME0", "繝"}},
+         "[DiceGame]\r\n" BODY},
+    };
+    for (const auto& c : cases) {
+        put(path(), c.old);
+        EXPECT_EQ(readProfileSection(path()), c.read) << c.rule;
+        ASSERT_TRUE(writeProfileSection(path(), Entries)) << c.rule;
+        EXPECT_EQ(contents(path()), c.saved) << c.rule;
+        EXPECT_EQ(readProfileSection(path()), Entries) << c.rule;
+    }
+}
+
 TEST_F(ProfileFileTest, EveryTypedNameSurvivesASaveAndALoad)
 {
     const struct {
