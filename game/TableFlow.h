@@ -95,6 +95,17 @@ public:
     // `draw` gives every random number, bets first, then three per throw.
     template <typename Draw>
     flow::TurnSettled playTurn(Draw&& draw);
+    // The throws and settlement of a turn whose bets are placed; `faces` gives each throw's three
+    // faces in the order the seats throw (a network room draws them, its windows replay them).
+    template <typename Faces>
+    flow::TurnSettled playThrows(Faces&& faces);
+
+    // Takes over the turn and state of a table played elsewhere (a room's full state, between turns).
+    void resume(int turn, const TableState& state)
+    {
+        m_turn = turn;
+        m_state = state;
+    }
 
 private:
     void openTurn();
@@ -139,11 +150,19 @@ template <typename Draw>
 flow::TurnSettled TableFlow::playTurn(Draw&& draw)
 {
     openBets(draw);
+    return playThrows([&] {
+        return std::array<qint16, 3>{rules::throwFace(draw()), rules::throwFace(draw()), rules::throwFace(draw())};
+    });
+}
+
+template <typename Faces>
+flow::TurnSettled TableFlow::playThrows(Faces&& faces)
+{
     startThrows();
     SeatEnd end = SeatEnd::NextSeat;
     while (end == SeatEnd::NextSeat) {
         startSeat();
-        while (throwOnce({rules::throwFace(draw()), rules::throwFace(draw()), rules::throwFace(draw())})) {
+        while (throwOnce(faces())) {
         }
         end = endSeat();
     }

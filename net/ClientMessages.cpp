@@ -1,0 +1,102 @@
+#include "net/ClientMessages.h"
+
+#include "net/JsonFields.h"
+#include "net/MessageParsing.h"
+#include "net/NameText.h"
+
+namespace net {
+
+QJsonObject CreateMessage::toJson() const
+{
+    return {{"name", name}, {"seat", seat}, {"rules", rules.toJson()}, {"betSeconds", betSeconds}};
+}
+
+std::optional<CreateMessage> CreateMessage::fromJson(const QJsonObject& body)
+{
+    JsonFields fields(body);
+    CreateMessage message;
+    message.name = fields.text("name", MaxRawNameLength);
+    message.seat = static_cast<int>(fields.integer("seat", 0, 5));
+    message.betSeconds =
+        static_cast<int>(fields.integerOr("betSeconds", MinBetSeconds, MaxBetSeconds, DefaultBetSeconds));
+    const std::optional<RoomRules> rules = RoomRules::fromJson(fields.object("rules"));
+    fields.require(rules.has_value() && rules->isPersonSeat(message.seat));
+    if (!fields.ok())
+        return std::nullopt;
+    message.name = cleanName(message.name);
+    message.rules = *rules;
+    return message;
+}
+
+QJsonObject JoinMessage::toJson() const
+{
+    QJsonObject body{{"code", code}, {"name", name}};
+    if (seat >= 0)
+        body.insert(QLatin1String("seat"), seat);
+    if (!rulesHash.isEmpty())
+        body.insert(QLatin1String("rulesHash"), rulesHash);
+    return body;
+}
+
+std::optional<JoinMessage> JoinMessage::fromJson(const QJsonObject& body)
+{
+    JsonFields fields(body);
+    JoinMessage message;
+    message.code = fields.text("code", 6);
+    message.name = fields.text("name", MaxRawNameLength);
+    message.seat = static_cast<int>(fields.integerOr("seat", 0, 5, -1));
+    if (fields.has("rulesHash")) {
+        message.rulesHash = fields.text("rulesHash", 64);
+        fields.require(message.rulesHash.size() == 64);
+    }
+    if (!fields.ok())
+        return std::nullopt;
+    message.name = cleanName(message.name);
+    return message;
+}
+
+QJsonObject BetMessage::toJson() const { return {{"seat", seat}, {"bet", bet}}; }
+
+std::optional<BetMessage> BetMessage::fromJson(const QJsonObject& body)
+{
+    JsonFields fields(body);
+    BetMessage message;
+    message.seat = static_cast<int>(fields.integer("seat", 0, 5));
+    message.bet = static_cast<int>(fields.integer("bet", 0, 9999));
+    return fields.ok() ? std::optional(message) : std::nullopt;
+}
+
+QJsonObject ReadyMessage::toJson() const { return {{"seat", seat}}; }
+
+std::optional<ReadyMessage> ReadyMessage::fromJson(const QJsonObject& body)
+{
+    JsonFields fields(body);
+    ReadyMessage message;
+    message.seat = static_cast<int>(fields.integer("seat", 0, 5));
+    return fields.ok() ? std::optional(message) : std::nullopt;
+}
+
+QJsonObject CommandMessage::toJson() const { return {{"command", codeName(command)}}; }
+
+std::optional<CommandMessage> CommandMessage::fromJson(const QJsonObject& body)
+{
+    JsonFields fields(body);
+    const std::optional<Command> command = commandFromName(fields.text("command", 16));
+    if (!fields.ok() || !command)
+        return std::nullopt;
+    return CommandMessage{*command};
+}
+
+ParsedClientMessage parseClientMessage(const QByteArray& text)
+{
+    const std::variant<Envelope, ErrorCode> envelope = readEnvelope(text);
+    if (const ErrorCode* error = std::get_if<ErrorCode>(&envelope))
+        return {std::nullopt, *error, QString()};
+    const Envelope& read = std::get<Envelope>(envelope);
+    std::variant<ClientMessage, ErrorCode> parsed = parseAlternative<ClientMessage>(read);
+    if (const ErrorCode* error = std::get_if<ErrorCode>(&parsed))
+        return {std::nullopt, *error, read.type.left(32)};
+    return {std::get<ClientMessage>(std::move(parsed)), ErrorCode::BadJson, read.type};
+}
+
+}  // namespace net

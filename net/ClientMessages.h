@@ -1,0 +1,84 @@
+#pragma once
+
+#include "net/Protocol.h"
+#include "net/RoomRules.h"
+
+#include <QJsonObject>
+#include <QString>
+
+#include <optional>
+#include <variant>
+
+// What a participant sends to the room (net/PROTOCOL.md). Each fromJson checks every field's type
+// and range; a message that fails never reaches a room. Bets and readiness travel back from the
+// room to every participant in the same shape.
+namespace net {
+
+struct CreateMessage {
+    static constexpr const char* Type = "create";
+    QString name;
+    int seat = 0;             // the host's own seat, a person's seat of the rules
+    RoomRules rules;
+    int betSeconds = DefaultBetSeconds;
+    QJsonObject toJson() const;
+    static std::optional<CreateMessage> fromJson(const QJsonObject& body);
+};
+
+struct JoinMessage {
+    static constexpr const char* Type = "join";
+    QString code;
+    QString name;
+    int seat = -1;            // -1: the first free seat of a person
+    QString rulesHash;        // empty: not checked
+    QJsonObject toJson() const;
+    static std::optional<JoinMessage> fromJson(const QJsonObject& body);
+};
+
+struct BetMessage {
+    static constexpr const char* Type = "bet";
+    int seat = 0;
+    int bet = 0;
+    QJsonObject toJson() const;
+    static std::optional<BetMessage> fromJson(const QJsonObject& body);
+};
+
+struct ReadyMessage {
+    static constexpr const char* Type = "ready";
+    int seat = 0;
+    QJsonObject toJson() const;
+    static std::optional<ReadyMessage> fromJson(const QJsonObject& body);
+};
+
+struct CommandMessage {
+    static constexpr const char* Type = "command";
+    Command command = Command::OpenBets;
+    QJsonObject toJson() const;
+    static std::optional<CommandMessage> fromJson(const QJsonObject& body);
+};
+
+// Asks for the room's full state (StateMessage).
+struct ResyncMessage {
+    static constexpr const char* Type = "resync";
+    QJsonObject toJson() const { return {}; }
+    static std::optional<ResyncMessage> fromJson(const QJsonObject&) { return ResyncMessage{}; }
+};
+
+// The host ends the room for everybody.
+struct EndRoomMessage {
+    static constexpr const char* Type = "endRoom";
+    QJsonObject toJson() const { return {}; }
+    static std::optional<EndRoomMessage> fromJson(const QJsonObject&) { return EndRoomMessage{}; }
+};
+
+using ClientMessage = std::variant<CreateMessage, JoinMessage, BetMessage, ReadyMessage, CommandMessage,
+                                   ResyncMessage, EndRoomMessage>;
+
+// A client's text frame as a message, or why it is refused; `type` names what was refused.
+struct ParsedClientMessage {
+    std::optional<ClientMessage> message;
+    ErrorCode error = ErrorCode::BadJson;
+    QString type;
+};
+ParsedClientMessage parseClientMessage(const QByteArray& text);
+
+}  // namespace net

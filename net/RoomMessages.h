@@ -1,0 +1,156 @@
+#pragma once
+
+#include "net/ClientMessages.h"
+#include "net/Protocol.h"
+#include "net/RoomRules.h"
+
+#include <QJsonObject>
+#include <QString>
+#include <QVector>
+
+#include <array>
+#include <optional>
+#include <variant>
+
+// What the room tells its participants (net/PROTOCOL.md): numbers and codes only. The steps of
+// the game are the inputs a window's own TableFlow needs to play the same turn (RoomReplay);
+// per-seat lists have one entry for each seat in play.
+namespace net {
+
+struct SeatInfo {
+    Holder holder = Holder::Absent;
+    QString name;
+};
+
+struct WelcomeMessage {
+    static constexpr const char* Type = "welcome";
+    QString code;
+    int seat = 0;  // the receiver's own seat
+    bool host = false;
+    RoomRules rules;
+    QString rulesHash;
+    int betSeconds = DefaultBetSeconds;
+    QVector<SeatInfo> seats;
+    QJsonObject toJson() const;
+    static std::optional<WelcomeMessage> fromJson(const QJsonObject& body);
+};
+
+// Who holds each seat, after somebody joined or left.
+struct SeatsMessage {
+    static constexpr const char* Type = "seats";
+    QVector<SeatInfo> seats;
+    QJsonObject toJson() const;
+    static std::optional<SeatsMessage> fromJson(const QJsonObject& body);
+};
+
+// TableFlow::newGame(seconds); the digest is the state after it.
+struct GameStartedMessage {
+    static constexpr const char* Type = "gameStarted";
+    int seconds = 0;
+    QString digest;
+    QJsonObject toJson() const;
+    static std::optional<GameStartedMessage> fromJson(const QJsonObject& body);
+};
+
+// TableFlow::openBets with `draws` (0..2^24-1, one per computer player in seat order, each the
+// draw draw/2^24); `bets` as the room's table placed them; the bets close within deadlineMs.
+struct BetsOpenedMessage {
+    static constexpr const char* Type = "betsOpened";
+    int turn = 0;
+    QVector<qint64> draws;
+    QVector<qint64> bets;
+    int deadlineMs = 0;
+    QJsonObject toJson() const;
+    static std::optional<BetsOpenedMessage> fromJson(const QJsonObject& body);
+};
+
+// Every seat's final bet; the throw command may now be given.
+struct BetsClosedMessage {
+    static constexpr const char* Type = "betsClosed";
+    QVector<qint64> bets;
+    bool timedOut = false;
+    QJsonObject toJson() const;
+    static std::optional<BetsClosedMessage> fromJson(const QJsonObject& body);
+};
+
+// The throws of the turn: every throw's three faces (1..6, 9 out of the bowl) in throwing order,
+// then the scores after settlement.
+struct ThrownMessage {
+    static constexpr const char* Type = "thrown";
+    int turn = 0;
+    QVector<std::array<qint16, 3>> faces;
+    QVector<qint64> scores;
+    QJsonObject toJson() const;
+    static std::optional<ThrownMessage> fromJson(const QJsonObject& body);
+};
+
+// TableFlow::endTurn; the digest is the state after it.
+struct TurnEndedMessage {
+    static constexpr const char* Type = "turnEnded";
+    int turn = 0;
+    bool gameOver = false;
+    QString digest;
+    QJsonObject toJson() const;
+    static std::optional<TurnEndedMessage> fromJson(const QJsonObject& body);
+};
+
+// TableFlow::pass; the digest is the state after it.
+struct PassedMessage {
+    static constexpr const char* Type = "passed";
+    int oyaSeat = 0;
+    bool moved = false;
+    QString digest;
+    QJsonObject toJson() const;
+    static std::optional<PassedMessage> fromJson(const QJsonObject& body);
+};
+
+// TableFlow::interrupt.
+struct InterruptedMessage {
+    static constexpr const char* Type = "interrupted";
+    QJsonObject toJson() const { return {}; }
+    static std::optional<InterruptedMessage> fromJson(const QJsonObject&) { return InterruptedMessage{}; }
+};
+
+// The room's whole table, sent on resync: a window takes it over with TableFlow::resume.
+struct StateMessage {
+    static constexpr const char* Type = "state";
+    Phase phase = Phase::NoGame;
+    int turn = 0;
+    int oyaSeat = 0;
+    int oyaTurn = 0;
+    int passCount = 0;
+    int oyaMustPass = 0;
+    qint64 turnsLeft = 0;
+    QVector<std::optional<qint64>> scores;
+    QVector<qint64> bets;
+    QVector<qint64> lastBets;
+    QString digest;
+    QJsonObject toJson() const;
+    static std::optional<StateMessage> fromJson(const QJsonObject& body);
+};
+
+struct ErrorMessage {
+    static constexpr const char* Type = "error";
+    ErrorCode code = ErrorCode::BadJson;
+    QString refused;  // the type of the refused message, empty when it had none
+    QJsonObject toJson() const;
+    static std::optional<ErrorMessage> fromJson(const QJsonObject& body);
+};
+
+struct RoomClosedMessage {
+    static constexpr const char* Type = "roomClosed";
+    CloseReason reason = CloseReason::HostEnded;
+    QJsonObject toJson() const;
+    static std::optional<RoomClosedMessage> fromJson(const QJsonObject& body);
+};
+
+// The steps a window plays on its own table, in the order they arrive.
+using RoomStep = std::variant<GameStartedMessage, BetsOpenedMessage, BetMessage, ReadyMessage, BetsClosedMessage,
+                              ThrownMessage, TurnEndedMessage, PassedMessage, InterruptedMessage, StateMessage>;
+// Everything a client receives.
+using RoomMessage = std::variant<WelcomeMessage, SeatsMessage, ErrorMessage, RoomClosedMessage, GameStartedMessage,
+                                 BetsOpenedMessage, BetMessage, ReadyMessage, BetsClosedMessage, ThrownMessage,
+                                 TurnEndedMessage, PassedMessage, InterruptedMessage, StateMessage>;
+std::variant<RoomMessage, ErrorCode> parseRoomMessage(const QByteArray& text);
+
+}  // namespace net
