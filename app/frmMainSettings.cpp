@@ -4,6 +4,7 @@
 #include "settings/AppFolder.h"
 #include "settings/NumberText.h"
 #include "settings/ProfileSection.h"
+#include "settings/SettingsGaps.h"
 #include "state/Program.h"
 #include "ui/widgets/CommandLabel.h"
 
@@ -19,8 +20,13 @@ void frmMain::P_False()
 
 void frmMain::ReadSettingsFile()
 {
-    if (program::SettingsPath.isEmpty())
-        program::SettingsPath = DefaultSettingsFile();
+    if (program::SettingsPath.isEmpty()) {
+        const StartSettings start = startSettings();
+        program::SettingsPath = start.file;
+        if (!start.unwritableFolder.isEmpty())
+            platform().warn(this, QStringLiteral("設定ﾌｫﾙﾀﾞ %1 に書き込めないため、付属の設定ﾌｧｲﾙを読み込みました。(ToT)")
+                                      .arg(start.unwritableFolder));
+    }
     if (!QFileInfo(program::SettingsPath).isFile()) {
         platform().warn(this, QStringLiteral("設定ﾌｧｲﾙが見つかりません。(ToT)"));
         return;
@@ -43,6 +49,8 @@ void frmMain::ReadSettingsFile()
         }
         setFromText(program::GameSettings, entry.key, entry.value);
     }
+    if (const QString gaps = settingsGapsWarning(findSettingsGaps(*entries)); !gaps.isEmpty())
+        platform().warn(this, gaps);
 }
 
 void frmMain::showSettingLabels()

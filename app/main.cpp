@@ -1,7 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/JapaneseQtTexts.h"
 #include "app/frmMain.h"
-#include "settings/AppFolder.h"
 #include "state/Program.h"
 #include "ui/widgets/TableFont.h"
 
@@ -39,7 +38,6 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "qubrin: %s\nTry 'qubrin --help'.\n", qPrintable(commandLine.error()));
         return 2;
     }
-    copyShippedSettings(currentFolderLayout());
     program::SettingsPath = commandLine.settingsFile();
     installJapaneseQtTexts(app);
     QApplication::setFont(tableFont());

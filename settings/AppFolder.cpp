@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace {
@@ -45,6 +46,16 @@ QString SettingsFolder()
 QString DefaultSettingsFile()
 {
     return SettingsFolder() + QStringLiteral("dice.ini");
+}
+
+StartSettings startSettings()
+{
+    const FolderLayout layout = currentFolderLayout();
+    const QString own = DefaultSettingsFile();
+    const QString shipped = layout.dataFolder + QStringLiteral("dice.ini");
+    if (copyShippedSettings(layout) || !layout.installed() || !QFileInfo(shipped).isFile())
+        return {own, {}};
+    return {shipped, QDir::toNativeSeparators(layout.settingsFolder)};
 }
 
 void setFolderLayoutForTests(const FolderLayout& layout)

@@ -12,8 +12,19 @@ QString AppFolder();
 // when it is portable, else the user's configuration folder for the game.
 QString SettingsFolder();
 
-// The settings file read at start when no other was named.
+// The player's own settings file, where a start looks first.
 QString DefaultSettingsFile();
+
+// The file a start reads when no other was named, and the folder that stood in its way.
+struct StartSettings {
+    QString file;
+    QString unwritableFolder;  // empty unless the shipped file is read in place of the player's own
+};
+
+// DefaultSettingsFile(), copied from the shipped one on an installed program's first start. When the
+// settings folder takes no copy, the shipped file is read in its place; it is only ever read, since a
+// save goes where the player chooses in the file dialog.
+StartSettings startSettings();
 
 // Where the files live for this run, decided afresh from what lies on disk.
 FolderLayout currentFolderLayout();

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <optional>
 
@@ -81,7 +82,8 @@ TEST_F(StartupTable, SettingLabelsShowTheFileTextWhileTheSettingsHoldTheNumber)
                    {"P_FLG2", "2"},
                    {"P_CHECK6", "1"}});
     frmMain& t = open();
-    EXPECT_TRUE(platform.warnings.isEmpty());
+    ASSERT_EQ(platform.warnings.size(), 1);
+    EXPECT_TRUE(platform.warnings[0].endsWith("\n数値でない項目：NAGEKAI。(ToT)")) << platform.warnings[0].toStdString();
     const struct {
         QLabel* label;
         const char* text;
@@ -222,7 +224,9 @@ TEST_F(ReloadAfterInterruption, NeverGoesOutsideTheSixSeats)
             EXPECT_EQ(touched(seat), seat < c.seatsTouched) << "NINZU=" << c.ninzu << " seat " << seat;
         EXPECT_FALSE(table->iniread->isEnabled()) << c.ninzu;
     }
-    EXPECT_TRUE(platform.warnings.isEmpty());
+    // Only the counts that are no 16-bit number are named.
+    const QString unreadCount = QStringLiteral("設定ﾌｧｲﾙの一部が読めませんでした。\n数値でない項目：NINZU。(ToT)");
+    EXPECT_EQ(platform.warnings, QStringList(3, unreadCount));
 }
 
 TEST_F(ReloadAfterInterruption, AFileGoneSinceTheStartIsReportedAndTheSeatsGetTheSettingsHeld)
@@ -275,7 +279,8 @@ TEST_F(StartupTable, HostileFilesLeaveTheTableRunningWithTheGoodEntriesRead)
         frmMain& t = open();
         const bool hasSection = c.bytes.contains("[DiceGame]");
         if (hasSection) {
-            EXPECT_TRUE(platform.warnings.isEmpty()) << c.what;
+            ASSERT_EQ(platform.warnings.size(), 1) << c.what;
+            EXPECT_TRUE(platform.warnings[0].contains(QRegularExpression("\\n無い項目：(NINZU, )?BETMAX, BETMIN, "))) << c.what;
             EXPECT_EQ(program::GameSettings.SCORE, 700) << c.what;
             EXPECT_EQ(program::GameSettings.OYA, 4) << c.what;
             EXPECT_EQ(t.LabOYA->text(), "4") << c.what;
@@ -289,4 +294,75 @@ TEST_F(StartupTable, HostileFilesLeaveTheTableRunningWithTheGoodEntriesRead)
         EXPECT_TRUE(t.Gamein->isEnabled()) << c.what;
         table.reset();
     }
+}
+
+// A file cut short or holding numbers that are none gives one warning after the read, naming the
+// keys a game needs that were missing or not understood; what was read stays read.
+TEST_F(StartupTable, APartialReadWarnsOnceNamingTheKeys)
+{
+    const Entries whole = fourSeats();
+    const Entries firstHalf(whole.begin(), whole.begin() + 12);
+    Entries badNumbers = whole;
+    for (auto& [key, value] : badNumbers) {
+        const std::map<std::string, const char*> bad{
+            {"SCORE", "1e308"}, {"BETMIN", "nan"}, {"LAST", "0x10"}, {"NAGEKAI", "3abc"}, {"P_FLG2", ""}};
+        if (const auto it = bad.find(key); it != bad.end())
+            value = it->second;
+    }
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        QString warning;  // empty: none
+    } cases[] = {
+        {"the whole file", section(whole), {}},
+        {"the first half",
+         section(firstHalf),
+         "設定ﾌｧｲﾙの一部が読めませんでした。\n無い項目：P_FLG0, P_FLG1, P_FLG2, P_FLG3, P_IMAG0, P_IMAG1, "
+         "P_IMAG2, P_IMAG3。(ToT)"},
+        {"numbers that are none",
+         section(badNumbers),
+         "設定ﾌｧｲﾙの一部が読めませんでした。\n数値でない項目：SCORE, BETMIN, LAST, NAGEKAI, P_FLG2。(ToT)"},
+        {"16 KB of binary after the section's name",
+         "[DiceGame]\r\nNINZU=4\r\n" + QByteArray(16384, '\x01') + "\r\n",
+         "設定ﾌｧｲﾙの一部が読めませんでした。\n無い項目：SCORE, BETMAX, BETMIN, OYA, LAST, NAGEKAI, P_NAME0, "
+         "P_NAME1 ほか10項目。(ToT)"},
+    };
+    for (const auto& c : cases) {
+        program::reset();
+        platform.warnings.clear();
+        writeBytes(c.bytes);
+        frmMain& t = open();
+        EXPECT_EQ(platform.warnings, c.warning.isEmpty() ? QStringList() : QStringList{c.warning}) << c.what;
+        EXPECT_TRUE(t.Gamein->isEnabled()) << c.what;
+    }
+    // What was read stays read.
+    writeBytes(section(firstHalf));
+    open();
+    EXPECT_EQ(program::GameSettings.P_NAME3, "ゲン");
+}
+
+// An installed game whose settings folder cannot be made reads the shipped file instead, says which
+// folder stood in its way, and plays the shipped table rather than an empty one.
+TEST_F(StartupTable, AnUnwritableSettingsFolderPlaysTheShippedSettings)
+{
+    const QString data = folder.filePath(QStringLiteral("share/"));
+    QDir().mkpath(data);
+    for (const QString& picture : QDir(folder.path()).entryList({QStringLiteral("*.gif")}))
+        QFile::copy(folder.filePath(picture), data + picture);
+    folder.write(QStringLiteral("share/dice.ini"), section(fourSeats()));
+    // A plain file where the configuration folder should be: no folder can be made below it, even by root.
+    folder.write(QStringLiteral("config"), "not a folder");
+    const QString settingsFolder = folder.filePath(QStringLiteral("config/qubrin/"));
+    setFolderLayoutForTests({data, settingsFolder});
+
+    frmMain& t = open();
+    setAppFolderForTests(folder.path());
+    ASSERT_EQ(platform.warnings.size(), 1);
+    EXPECT_TRUE(platform.warnings[0].contains(settingsFolder)) << platform.warnings[0].toStdString();
+    EXPECT_EQ(program::SettingsPath, data + QStringLiteral("dice.ini"));
+    EXPECT_EQ(program::GameSettings.NINZU, 4);
+    EXPECT_EQ(program::GameSettings.SCORE, 500);
+    for (int seat = 0; seat < 4; ++seat)
+        EXPECT_EQ(program::GameSettings.name(seat), seatNames[seat]) << seat;
+    EXPECT_EQ(t.LabLAST->text(), "30");
 }
