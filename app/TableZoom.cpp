@@ -1,5 +1,6 @@
 #include "app/TableZoom.h"
 
+#include "settings/PlayerSettings.h"
 #include "ui/widgets/ControlNames.h"
 #include "ui/widgets/ScreenCentre.h"
 #include "ui/widgets/Zoom.h"
@@ -9,7 +10,6 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QScreen>
-#include <QSettings>
 
 #include <algorithm>
 #include <cmath>
@@ -19,11 +19,9 @@ namespace {
 const QString settingKey = QStringLiteral("table/zoom");
 const QString fitText = QStringLiteral("fit");
 
-QSettings playerSettings() { return QSettings(QStringLiteral("qubrin"), QStringLiteral("qubrin")); }
-
 int rememberedChoice()
 {
-    const QString stored = playerSettings().value(settingKey).toString();
+    const QString stored = player_settings::value(settingKey).toString();
     if (stored == fitText)
         return TableZoom::FitToScreen;
     const auto& steps = TableZoom::Steps;
@@ -106,7 +104,7 @@ void TableZoom::buildMenu(QMenu& menu)
 void TableZoom::choose(int choice)
 {
     m_choice = choice;
-    playerSettings().setValue(settingKey, choice == FitToScreen ? fitText : QString::number(choice));
+    player_settings::setValue(settingKey, choice == FitToScreen ? fitText : QString::number(choice));
     for (const auto& [percent, action] : m_choices)
         action->setChecked(percent == choice);
     apply(percentOnScreen(choice));

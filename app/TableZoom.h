@@ -13,7 +13,7 @@ class QMenu;
 
 // The size of the table and of the windows opened from it: 100 %, 125 %, 150 %, 200 % or as large as
 // the screen allows, chosen in the menu it fills or with Ctrl++, Ctrl+- and Ctrl+0. The choice is
-// the player's own setting (QSettings "qubrin"/"qubrin"), kept across runs; a choice larger than the
+// the player's own setting (settings/PlayerSettings), kept across runs; a choice larger than the
 // screen allows is shown as large as it allows, so the window always fits.
 class TableZoom : public QObject {
     Q_OBJECT

@@ -13,13 +13,17 @@
 #include "ui/widgets/Zoom.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHelpEvent>
 #include <QSettings>
 #include <QTest>
 #include <QToolTip>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace {
 
@@ -242,4 +246,53 @@ TEST_F(TableZoomed, ANameTooLongForItsSeatEndsInAnEllipsisAndIsWholeInItsToolTip
         showToolTip(whole);
         EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); })) << percent;
     }
+}
+
+// A qubrin.conf that is not the program's own file (a link into a dotfile manager's shared file, say)
+// is left byte for byte as it was; the zoom then holds for this run only.
+TEST_F(TableZoomed, AForeignFileBehindQubrinConfIsNeverRewritten)
+{
+    const QString conf = QSettings(QStringLiteral("qubrin"), QStringLiteral("qubrin")).fileName();
+    const QString target = folder.filePath(QStringLiteral("shared.conf"));
+    const struct {
+        const char* what;
+        std::optional<QByteArray> targetBytes;  // nullopt: the link points nowhere
+        bool linked;
+        bool stored;
+    } cases[] = {
+        {"a link to another program's settings", "[user]\nname=ミケ\nemail=m@example.org\n", true, false},
+        {"a link to a binary file", QByteArray("\x7f" "ELF\0\1\2\3=\xff\xfe[", 12), true, false},
+        {"another program's settings in our name", "[General]\ncolour=blue\n", false, false},
+        {"a link that points nowhere", std::nullopt, true, false},
+        {"a link to our own file", "[table]\nzoom=100\n", true, true},
+    };
+    for (const auto& c : cases) {
+        QFile::remove(conf);
+        QFile::remove(target);
+        QDir().mkpath(QFileInfo(conf).path());
+        if (c.targetBytes)
+            folder.write(QStringLiteral("shared.conf"), *c.targetBytes);
+        if (c.linked)
+            ASSERT_TRUE(QFile::link(target, conf)) << c.what;
+        else
+            ASSERT_TRUE(QFile::rename(target, conf)) << c.what;
+        const QString written = c.linked ? target : conf;
+
+        open();
+        table->findChild<QAction*>("zoom125")->trigger();
+        EXPECT_EQ(zoom::percent(), 125) << c.what;
+        EXPECT_TRUE(table->findChild<QAction*>("zoom125")->isChecked()) << c.what;
+        table.reset();
+
+        if (c.stored) {
+            EXPECT_EQ(QSettings(QStringLiteral("qubrin"), QStringLiteral("qubrin")).value("table/zoom").toString(), "125");
+        } else if (c.targetBytes) {
+            QFile file(written);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.what;
+            EXPECT_EQ(file.readAll(), *c.targetBytes) << c.what;
+        } else {
+            EXPECT_FALSE(QFileInfo::exists(target)) << c.what;
+        }
+    }
+    QFile::remove(conf);
 }
