@@ -6,12 +6,15 @@
 
 CommandLine::CommandLine(const QStringList& arguments)
     : settingsOption(QStringLiteral("settings"), QStringLiteral("Start with the settings file FILE."),
-                     QStringLiteral("FILE"))
+                     QStringLiteral("FILE")),
+      languageOption(QStringLiteral("lang"), QStringLiteral("Play in LANG for this run: ja (Japanese) or en (English)."),
+                     QStringLiteral("LANG"))
 {
     parser.setApplicationDescription(QStringLiteral("ちんちろりん, the three-dice game for two to six seats."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(settingsOption);
+    parser.addOption(languageOption);
     parsed = parser.parse(arguments);
 }
 
@@ -33,6 +36,8 @@ QString CommandLine::error() const
         return parser.errorText();
     if (!parser.positionalArguments().isEmpty())
         return QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+    if (parser.isSet(languageOption) && !language())
+        return QStringLiteral("Unknown language '%1': use ja or en.").arg(parser.value(languageOption));
     return {};
 }
 
@@ -41,3 +46,5 @@ QString CommandLine::settingsFile() const
     const QString file = parser.value(settingsOption);
     return file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath();
 }
+
+std::optional<Language> CommandLine::language() const { return languageFromCode(parser.value(languageOption)); }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "app/Language.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
-// The program's options: --help, --version and --settings FILE.
+// The program's options: --help, --version, --settings FILE and --lang ja|en.
 class CommandLine {
 public:
     explicit CommandLine(const QStringList& arguments);
@@ -18,9 +20,12 @@ public:
     QString error() const;
     // The settings file to start with, as an absolute path; empty for the default one.
     QString settingsFile() const;
+    // The language asked for this run only; nullopt when none was.
+    std::optional<Language> language() const;
 
 private:
     QCommandLineParser parser;
     QCommandLineOption settingsOption;
+    QCommandLineOption languageOption;
     bool parsed = false;
 };

@@ -2,6 +2,7 @@
 
 #include "settings/PlayerSettings.h"
 #include "ui/widgets/ControlNames.h"
+#include "ui/widgets/LiveTexts.h"
 #include "ui/widgets/ScreenCentre.h"
 #include "ui/widgets/Zoom.h"
 
@@ -71,19 +72,22 @@ TableZoom::~TableZoom()
 
 void TableZoom::buildMenu(QMenu& menu)
 {
-    const auto item = [&menu](const char* name, const QString& caption) {
-        return named(menu.addAction(caption), name);
+    // Captions follow the language; those of the percentages read the same in every language.
+    const auto item = [this, &menu](const char* name, const char* caption) {
+        QAction* action = named(menu.addAction(QString()), name);
+        LiveTexts::of(&m_table).add(action, [action, caption] { action->setText(tr(caption)); });
+        return action;
     };
-    QAction* larger = item("zoomIn", QStringLiteral("拡大(&I)"));
+    QAction* larger = item("zoomIn", QT_TR_NOOP("拡大(&I)"));
     larger->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     connect(larger, &QAction::triggered, this, &TableZoom::zoomIn);
-    QAction* smaller = item("zoomOut", QStringLiteral("縮小(&O)"));
+    QAction* smaller = item("zoomOut", QT_TR_NOOP("縮小(&O)"));
     smaller->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     connect(smaller, &QAction::triggered, this, &TableZoom::zoomOut);
     menu.addSeparator();
 
     auto* group = new QActionGroup(this);
-    const auto choiceItem = [&](int choice, const char* name, const QString& caption) {
+    const auto choiceItem = [&](int choice, const char* name, const char* caption) {
         QAction* action = item(name, caption);
         action->setCheckable(true);
         group->addAction(action);
@@ -95,9 +99,9 @@ void TableZoom::buildMenu(QMenu& menu)
         const char* name;
         const char* caption;
     } choices[] = {{100, "zoom100", "100 %"}, {125, "zoom125", "125 %"}, {150, "zoom150", "150 %"},
-                   {200, "zoom200", "200 %"}, {FitToScreen, "zoomFit", "画面に合わせる(&F)"}};
+                   {200, "zoom200", "200 %"}, {FitToScreen, "zoomFit", QT_TR_NOOP("画面に合わせる(&F)")}};
     for (const auto& c : choices)
-        choiceItem(c.choice, c.name, QString::fromUtf8(c.caption));
+        choiceItem(c.choice, c.name, c.caption);
     m_choices.front().second->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
 }
 

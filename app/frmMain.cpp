@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 
+#include "app/LanguageMenu.h"
 #include "app/TableZoom.h"
 #include "game/GameHistory.h"
 #include "game/HandRanking.h"
@@ -13,6 +14,7 @@
 #include "ui/widgets/ClickableImage.h"
 #include "ui/widgets/CommandLabel.h"
 #include "ui/widgets/ControlNames.h"
+#include "ui/widgets/LiveTexts.h"
 #include "ui/widgets/ElidedLabel.h"
 #include "ui/widgets/Pictures.h"
 #include "ui/widgets/ScreenCentre.h"
@@ -103,41 +105,48 @@ frmMain::~frmMain() = default;
 void frmMain::buildMenus()
 {
     QMenuBar* bar = menuBar();
-    const auto item = [this](QMenu* menu, const char* name, const QString& caption,
-                             const QKeySequence& keys = {}) {
-        QAction* action = named(menu->addAction(caption), QString::fromLatin1(name));
+    const auto item = [this](QMenu* menu, const char* name, TextInForce caption, const QKeySequence& keys = {}) {
+        QAction* action = named(menu->addAction(QString()), QString::fromLatin1(name));
+        liveCaption(this, action, caption);
         action->setShortcut(keys);
         return action;
     };
-    Game = named(bar->addMenu(QStringLiteral("ｹﾞｰﾑ(&G)")), QStringLiteral("Game"));
-    setting = item(Game, "setting", QStringLiteral("設定(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    Gamein = item(Game, "Gamein", QStringLiteral("新規ｹﾞｰﾑ（&N）"), QKeySequence(Qt::Key_F2));
-    Gameout = item(Game, "Gameout", QStringLiteral("ｹﾞｰﾑ中断（&Q）"), QKeySequence(Qt::Key_F9));
-    iniread = item(Game, "iniread", QStringLiteral("読込(&L)"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    const auto menu = [this](auto* parent, const char* name, TextInForce title) {
+        QMenu* added = named(parent->addMenu(QString()), QString::fromLatin1(name));
+        liveTitle(this, added, title);
+        return added;
+    };
+    Game = menu(bar, "Game", [] { return tr("ｹﾞｰﾑ(&G)"); });
+    setting = item(Game, "setting", [] { return tr("設定(&S)"); }, QKeySequence(Qt::CTRL | Qt::Key_S));
+    Gamein = item(Game, "Gamein", [] { return tr("新規ｹﾞｰﾑ（&N）"); }, QKeySequence(Qt::Key_F2));
+    Gameout = item(Game, "Gameout", [] { return tr("ｹﾞｰﾑ中断（&Q）"); }, QKeySequence(Qt::Key_F9));
+    iniread = item(Game, "iniread", [] { return tr("読込(&L)"); }, QKeySequence(Qt::CTRL | Qt::Key_L));
     line = named(Game->addSeparator(), QStringLiteral("line"));
-    GameEnd = item(Game, "GameEnd", QStringLiteral("終了（&X）"), QKeySequence(Qt::CTRL | Qt::Key_X));
+    GameEnd = item(Game, "GameEnd", [] { return tr("終了（&X）"); }, QKeySequence(Qt::CTRL | Qt::Key_X));
 
-    set = named(bar->addMenu(QStringLiteral("ｵﾌﾟｼｮﾝ(&O)")), QStringLiteral("set"));
-    total = item(set, "total", QStringLiteral("出目集計(&D)"));
-    turnHistory = item(set, "turnHistory", QStringLiteral("ターン履歴(&T)"), QKeySequence(Qt::CTRL | Qt::Key_H));
-    gameResult = item(set, "gameResult", QStringLiteral("成績(&R)"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    set = menu(bar, "set", [] { return tr("ｵﾌﾟｼｮﾝ(&O)"); });
+    total = item(set, "total", [] { return tr("出目集計(&D)"); });
+    turnHistory = item(set, "turnHistory", [] { return tr("ターン履歴(&T)"); }, QKeySequence(Qt::CTRL | Qt::Key_H));
+    gameResult = item(set, "gameResult", [] { return tr("成績(&R)"); }, QKeySequence(Qt::CTRL | Qt::Key_R));
     gameResult->setEnabled(false);
-    speed = named(set->addMenu(QStringLiteral("スピード")), QStringLiteral("speed"));
-    P_speedHi = item(speed, "P_speedHi", QStringLiteral("▲Up"));
-    P_speedLo = item(speed, "P_speedLo", QStringLiteral("▼Down"));
-    sound = named(set->addMenu(QStringLiteral("効果音を出す")), QStringLiteral("sound"));
-    P_soundon = item(sound, "P_soundon", QStringLiteral("ON"));
-    P_soundoff = item(sound, "P_soundoff", QStringLiteral("OFF"));
+    speed = menu(set, "speed", [] { return tr("スピード"); });
+    P_speedHi = item(speed, "P_speedHi", [] { return tr("▲Up"); });
+    P_speedLo = item(speed, "P_speedLo", [] { return tr("▼Down"); });
+    sound = menu(set, "sound", [] { return tr("効果音を出す"); });
+    P_soundon = item(sound, "P_soundon", [] { return tr("ON"); });
+    P_soundoff = item(sound, "P_soundoff", [] { return tr("OFF"); });
     P_soundon->setCheckable(true);
     P_soundoff->setCheckable(true);
 
-    view = named(bar->addMenu(QStringLiteral("表示(&V)")), QStringLiteral("view"));
+    view = menu(bar, "view", [] { return tr("表示(&V)"); });
 
-    heip = named(bar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)")), QStringLiteral("heip"));
-    P_Help1 = item(heip, "P_Help1", QStringLiteral("ヘルプ(&H)"));
-    P_readme = item(heip, "P_readme", QStringLiteral("Rademeを見る(&R)"));
-    P_odds = item(heip, "P_odds", QStringLiteral("確率と期待値(&P)"));
-    GameVer = item(heip, "GameVer", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
+    languageMenu = new LanguageMenu(*menu(bar, "language", [] { return tr("言語(&L)"); }), this);
+
+    heip = menu(bar, "heip", [] { return tr("ﾍﾙﾌﾟ(&H)"); });
+    P_Help1 = item(heip, "P_Help1", [] { return tr("ヘルプ(&H)"); });
+    P_readme = item(heip, "P_readme", [] { return tr("Rademeを見る(&R)"); });
+    P_odds = item(heip, "P_odds", [] { return tr("確率と期待値(&P)"); });
+    GameVer = item(heip, "GameVer", [] { return tr("ﾊﾞｰｼﾞｮﾝ情報(&A)"); });
 }
 
 void frmMain::buildTable()
@@ -184,26 +193,29 @@ void frmMain::buildTable()
     speed_Image->setGeometry(380, 6, 64, 20);
     speed_Image->setAlignment(Qt::AlignCenter);
     speed_Image->setScaledContents(true);
-    speed_Image->setToolTip(QStringLiteral("スピード"));
+    liveToolTip(this, speed_Image, [] { return tr("スピード"); });
     sound_Image = named(new ClickableImage(table), QStringLiteral("sound_Image"));
     sound_Image->setGeometry(446, 6, 24, 20);
     sound_Image->setAlignment(Qt::AlignCenter);
     sound_Image->setScaledContents(true);
-    sound_Image->setToolTip(QStringLiteral("効果音"));
+    liveToolTip(this, sound_Image, [] { return tr("効果音"); });
 
     Turn = label(table, QStringLiteral("Turn"), QRect(twips(240), twips(600), 172, 24));
     paintText(Turn, feltText, true, 1);
 
-    const auto command = [table](const char* name, const char* text, const char* tip, int left, int width) {
-        auto* c = named(new CommandLabel(QString::fromUtf8(text), table), QString::fromLatin1(name));
+    const auto command = [this, table](const char* name, const char* text, const char* tip, int left, int width) {
+        auto* c = named(new CommandLabel(QString(), table), QString::fromLatin1(name));
         c->setGeometry(twips(left), twips(720) - 4, width, 24);
-        c->setToolTip(QString::fromUtf8(tip));
+        LiveTexts::of(this).add(c, [c, text, tip] {
+            c->setText(tr(text));
+            c->setToolTip(tr(tip));
+        });
         return c;
     };
-    bent_Label = command("bent_Label", "ベント", "ﾀｰﾝのｽﾀｰﾄです", 2880, 58);
-    turn_Label = command("turn_Label", "実 行", "親からサイコロを振ります", 3840, 58);
-    turn2_Label = command("turn2_Label", "次のﾀｰﾝ", "ﾀｰﾝ終了", 4800, 76);
-    suru_Label = command("suru_Label", "ｽﾙｰ", "親を流します", 6120, 52);
+    bent_Label = command("bent_Label", QT_TR_NOOP("ベント"), QT_TR_NOOP("ﾀｰﾝのｽﾀｰﾄです"), 2880, 58);
+    turn_Label = command("turn_Label", QT_TR_NOOP("実 行"), QT_TR_NOOP("親からサイコロを振ります"), 3840, 58);
+    turn2_Label = command("turn2_Label", QT_TR_NOOP("次のﾀｰﾝ"), QT_TR_NOOP("ﾀｰﾝ終了"), 4800, 76);
+    suru_Label = command("suru_Label", QT_TR_NOOP("ｽﾙｰ"), QT_TR_NOOP("親を流します"), 6120, 52);
 
     for (int seat = 0; seat < 6; ++seat)
         buildSeat(seat);
@@ -212,7 +224,7 @@ void frmMain::buildTable()
     // the bottom row of a five- or six-seat table.
     for (int i = 0; i < 2; ++i) {
         Image4[i] = picture(table, elementName("Image4", i), QRect(224, 179 + 112 * i, 16, 16));
-        Image4[i]->setToolTip(QStringLiteral("時計回り"));
+        liveToolTip(this, Image4[i], [] { return tr("時計回り"); });
         showPicture(Image4[i], QStringLiteral("arrow.gif"));
     }
 
@@ -255,7 +267,7 @@ void frmMain::buildSeat(int seat)
     P_scoLab[seat] = label(table, elementName("P_scoLab", seat), QRect(x + 150, y + 2, 55, 21),
                            Qt::AlignRight | Qt::AlignVCenter);
     paintText(P_scoLab[seat], valueText, true);
-    P_scoLab[seat]->setToolTip(QStringLiteral("ｽｺｱ"));
+    liveToolTip(this, P_scoLab[seat], [] { return tr("ｽｺｱ"); });
 
     P_Picture[seat] = picture(table, elementName("P_Picture", seat), QRect(x + 3, y + 32, 33, 33));
     const std::array<std::array<QLabel*, 6>*, 3> dice{&Image1, &Image2, &Image3};
@@ -274,16 +286,16 @@ void frmMain::buildSeat(int seat)
 
     bent_Image[seat] = picture(table, elementName("bent_Image", seat), QRect(x + 5, y + 73, 16, 16));
     showPicture(bent_Image[seat], QStringLiteral("bent.gif"));
-    bent_Image[seat]->setToolTip(QStringLiteral("ﾍﾞﾝﾄ"));
+    liveToolTip(this, bent_Image[seat], [] { return tr("ﾍﾞﾝﾄ"); });
     P_betLab[seat] = label(table, elementName("P_betLab", seat), QRect(x + 23, y + 71, 36, 20),
                            Qt::AlignRight | Qt::AlignVCenter);
     paintText(P_betLab[seat], valueText, true);
-    P_betLab[seat]->setToolTip(QStringLiteral("ﾍﾞﾝﾄ"));
+    liveToolTip(this, P_betLab[seat], [] { return tr("ﾍﾞﾝﾄ"); });
     HScr[seat] = named(new BetScrollBar(table), elementName("HScr", seat));
     HScr[seat]->setGeometry(x + 64, y + 73, 118, 16);
-    HScr[seat]->setToolTip(QStringLiteral("ﾍﾞﾝﾄ"));
+    liveToolTip(this, HScr[seat], [] { return tr("ﾍﾞﾝﾄ"); });
     auto_Image[seat] = picture(table, elementName("auto_Image", seat), QRect(x + 189, y + 73, 16, 16));
-    auto_Image[seat]->setToolTip(QStringLiteral("コンピュータ"));
+    liveToolTip(this, auto_Image[seat], [] { return tr("コンピュータ"); });
     showPicture(auto_Image[seat], QStringLiteral("auto.gif"));
 }
 

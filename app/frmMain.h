@@ -11,6 +11,7 @@
 class CommandLabel;
 class ClickableImage;
 class Shape;
+class LanguageMenu;
 class TableZoom;
 class QAction;
 class QLabel;
@@ -92,6 +93,7 @@ public:
     QMenu* sound = nullptr;
     QMenu* view = nullptr;
     QMenu* heip = nullptr;
+    LanguageMenu* languageMenu = nullptr;
     QAction* setting = nullptr;
     QAction* Gamein = nullptr;
     QAction* Gameout = nullptr;

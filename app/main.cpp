@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
-#include "app/JapaneseQtTexts.h"
+#include "app/GameLanguage.h"
 #include "app/frmMain.h"
+#include "settings/PlayerSettings.h"
 #include "state/Program.h"
 #include "ui/widgets/TableFont.h"
 
@@ -39,7 +40,8 @@ int main(int argc, char** argv)
         return 2;
     }
     program::SettingsPath = commandLine.settingsFile();
-    installJapaneseQtTexts(app);
+    useLanguage(startLanguage(commandLine.language(), player_settings::value(QStringLiteral("ui/language")).toString(),
+                              QLocale::system()));
     QApplication::setFont(tableFont());
     frmMain table;
     table.show();

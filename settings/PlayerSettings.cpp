@@ -9,7 +9,7 @@
 namespace {
 
 // Every key the program keeps in its own file.
-const std::array<QString, 1> OwnKeys{QStringLiteral("table/zoom")};
+const std::array<QString, 2> OwnKeys{QStringLiteral("table/zoom"), QStringLiteral("ui/language")};
 
 QSettings playerSettings() { return QSettings(QStringLiteral("qubrin"), QStringLiteral("qubrin")); }
 

@@ -1,0 +1,166 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>TableZoom</name>
+    <message>
+        <source>拡大(&amp;I)</source>
+        <translation>Zoom &amp;in</translation>
+    </message>
+    <message>
+        <source>縮小(&amp;O)</source>
+        <translation>Zoom &amp;out</translation>
+    </message>
+    <message>
+        <source>画面に合わせる(&amp;F)</source>
+        <translation>&amp;Fit to screen</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>ｹﾞｰﾑ(&amp;G)</source>
+        <translation>&amp;Game</translation>
+    </message>
+    <message>
+        <source>設定(&amp;S)</source>
+        <translation>&amp;Settings</translation>
+    </message>
+    <message>
+        <source>新規ｹﾞｰﾑ（&amp;N）</source>
+        <translation>&amp;New game</translation>
+    </message>
+    <message>
+        <source>ｹﾞｰﾑ中断（&amp;Q）</source>
+        <translation>&amp;Quit this game</translation>
+    </message>
+    <message>
+        <source>読込(&amp;L)</source>
+        <translation>&amp;Load settings</translation>
+    </message>
+    <message>
+        <source>終了（&amp;X）</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>ｵﾌﾟｼｮﾝ(&amp;O)</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>出目集計(&amp;D)</source>
+        <translation>&amp;Dice tally</translation>
+    </message>
+    <message>
+        <source>ターン履歴(&amp;T)</source>
+        <translation>&amp;Turn history</translation>
+    </message>
+    <message>
+        <source>成績(&amp;R)</source>
+        <translation>&amp;Results</translation>
+    </message>
+    <message>
+        <source>スピード</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>▲Up</source>
+        <translation>▲Up</translation>
+    </message>
+    <message>
+        <source>▼Down</source>
+        <translation>▼Down</translation>
+    </message>
+    <message>
+        <source>効果音を出す</source>
+        <translation>Sound effects</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>表示(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>言語(&amp;L)</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>ﾍﾙﾌﾟ(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>ヘルプ(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Rademeを見る(&amp;R)</source>
+        <translation>&amp;Read me</translation>
+    </message>
+    <message>
+        <source>確率と期待値(&amp;P)</source>
+        <translation>&amp;Odds and expectation</translation>
+    </message>
+    <message>
+        <source>ﾊﾞｰｼﾞｮﾝ情報(&amp;A)</source>
+        <translation>&amp;About Qubrin</translation>
+    </message>
+    <message>
+        <source>効果音</source>
+        <translation>Sound effects</translation>
+    </message>
+    <message>
+        <source>時計回り</source>
+        <translation>Clockwise</translation>
+    </message>
+    <message>
+        <source>ｽｺｱ</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>ﾍﾞﾝﾄ</source>
+        <translation>Bet</translation>
+    </message>
+    <message>
+        <source>コンピュータ</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>ベント</source>
+        <translation>Bet</translation>
+    </message>
+    <message>
+        <source>ﾀｰﾝのｽﾀｰﾄです</source>
+        <translation>Start the turn</translation>
+    </message>
+    <message>
+        <source>実 行</source>
+        <translation>Roll</translation>
+    </message>
+    <message>
+        <source>親からサイコロを振ります</source>
+        <translation>The banker rolls first</translation>
+    </message>
+    <message>
+        <source>次のﾀｰﾝ</source>
+        <translation>Next turn</translation>
+    </message>
+    <message>
+        <source>ﾀｰﾝ終了</source>
+        <translation>End of the turn</translation>
+    </message>
+    <message>
+        <source>ｽﾙｰ</source>
+        <translation>Pass</translation>
+    </message>
+    <message>
+        <source>親を流します</source>
+        <translation>Pass the bank on</translation>
+    </message>
+</context>
+</TS>
