@@ -75,7 +75,7 @@ void TableZoom::buildMenu(QMenu& menu)
     // Captions follow the language; those of the percentages read the same in every language.
     const auto item = [this, &menu](const char* name, const char* caption) {
         QAction* action = named(menu.addAction(QString()), name);
-        LiveTexts::of(&m_table).add(action, [action, caption] { action->setText(tr(caption)); });
+        liveCaption(&m_table, action, [caption] { return tr(caption); });
         return action;
     };
     QAction* larger = item("zoomIn", QT_TR_NOOP("拡大(&I)"));

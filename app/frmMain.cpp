@@ -206,10 +206,8 @@ void frmMain::buildTable()
     const auto command = [this, table](const char* name, const char* text, const char* tip, int left, int width) {
         auto* c = named(new CommandLabel(QString(), table), QString::fromLatin1(name));
         c->setGeometry(twips(left), twips(720) - 4, width, 24);
-        LiveTexts::of(this).add(c, [c, text, tip] {
-            c->setText(tr(text));
-            c->setToolTip(tr(tip));
-        });
+        liveText(this, c, [text] { return tr(text); });
+        liveToolTip(this, c, [tip] { return tr(tip); });
         return c;
     };
     bent_Label = command("bent_Label", QT_TR_NOOP("ベント"), QT_TR_NOOP("ﾀｰﾝのｽﾀｰﾄです"), 2880, 58);

@@ -1,10 +1,12 @@
 #include "app/frmMain.h"
 
+#include "app/GameLanguage.h"
 #include "game/Betting.h"
 #include "platform/Platform.h"
 #include "state/Program.h"
 #include "ui/options/PlayEffect.h"
 #include "ui/widgets/CommandLabel.h"
+#include "ui/widgets/LiveTexts.h"
 #include "ui/widgets/Pictures.h"
 #include "ui/widgets/Shape.h"
 #include "ui/widgets/TableColours.h"
@@ -78,7 +80,10 @@ void frmMain::OpenTurn()
         HScr[seat]->setVisible(!computer);
         auto_Image[seat]->setVisible(computer);
     }
-    oya_Lab[state.OyaSeat]->setText(QStringLiteral("親") + fullWidthNumber(state.OyaTurn) + QStringLiteral("戦"));
+    // The banker's round: full-width digits in Japanese ("親３戦"), plain ones in English.
+    liveText(this, oya_Lab[state.OyaSeat], [round = state.OyaTurn] {
+        return tr("親%1戦").arg(currentLanguage() == Language::Japanese ? fullWidthNumber(round) : QString::number(round));
+    });
     P_Shape2[state.OyaSeat]->setFillColor(tableColours::BankerPanel);
     bent_Label->setEnabled(true);
 }
@@ -92,7 +97,7 @@ void frmMain::ShowPassCommand()
 
 void frmMain::bent_Label_Click()
 {
-    Turn->setText(QStringLiteral("ベントして下さい"));
+    liveText(this, Turn, [] { return tr("ベントして下さい"); });
     bent_Label->setEnabled(false);
     suru_Label->setEnabled(false);
     const flow::BetsOpened bets = flow.openBets([] { return platform().random(); });
@@ -141,7 +146,7 @@ void frmMain::clearTable()
 void frmMain::turn2_Label_Click()
 {
     turn2_Label->setEnabled(false);
-    Turn->setText(QStringLiteral("ベントを押して下さい"));
+    liveText(this, Turn, [] { return tr("ベントを押して下さい"); });
     const flow::TurnEnded ended = flow.endTurn();
     clearTable();
     LabLAST->setText(QString::number(ended.turnsLeft));
@@ -156,7 +161,7 @@ void frmMain::turn2_Label_Click()
     }
     program::GameFlag = 0;
     gameLab->setText(QStringLiteral("game 0"));
-    Turn->setText(QStringLiteral("ゲームの中断"));
+    liveText(this, Turn, [] { return tr("ゲームの中断"); });
     bent_Label->setEnabled(false);
     suru_Label->setEnabled(false);
     gameResult_Click();
@@ -181,8 +186,8 @@ void frmMain::suru_Label_Click()
 
 void frmMain::Gameout_Click()
 {
-    if (!platform().ask(this, QStringLiteral("ゲームを中断します"), QStringLiteral("確認"))) {
-        Turn->setText(QStringLiteral("中断はクリアされました"));
+    if (!platform().ask(this, tr("ゲームを中断します"), tr("確認"))) {
+        liveText(this, Turn, [] { return tr("中断はクリアされました"); });
         return;
     }
     Turn->clear();

@@ -24,16 +24,16 @@ void frmMain::ReadSettingsFile()
         const StartSettings start = startSettings();
         program::SettingsPath = start.file;
         if (!start.unwritableFolder.isEmpty())
-            platform().warn(this, QStringLiteral("設定ﾌｫﾙﾀﾞ %1 に書き込めないため、付属の設定ﾌｧｲﾙを読み込みました。(ToT)")
+            platform().warn(this, tr("設定ﾌｫﾙﾀﾞ %1 に書き込めないため、付属の設定ﾌｧｲﾙを読み込みました。(ToT)")
                                       .arg(start.unwritableFolder));
     }
     if (!QFileInfo(program::SettingsPath).isFile()) {
-        platform().warn(this, QStringLiteral("設定ﾌｧｲﾙが見つかりません。(ToT)"));
+        platform().warn(this, tr("設定ﾌｧｲﾙが見つかりません。(ToT)"));
         return;
     }
     const auto entries = readProfileSection(program::SettingsPath);
     if (!entries) {
-        platform().warn(this, QStringLiteral("読み込みに失敗しました。(ToT)"));
+        platform().warn(this, tr("読み込みに失敗しました。(ToT)"));
         return;
     }
     // Five settings are shown on the table as their text stands in the file.

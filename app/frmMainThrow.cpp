@@ -7,6 +7,7 @@
 #include "ui/options/PlayEffect.h"
 #include "ui/options/ThrowSound.h"
 #include "ui/widgets/CommandLabel.h"
+#include "ui/widgets/LiveTexts.h"
 #include "ui/widgets/Pictures.h"
 #include "ui/widgets/TableColours.h"
 
@@ -36,7 +37,7 @@ void frmMain::turn_Label_Click()
 
     for (;;) {
         flow.startSeat();
-        Turn->setText(QStringLiteral("プレイ中です"));
+        liveText(this, Turn, [] { return tr("プレイ中です"); });
         if (!Wait(paced(80)))
             return;
         do {
@@ -47,7 +48,7 @@ void frmMain::turn_Label_Click()
             P_kail[seat]->clear();
             P_yaku[seat]->clear();
             showDice(seat, {});
-            P_kail[seat]->setText(QString::number(state.ThrowNo) + QStringLiteral("投目"));
+            liveText(this, P_kail[seat], [throwNo = state.ThrowNo] { return tr("%1投目").arg(throwNo); });
             RollDice();
             if (!Wait(paced(20)))
                 return;
@@ -62,7 +63,7 @@ void frmMain::turn_Label_Click()
             if (!Wait(100))
                 return;
         } while (flow.throwsAgain());
-        Turn->setText(QStringLiteral("ターン終了"));
+        liveText(this, Turn, [] { return tr("ターン終了"); });
         const TableFlow::SeatEnd end = flow.endSeat();
         if (end == TableFlow::SeatEnd::BankerDecided)
             break;

@@ -162,5 +162,57 @@
         <source>親を流します</source>
         <translation>Pass the bank on</translation>
     </message>
+    <message>
+        <source>親%1戦</source>
+        <translation>Bank %1</translation>
+    </message>
+    <message>
+        <source>ベントして下さい</source>
+        <translation>Place your bets</translation>
+    </message>
+    <message>
+        <source>ベントを押して下さい</source>
+        <translation>Press Bet</translation>
+    </message>
+    <message>
+        <source>ゲームの中断</source>
+        <translation>Game over</translation>
+    </message>
+    <message>
+        <source>ゲームを中断します</source>
+        <translation>Quit this game?</translation>
+    </message>
+    <message>
+        <source>確認</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>中断はクリアされました</source>
+        <translation>The game goes on</translation>
+    </message>
+    <message>
+        <source>設定ﾌｫﾙﾀﾞ %1 に書き込めないため、付属の設定ﾌｧｲﾙを読み込みました。(ToT)</source>
+        <translation>The settings folder %1 cannot be written, so the settings that came with the game were loaded. (T_T)</translation>
+    </message>
+    <message>
+        <source>設定ﾌｧｲﾙが見つかりません。(ToT)</source>
+        <translation>The settings file was not found. (T_T)</translation>
+    </message>
+    <message>
+        <source>読み込みに失敗しました。(ToT)</source>
+        <translation>The settings file could not be read. (T_T)</translation>
+    </message>
+    <message>
+        <source>プレイ中です</source>
+        <translation>Rolling</translation>
+    </message>
+    <message>
+        <source>%1投目</source>
+        <translation>Throw %1</translation>
+    </message>
+    <message>
+        <source>ターン終了</source>
+        <translation>End of the turn</translation>
+    </message>
 </context>
 </TS>

@@ -123,6 +123,42 @@ TEST_F(LanguageOfTheTable, SwitchingToEnglishAndBackChangesEveryTextAtOnceAndIsR
     EXPECT_EQ(player_settings::value(QStringLiteral("ui/language")).toString(), "ja");
 }
 
+// In the middle of a turn the status line, the throw counts and the banker's round follow too, and a
+// place that was cleared stays clear; the game itself is untouched.
+TEST_F(LanguageOfTheTable, MidTurnTheTableSpeaksTheNewLanguageAndBackExactly)
+{
+    open({{"NINZU", "3"}});
+    newGame();
+    scriptBets({0.5f, 0.5f});
+    openBets();
+    scriptThrows({{4, 5, 6}});
+    throwDice();
+    frmMain& t = *table;
+    const auto shown = [&t] {
+        QStringList all{t.Turn->text()};
+        for (int seat = 0; seat < 3; ++seat)
+            all << t.P_kail[seat]->text() << t.oya_Lab[seat]->text() << t.P_scoLab[seat]->text();
+        return all;
+    };
+    const QStringList japanese = shown();
+    ASSERT_EQ(japanese[0], "ターン終了");
+    const int banker = t.state.OyaSeat;
+    ASSERT_EQ(t.oya_Lab[banker]->text(), "親１戦");
+
+    choose("languageEnglish");
+    EXPECT_EQ(t.Turn->text(), "End of the turn");
+    EXPECT_EQ(t.oya_Lab[banker]->text(), "Bank 1");
+    EXPECT_EQ(t.P_kail[banker]->text(), "Throw 1");
+    for (int seat = 0; seat < 3; ++seat) {
+        EXPECT_EQ(t.P_scoLab[seat]->text(), japanese[3 + 3 * seat]) << seat;
+        if (seat != banker) {
+            EXPECT_TRUE(t.oya_Lab[seat]->text().isEmpty()) << seat;
+        }
+    }
+    choose("languageJapanese");
+    EXPECT_EQ(shown(), japanese);
+}
+
 TEST_F(LanguageOfTheTable, WithoutItsCatalogueEnglishIsNotTakenAndTheTableStaysJapanese)
 {
     QFile::remove(folder.filePath(QStringLiteral("qubrin_en.qm")));
