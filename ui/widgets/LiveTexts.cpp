@@ -44,35 +44,40 @@ bool LiveTexts::event(QEvent* event)
     return QObject::event(event);
 }
 
+namespace {
+
+template <typename Object>
+void livePlace(QWidget* window, Object* object, const char* what, QString (Object::*read)() const,
+               void (Object::*write)(const QString&), TextInForce text)
+{
+    LiveTexts::of(window).add({object, what, [object, read] { return (object->*read)(); },
+                               [object, write](const QString& shown) { (object->*write)(shown); }},
+                              std::move(text));
+}
+
+}  // namespace
+
 void liveTitle(QWidget* window, QMenu* menu, TextInForce text)
 {
-    LiveTexts::of(window).add({menu, "title", [menu] { return menu->title(); }, [menu](const QString& t) { menu->setTitle(t); }},
-                              std::move(text));
+    livePlace(window, menu, "title", &QMenu::title, &QMenu::setTitle, std::move(text));
 }
 
 void liveCaption(QWidget* window, QAction* action, TextInForce text)
 {
-    LiveTexts::of(window).add(
-        {action, "text", [action] { return action->text(); }, [action](const QString& t) { action->setText(t); }},
-        std::move(text));
+    livePlace(window, action, "text", &QAction::text, &QAction::setText, std::move(text));
 }
 
 void liveText(QWidget* window, QLabel* label, TextInForce text)
 {
-    LiveTexts::of(window).add({label, "text", [label] { return label->text(); }, [label](const QString& t) { label->setText(t); }},
-                              std::move(text));
+    livePlace(window, label, "text", &QLabel::text, &QLabel::setText, std::move(text));
 }
 
 void liveText(QWidget* window, QAbstractButton* button, TextInForce text)
 {
-    LiveTexts::of(window).add(
-        {button, "text", [button] { return button->text(); }, [button](const QString& t) { button->setText(t); }},
-        std::move(text));
+    livePlace(window, button, "text", &QAbstractButton::text, &QAbstractButton::setText, std::move(text));
 }
 
 void liveToolTip(QWidget* window, QWidget* widget, TextInForce text)
 {
-    LiveTexts::of(window).add(
-        {widget, "toolTip", [widget] { return widget->toolTip(); }, [widget](const QString& t) { widget->setToolTip(t); }},
-        std::move(text));
+    livePlace(window, widget, "toolTip", &QWidget::toolTip, &QWidget::setToolTip, std::move(text));
 }
