@@ -30,17 +30,20 @@ check_installed() {
   local before
   before=$(cd "$prefix" && find . -exec stat -c '%n %s %Y' {} + | sort)
   # A first start with a fresh configuration folder: the table comes up, then quits by itself.
-  XDG_CONFIG_HOME="$config" QUBRIN_BENCH_EXIT_ON_SHOW=1 timeout 60 "$prefix/bin/qubrin" 2>/dev/null | grep -qx shown
+  XDG_CONFIG_HOME="$config" QUBRIN_BENCH_EXIT_ON_SHOW=1 timeout 60 "$prefix/games/qubrin" 2>/dev/null | grep -qx shown
   cmp "$config/qubrin/dice.ini" "$prefix/share/qubrin/dice.ini"
   [[ "$(cd "$prefix" && find . -exec stat -c '%n %s %Y' {} + | sort)" == "$before" ]] ||
     { echo "the program wrote into its installation"; exit 1; }
-  "$prefix/bin/qubrin" --version
+  "$prefix/games/qubrin" --version
   rm -rf "$prefix" "$config"
   echo "installed tree: validated, first start made its settings file, installation untouched"
   (cd build/debug && cpack -G DEB -B "$PWD/package" >/dev/null)
   dpkg-deb -f build/debug/package/qubrin_*.deb Depends | grep -q libqt6widgets6 ||
     { echo "the package's dependencies were not worked out"; exit 1; }
-  echo "package: $(basename build/debug/package/qubrin_*.deb)"
+  # Debian's own checks of a package: any error or warning fails; the informational notes do not.
+  lintian --fail-on error,warning build/debug/package/qubrin_*.deb 2>/dev/null ||
+    { echo "lintian found errors or warnings in the package"; exit 1; }
+  echo "package: $(basename build/debug/package/qubrin_*.deb), lintian: no error, no warning"
 }
 check_installed
 

@@ -21,6 +21,7 @@ QString aboutText()
         QString(),
         padded(QStringLiteral("(C) 2026 Qubrin Project")),
         padded(QStringLiteral("Made with Qt 6 ― ちんちろりん")),
+        padded(QStringLiteral("License: GPL-3.0-or-later")),
     };
     return lines.join(QStringLiteral("\r\n"));
 }
