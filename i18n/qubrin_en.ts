@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>OptionWindow</name>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>TableZoom</name>
     <message>
         <source>拡大(&amp;I)</source>
@@ -14,6 +21,27 @@
     <message>
         <source>画面に合わせる(&amp;F)</source>
         <translation>&amp;Fit to screen</translation>
+    </message>
+</context>
+<context>
+    <name>TextViewer</name>
+    <message>
+        <source>「%1」が見つかりません。
+ゲームのフォルダーにこのファイルがあるか確かめて下さい。</source>
+        <translation>"%1" was not found.
+Please check that the game's folder holds this file.</translation>
+    </message>
+    <message>
+        <source>
+
+（ここから先は長すぎるため省略しました）</source>
+        <translation>
+
+(The rest is too long and was left out.)</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -64,11 +92,11 @@
     </message>
     <message>
         <source>▲Up</source>
-        <translation>▲Up</translation>
+        <translation>▲Faster</translation>
     </message>
     <message>
         <source>▼Down</source>
-        <translation>▼Down</translation>
+        <translation>▼Slower</translation>
     </message>
     <message>
         <source>効果音を出す</source>
@@ -213,6 +241,47 @@
     <message>
         <source>ターン終了</source>
         <translation>End of the turn</translation>
+    </message>
+</context>
+<context>
+    <name>frmOdds</name>
+    <message>
+        <source>確率と期待値</source>
+        <translation>Odds and expectation</translation>
+    </message>
+</context>
+<context>
+    <name>frmSound</name>
+    <message>
+        <source>効果音</source>
+        <translation>Sound effects</translation>
+    </message>
+    <message>
+        <source>効果音を出す</source>
+        <translation>Play sound effects</translation>
+    </message>
+</context>
+<context>
+    <name>frmSpeed</name>
+    <message>
+        <source>スピード</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>▲Up   </source>
+        <translation>▲Faster</translation>
+    </message>
+    <message>
+        <source>速くします</source>
+        <translation>Makes the game faster</translation>
+    </message>
+    <message>
+        <source>▼Down</source>
+        <translation>▼Slower</translation>
+    </message>
+    <message>
+        <source>遅くします</source>
+        <translation>Makes the game slower</translation>
     </message>
 </context>
 </TS>

@@ -14,12 +14,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-OptionWindow::OptionWindow(QWidget* table, const QString& name, const QString& title)
+OptionWindow::OptionWindow(QWidget* table, const QString& name, TextInForce title)
     : QWidget(table, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(title);
+    liveWindowTitle(this, std::move(title));
 
     m_content = new QVBoxLayout(this);
     m_content->setContentsMargins(twips(240), twips(210), twips(240), twips(210));
@@ -65,7 +65,8 @@ void OptionWindow::showIndicator(QLabel* image, const QString& fileName)
 
 QPushButton* OptionWindow::addCloseButton()
 {
-    auto* button = new QPushButton(QStringLiteral("閉じる"), this);
+    auto* button = new QPushButton(this);
+    liveText(this, button, [] { return tr("閉じる"); });
     button->setObjectName(QStringLiteral("Command"));
     button->setMinimumWidth(twips(1200));
     connect(button, &QPushButton::clicked, this, &QWidget::close);

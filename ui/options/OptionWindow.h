@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/widgets/LiveTexts.h"
+
 #include <QWidget>
 
 class QFrame;
@@ -13,7 +15,7 @@ class QVBoxLayout;
 class OptionWindow : public QWidget {
     Q_OBJECT
 protected:
-    OptionWindow(QWidget* table, const QString& name, const QString& title);
+    OptionWindow(QWidget* table, const QString& name, TextInForce title);
 
     // Where the window's own controls go, top to bottom.
     QVBoxLayout* content() const { return m_content; }

@@ -2,6 +2,7 @@
 
 #include "settings/AppFolder.h"
 #include "ui/widgets/EscapeCloses.h"
+#include "ui/widgets/LiveTexts.h"
 #include "ui/widgets/ScreenCentre.h"
 #include "ui/widgets/Twips.h"
 
@@ -36,11 +37,11 @@ QString readText(const QString& fileName)
     // Only a regular file is opened: opening a FIFO waits for a writer, a device may never end.
     QFile file(AppFolder() + fileName);
     if (fileName.isEmpty() || !QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
-        return QStringLiteral("「%1」が見つかりません。\nゲームのフォルダーにこのファイルがあるか確かめて下さい。")
+        return TextViewer::tr("「%1」が見つかりません。\nゲームのフォルダーにこのファイルがあるか確かめて下さい。")
             .arg(fileName);
     QString text = decoded(file.read(readLimit));
     if (!file.atEnd())
-        text += QStringLiteral("\n\n（ここから先は長すぎるため省略しました）");
+        text += TextViewer::tr("\n\n（ここから先は長すぎるため省略しました）");
     return text;
 }
 
@@ -72,7 +73,8 @@ TextViewer::TextViewer(QWidget* owner, const QString& fileName) : QWidget(owner,
     text->setFont(viewerFont(text->font()));
     text->setPlainText(readText(fileName));
 
-    Command = new QPushButton(QStringLiteral("閉じる"), this);
+    Command = new QPushButton(this);
+    liveText(this, Command, [] { return tr("閉じる"); });
     Command->setObjectName(QStringLiteral("Command"));
     Command->setMinimumWidth(twips(1200));
     connect(Command, &QPushButton::clicked, this, &QWidget::close);

@@ -47,7 +47,7 @@ QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment)
 }  // namespace
 
 frmOdds::frmOdds(QWidget* table, const SettingsRecord& settings)
-    : OptionWindow(table, QStringLiteral("frmOdds"), QStringLiteral("確率と期待値"))
+    : OptionWindow(table, QStringLiteral("frmOdds"), [] { return tr("確率と期待値"); })
 {
     L_rules = new QLabel(this);
     L_rules->setObjectName(QStringLiteral("L_rules"));

@@ -9,11 +9,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmSound::frmSound(QWidget* table) : OptionWindow(table, QStringLiteral("frmSound"), QStringLiteral("効果音"))
+frmSound::frmSound(QWidget* table) : OptionWindow(table, QStringLiteral("frmSound"), [] { return tr("効果音"); })
 {
     content()->addWidget(picturePanel(sound_Image, QStringLiteral("sound_Image")));
 
-    P_sound = new QCheckBox(QStringLiteral("効果音を出す"), this);
+    P_sound = new QCheckBox(this);
+    liveText(this, P_sound, [] { return tr("効果音を出す"); });
     P_sound->setObjectName(QStringLiteral("P_sound"));
     content()->addWidget(P_sound, 0, Qt::AlignHCenter);
 

@@ -12,11 +12,12 @@
 
 namespace {
 
-QPushButton* stepButton(QWidget* window, const char* name, const QString& caption, const QString& tip)
+QPushButton* stepButton(QWidget* window, const char* name, TextInForce caption, TextInForce tip)
 {
-    auto* button = new QPushButton(caption, window);
+    auto* button = new QPushButton(window);
     button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(tip);
+    liveText(window, button, std::move(caption));
+    liveToolTip(window, button, std::move(tip));
     button->setMinimumWidth(twips(1200));
     // A button hidden at its limit keeps its place, so the window does not jump.
     QSizePolicy policy = button->sizePolicy();
@@ -27,10 +28,10 @@ QPushButton* stepButton(QWidget* window, const char* name, const QString& captio
 
 }  // namespace
 
-frmSpeed::frmSpeed(QWidget* table) : OptionWindow(table, QStringLiteral("frmSpeed"), QStringLiteral("スピード"))
+frmSpeed::frmSpeed(QWidget* table) : OptionWindow(table, QStringLiteral("frmSpeed"), [] { return tr("スピード"); })
 {
-    speed_up = stepButton(this, "speed_up", QStringLiteral("▲Up   "), QStringLiteral("速くします"));
-    speed_down = stepButton(this, "speed_down", QStringLiteral("▼Down"), QStringLiteral("遅くします"));
+    speed_up = stepButton(this, "speed_up", [] { return tr("▲Up   "); }, [] { return tr("速くします"); });
+    speed_down = stepButton(this, "speed_down", [] { return tr("▼Down"); }, [] { return tr("遅くします"); });
 
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(twips(90));

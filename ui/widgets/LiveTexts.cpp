@@ -81,3 +81,8 @@ void liveToolTip(QWidget* window, QWidget* widget, TextInForce text)
 {
     livePlace(window, widget, "toolTip", &QWidget::toolTip, &QWidget::setToolTip, std::move(text));
 }
+
+void liveWindowTitle(QWidget* window, TextInForce text)
+{
+    livePlace(window, window, "windowTitle", &QWidget::windowTitle, &QWidget::setWindowTitle, std::move(text));
+}

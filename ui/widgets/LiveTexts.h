@@ -57,3 +57,4 @@ void liveCaption(QWidget* window, QAction* action, TextInForce text);
 void liveText(QWidget* window, QLabel* label, TextInForce text);
 void liveText(QWidget* window, QAbstractButton* button, TextInForce text);
 void liveToolTip(QWidget* window, QWidget* widget, TextInForce text);
+void liveWindowTitle(QWidget* window, TextInForce text);
