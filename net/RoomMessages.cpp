@@ -60,7 +60,8 @@ std::optional<M> when(const JsonFields& fields, M message)
 QJsonObject WelcomeMessage::toJson() const
 {
     return {{"code", code},           {"seat", seat},   {"host", host}, {"rules", rules.toJson()},
-            {"rulesHash", rulesHash}, {"betSeconds", betSeconds}, {"seats", seatArray(seats)}};
+            {"rulesHash", rulesHash}, {"betSeconds", betSeconds}, {"seats", seatArray(seats)},
+            {"token", token}};
 }
 
 std::optional<WelcomeMessage> WelcomeMessage::fromJson(const QJsonObject& body)
@@ -72,6 +73,7 @@ std::optional<WelcomeMessage> WelcomeMessage::fromJson(const QJsonObject& body)
     m.host = fields.boolean("host");
     m.rulesHash = fields.text("rulesHash", 64);
     m.betSeconds = static_cast<int>(fields.integer("betSeconds", MinBetSeconds, MaxBetSeconds));
+    m.token = fields.text("token", SeatTokenLength);
     const std::optional<RoomRules> rules = RoomRules::fromJson(fields.object("rules"));
     const std::optional<QVector<SeatInfo>> seats = readSeats(fields);
     fields.require(rules && seats && seats->size() == rules->seats());
@@ -242,6 +244,11 @@ std::variant<RoomMessage, ErrorCode> parseRoomMessage(const QByteArray& text)
     if (const ErrorCode* error = std::get_if<ErrorCode>(&envelope))
         return *error;
     return parseAlternative<RoomMessage>(std::get<Envelope>(envelope));
+}
+
+QByteArray encodeRoomMessage(const RoomMessage& message)
+{
+    return std::visit([](const auto& m) { return encode(m); }, message);
 }
 
 }  // namespace net

@@ -31,6 +31,7 @@ struct WelcomeMessage {
     QString rulesHash;
     int betSeconds = DefaultBetSeconds;
     QVector<SeatInfo> seats;
+    QString token;  // the receiver's seat token for a rejoin
     QJsonObject toJson() const;
     static std::optional<WelcomeMessage> fromJson(const QJsonObject& body);
 };
@@ -152,5 +153,6 @@ using RoomMessage = std::variant<WelcomeMessage, SeatsMessage, ErrorMessage, Roo
                                  BetsOpenedMessage, BetMessage, ReadyMessage, BetsClosedMessage, ThrownMessage,
                                  TurnEndedMessage, PassedMessage, InterruptedMessage, StateMessage>;
 std::variant<RoomMessage, ErrorCode> parseRoomMessage(const QByteArray& text);
+QByteArray encodeRoomMessage(const RoomMessage& message);
 
 }  // namespace net
