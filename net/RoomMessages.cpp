@@ -246,6 +246,18 @@ std::variant<RoomMessage, ErrorCode> parseRoomMessage(const QByteArray& text)
     return parseAlternative<RoomMessage>(std::get<Envelope>(envelope));
 }
 
+std::optional<RoomStep> roomStep(const RoomMessage& message)
+{
+    return std::visit(
+        [](const auto& m) -> std::optional<RoomStep> {
+            if constexpr (std::is_constructible_v<RoomStep, decltype(m)>)
+                return RoomStep{m};
+            else
+                return std::nullopt;
+        },
+        message);
+}
+
 QByteArray encodeRoomMessage(const RoomMessage& message)
 {
     return std::visit([](const auto& m) { return encode(m); }, message);

@@ -154,5 +154,7 @@ using RoomMessage = std::variant<WelcomeMessage, SeatsMessage, ErrorMessage, Roo
                                  TurnEndedMessage, PassedMessage, InterruptedMessage, StateMessage>;
 std::variant<RoomMessage, ErrorCode> parseRoomMessage(const QByteArray& text);
 QByteArray encodeRoomMessage(const RoomMessage& message);
+// The message as a step of the game, or nullopt for welcome, seats, error and roomClosed.
+std::optional<RoomStep> roomStep(const RoomMessage& message);
 
 }  // namespace net
