@@ -1,6 +1,7 @@
 #pragma once
 
 #include "net/Room.h"
+#include "net/StateDigest.h"
 
 #include <QMap>
 
@@ -68,5 +69,30 @@ public:
     net::Room room;
     QMap<int, QVector<net::RoomMessage>> inbox;
 };
+
+}  // namespace nettest
+
+namespace nettest {
+
+// The digest of the game the engine alone plays with the same draws, `bettingSeat` betting `bet`
+// whenever it does not hold the bank and every other seat keeping what the opening gave it.
+inline QString engineDigest(const SettingsRecord& settings, net::Room::Draw draw, int bettingSeat, int bet)
+{
+    rules::TallyTable tally{};
+    rules::TallySums sums{};
+    TableFlow engine(settings, tally, sums);
+    const auto unit = [&] { return net::unitOfDraw(draw() >> 8); };
+    engine.newGame(static_cast<int>(draw() % 60));
+    for (bool over = false; !over;) {
+        engine.openBets(unit);
+        if (engine.state().OyaSeat != bettingSeat)
+            engine.setBet(bettingSeat, bet);
+        engine.playThrows([&] {
+            return std::array<qint16, 3>{rules::throwFace(unit()), rules::throwFace(unit()), rules::throwFace(unit())};
+        });
+        over = engine.endTurn().gameOver;
+    }
+    return net::stateDigest(engine);
+}
 
 }  // namespace nettest
