@@ -17,6 +17,8 @@ Client::Client(QObject* parent) : QObject(parent)
     connect(&m_socket, &QWebSocket::disconnected, this, &Client::lost);
 }
 
+Client::~Client() { disconnect(&m_socket, nullptr, this, nullptr); }
+
 void Client::open(const QUrl& url)
 {
     m_url = url;
@@ -33,8 +35,9 @@ void Client::join(const JoinMessage& message)
 void Client::rejoin()
 {
     m_pending.clear();
-    open(m_url);
     send(JoinMessage{m_code, m_name, -1, QString(), m_token});
+    // Not from within the old socket's own signal (a rejoin often answers roomClosed).
+    QMetaObject::invokeMethod(this, [this] { open(m_url); }, Qt::QueuedConnection);
 }
 
 void Client::receive(const QString& text)

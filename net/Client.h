@@ -19,6 +19,8 @@ class Client : public QObject {
 
 public:
     explicit Client(QObject* parent = nullptr);
+    // Leaves without a signal: nobody hears roomClosed from a client that is going away.
+    ~Client() override;
 
     void open(const QUrl& url);
     void create(const CreateMessage& message) { send(message); }

@@ -23,10 +23,14 @@ public:
         QObject::connect(&client, &net::Client::seatsChanged, [this](const QVector<net::SeatInfo>& s) { seats = s; });
         QObject::connect(&client, &net::Client::stepArrived, [this](const net::RoomStep& step) {
             table->replay.apply(step);
-            act();
+            act(std::holds_alternative<net::StateMessage>(step));
         });
         QObject::connect(&client, &net::Client::refused, [this](net::ErrorCode code, const QString&) { refusals.append(code); });
-        QObject::connect(&client, &net::Client::roomClosed, [this](net::CloseReason reason) { closed.append(reason); });
+        QObject::connect(&client, &net::Client::roomClosed, [this](net::CloseReason reason) {
+            closed.append(reason);
+            if (rejoins && reason == net::CloseReason::ConnectionLost)
+                client.rejoin();
+        });
         client.open(url);
     }
 
@@ -48,6 +52,7 @@ public:
     std::unique_ptr<Table> table;
     QVector<net::SeatInfo> seats;
     bool host = false;
+    bool rejoins = false;  // takes its seat back after a lost connection
     QVector<net::ErrorCode> refusals;
     QVector<net::CloseReason> closed;
 
@@ -59,10 +64,12 @@ private:
         return held ? client.seat() == oya : host;
     }
 
-    void act()
+    // A state (after a rejoin) may bring back a phase it acted in already, with its answer lost in
+    // the cut: it acts again, and the room refuses what it had done.
+    void act(bool afresh)
     {
         const std::pair now{table->flow.turn(), table->replay.phase()};
-        if (now == m_acted)
+        if (now == m_acted && !afresh)
             return;
         m_acted = now;
         const bool banker = client.seat() == table->flow.state().OyaSeat;
