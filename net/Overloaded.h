@@ -7,5 +7,8 @@ template <class... F>
 struct Overloaded : F... {
     using F::operator()...;
 };
+// Not every compiler deduces an aggregate's arguments yet.
+template <class... F>
+Overloaded(F...) -> Overloaded<F...>;
 
 }  // namespace net
