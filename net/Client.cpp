@@ -4,7 +4,7 @@
 
 namespace net {
 
-Client::Client(QObject* parent) : QObject(parent)
+Client::Client(QObject* parent, int heartbeatMs) : QObject(parent), m_heartbeat(&m_socket, heartbeatMs, this)
 {
     m_socket.setParent(this);
     m_socket.setMaxAllowedIncomingMessageSize(MaxMessageBytes);

@@ -2,6 +2,7 @@
 
 #include "net/ClientMessages.h"
 #include "net/Envelope.h"
+#include "net/Heartbeat.h"
 #include "net/Protocol.h"
 #include "net/RoomMessages.h"
 
@@ -18,7 +19,7 @@ class Client : public QObject {
     Q_OBJECT
 
 public:
-    explicit Client(QObject* parent = nullptr);
+    explicit Client(QObject* parent = nullptr, int heartbeatMs = HeartbeatMilliseconds);
     // Leaves without a signal: nobody hears roomClosed from a client that is going away.
     ~Client() override;
 
@@ -64,6 +65,7 @@ private:
     void lost();
 
     QWebSocket m_socket;
+    Heartbeat m_heartbeat;
     QUrl m_url;
     QStringList m_pending;
     QString m_name;

@@ -26,6 +26,8 @@ inline float unitOfDraw(qint64 draw) { return static_cast<float>(draw) / static_
 // connection, within RejoinMilliseconds; the host's seat kept empty longer closes the room.
 inline constexpr int SeatTokenLength = 32;
 inline constexpr int RejoinMilliseconds = 60000;
+// Both ends ping a connection this often and drop it after three silent intervals.
+inline constexpr int HeartbeatMilliseconds = 5000;
 // The time for bets in seconds: default and limits the host may choose within.
 inline constexpr int DefaultBetSeconds = 30;
 inline constexpr int MinBetSeconds = 5;

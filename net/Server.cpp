@@ -47,7 +47,7 @@ void Server::stop()
 void Server::accept()
 {
     while (QWebSocket* socket = m_server.nextPendingConnection()) {
-        auto* connection = new ServerConnection(m_nextId++, socket, m_options.handshakeMs, this);
+        auto* connection = new ServerConnection(m_nextId++, socket, m_options.handshakeMs, m_options.heartbeatMs, this);
         m_connections.insert(connection->id(), connection);
         connect(connection, &ServerConnection::messageArrived, this, &Server::dispatch);
         connect(connection, &ServerConnection::gone, this, &Server::forget);

@@ -21,6 +21,7 @@ public:
         int maxRooms = 100;
         int handshakeMs = HandshakeMilliseconds;
         int rejoinMs = RejoinMilliseconds;
+        int heartbeatMs = HeartbeatMilliseconds;
         // Every room's draws; empty: the system's secure random source.
         Room::Draw draw;
     };

@@ -2,8 +2,9 @@
 
 namespace net {
 
-ServerConnection::ServerConnection(int id, QWebSocket* socket, int handshakeMs, QObject* parent)
-    : QObject(parent), m_id(id), m_socket(socket), m_rate(MessageBurst, MessagesPerSecond, 0)
+ServerConnection::ServerConnection(int id, QWebSocket* socket, int handshakeMs, int heartbeatMs, QObject* parent)
+    : QObject(parent), m_id(id), m_socket(socket), m_rate(MessageBurst, MessagesPerSecond, 0),
+      m_heartbeat(socket, heartbeatMs, this)
 {
     m_socket->setParent(this);
     // Qt refuses a longer message itself (close code 1009) before it is held in memory.

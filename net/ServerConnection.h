@@ -1,6 +1,7 @@
 #pragma once
 
 #include "net/ClientMessages.h"
+#include "net/Heartbeat.h"
 #include "net/Protocol.h"
 #include "net/RateLimit.h"
 #include "net/RoomMessages.h"
@@ -21,7 +22,7 @@ class ServerConnection : public QObject {
     Q_OBJECT
 
 public:
-    ServerConnection(int id, QWebSocket* socket, int handshakeMs, QObject* parent);
+    ServerConnection(int id, QWebSocket* socket, int handshakeMs, int heartbeatMs, QObject* parent);
 
     int id() const { return m_id; }
     Room* room() const { return m_room; }
@@ -47,6 +48,7 @@ private:
     QElapsedTimer m_clock;
     RateLimit m_rate;
     QTimer m_handshake;
+    Heartbeat m_heartbeat;
     Room* m_room = nullptr;
     bool m_closing = false;
 };

@@ -1,6 +1,9 @@
 #include "LoopbackPeer.h"
 #include "RoomFixture.h"
 
+#include "TcpRelay.h"
+
+#include "net/Client.h"
 #include "net/RoomCode.h"
 #include "net/Server.h"
 
@@ -170,6 +173,35 @@ TEST_F(ServerTest, AConnectionThatDoesNotJoinInTimeIsClosedAndRoomsAreCounted)
     ASSERT_TRUE(nettest::waitUntil([&] { return hostPeer.closed; }));
     EXPECT_EQ(hostPeer.all<net::RoomClosedMessage>()[0].reason, CloseReason::HostEnded);
     EXPECT_TRUE(nettest::waitUntil([&] { return server->roomCount() == 0; }));
+}
+
+TEST_F(ServerTest, AConnectionGoneSilentIsFoundByEitherEndAndItsSeatShowsAbsent)
+{
+    // Which end beats fast: the other waits 5 s a beat and would not notice within the test.
+    for (const bool serverFinds : {true, false}) {
+        net::Server::Options options;
+        options.heartbeatMs = serverFinds ? 40 : net::HeartbeatMilliseconds;
+        start(options);
+        LoopbackPeer hostPeer(server->port());
+        const net::WelcomeMessage welcome = host(hostPeer);
+        nettest::TcpRelay relay(server->port());
+        net::Client guest(nullptr, serverFinds ? net::HeartbeatMilliseconds : 40);
+        QVector<net::CloseReason> closed;
+        QObject::connect(&guest, &net::Client::roomClosed, [&](net::CloseReason reason) { closed.append(reason); });
+        guest.open(QUrl(QStringLiteral("ws://127.0.0.1:%1").arg(relay.port())));
+        guest.join({welcome.code, QStringLiteral("g"), -1, {}, {}});
+        ASSERT_TRUE(nettest::waitUntil([&] { return guest.seat() == 2; }));
+        QTest::qWait(200);  // beats answered: nothing is dropped
+        EXPECT_TRUE(closed.isEmpty());
+
+        relay.stall(true);  // the line goes dead without a close
+        ASSERT_TRUE(nettest::waitUntil([&] { return !closed.isEmpty(); }, 3000)) << serverFinds;
+        EXPECT_EQ(closed[0], net::CloseReason::ConnectionLost);
+        ASSERT_TRUE(nettest::waitUntil(
+            [&] { return hostPeer.all<net::SeatsMessage>().last().seats[2].holder == net::Holder::Absent; }, 3000))
+            << serverFinds;
+        EXPECT_FALSE(hostPeer.closed);  // the host answers its beats
+    }
 }
 
 }  // namespace
