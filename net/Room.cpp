@@ -277,12 +277,16 @@ QVector<qint64> Room::seatBets() const
 StateMessage Room::stateMessage() const
 {
     const TableState& s = m_flow.state();
+    const bool betsOpen = m_phase == Phase::BetsOpen;
+    // A coarse timer may run a little past its interval; the clock shown never does.
+    const int left = betsOpen ? qBound(0, m_betTimer.remainingTime(), m_times.betMs) : 0;
     StateMessage state{m_phase, m_flow.turn(), s.OyaSeat, s.OyaTurn, s.PassCount, s.OyaMustPass, s.TurnsLeft,
-                       {}, {}, {}, stateDigest(m_flow)};
+                       {}, {}, {}, {}, left, stateDigest(m_flow)};
     for (int seat = 0; seat < 6; ++seat) {
         state.scores.append(s.P_score[seat]);
         state.bets.append(s.P_bet[seat]);
         state.lastBets.append(s.P_lastBet[seat]);
+        state.ready.append(betsOpen && m_ready[seat] ? 1 : 0);
     }
     return state;
 }

@@ -191,7 +191,8 @@ QJsonObject StateMessage::toJson() const
     return {{"phase", codeName(phase)}, {"turn", turn},           {"oyaSeat", oyaSeat},
             {"oyaTurn", oyaTurn},       {"passCount", passCount}, {"oyaMustPass", oyaMustPass},
             {"turnsLeft", turnsLeft},   {"scores", scoreList},    {"bets", numberArray(bets)},
-            {"lastBets", numberArray(lastBets)}, {"digest", digest}};
+            {"lastBets", numberArray(lastBets)}, {"ready", numberArray(ready)}, {"deadlineMs", deadlineMs},
+            {"digest", digest}};
 }
 
 std::optional<StateMessage> StateMessage::fromJson(const QJsonObject& body)
@@ -211,6 +212,8 @@ std::optional<StateMessage> StateMessage::fromJson(const QJsonObject& body)
     }
     m.bets = fields.integers("bets", 6, 6, 0, 9999);
     m.lastBets = fields.integers("lastBets", 6, 6, 0, 9999);
+    m.ready = fields.integers("ready", 6, 6, 0, 1);
+    m.deadlineMs = static_cast<int>(fields.integer("deadlineMs", 0, MaxBetSeconds * 1000));
     m.digest = net::digest(fields);
     fields.require(phase.has_value());
     if (phase)

@@ -44,7 +44,8 @@ int main(int argc, char** argv)
     parser.addVersionOption();
     const QCommandLineOption listen(QStringLiteral("listen"), QStringLiteral("Address to listen on (default 127.0.0.1)."),
                                     QStringLiteral("address"), QStringLiteral("127.0.0.1"));
-    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Port, 0 for any free one (default %1).").arg(DefaultPort),
+    const QCommandLineOption port(QStringLiteral("port"),
+                                  QStringLiteral("Port, 0 for any free one (default %1).").arg(DefaultPort),
                                   QStringLiteral("port"), QString::number(DefaultPort));
     const QCommandLineOption maxRooms(QStringLiteral("max-rooms"), QStringLiteral("Rooms at most (default 100)."),
                                       QStringLiteral("count"), QStringLiteral("100"));

@@ -99,6 +99,11 @@ TEST(RoomTest, AtTheEndOfTheTimeForBetsAnUnansweredSeatKeepsTheBetItWasOffered)
     probe.room.receive(Banker, command(Command::OpenBets));
     probe.room.receive(Host, net::BetMessage{0, 30});
     probe.room.receive(Host, net::ReadyMessage{0});
+    probe.room.receive(Other, net::ResyncMessage{});  // a window that rejoins sees who is ready, and the clock
+    const net::StateMessage state = probe.received<net::StateMessage>(Other).constLast();
+    EXPECT_EQ(state.ready, (QVector<qint64>{1, 0, 0, 0, 0, 0}));
+    EXPECT_GT(state.deadlineMs, 0);
+    EXPECT_LE(state.deadlineMs, 60);
     QElapsedTimer clock;
     clock.start();
     while (probe.room.phase() == net::Phase::BetsOpen && clock.elapsed() < 5000)

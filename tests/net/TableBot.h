@@ -25,7 +25,8 @@ public:
             table->replay.apply(step);
             act(std::holds_alternative<net::StateMessage>(step));
         });
-        QObject::connect(&client, &net::Client::refused, [this](net::ErrorCode code, const QString&) { refusals.append(code); });
+        QObject::connect(&client, &net::Client::refused,
+                         [this](net::ErrorCode code, const QString&) { refusals.append(code); });
         QObject::connect(&client, &net::Client::roomClosed, [this](net::CloseReason reason) {
             closed.append(reason);
             if (rejoins && reason == net::CloseReason::ConnectionLost)
@@ -60,7 +61,8 @@ private:
     bool commands() const
     {
         const int oya = table->flow.state().OyaSeat;
-        const bool held = oya < seats.size() && (seats[oya].holder == net::Holder::Host || seats[oya].holder == net::Holder::Remote);
+        const bool held = oya < seats.size() &&
+                          (seats[oya].holder == net::Holder::Host || seats[oya].holder == net::Holder::Remote);
         return held ? client.seat() == oya : host;
     }
 
