@@ -4,6 +4,7 @@
 #include "net/StateDigest.h"
 
 namespace net {
+
 Room::Room(const QString& code, const CreateMessage& create, Draw draw, Times times, QObject* parent)
     : QObject(parent),
       m_code(code),
@@ -38,7 +39,7 @@ bool Room::admit(int participant, const JoinMessage& join)
     const int seat = std::get<int>(found);
     // A second connection with the token takes the seat over from the first.
     if (const int previous = m_seats.participantAt(seat); previous >= 0) {
-        m_seats.release(previous, 0);
+        m_seats.release(previous, m_times.rejoinMs);
         emit sendTo(previous, RoomClosedMessage{CloseReason::Refused});
     }
     if (seat == m_seats.hostSeat())

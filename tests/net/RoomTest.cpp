@@ -144,6 +144,7 @@ TEST(RoomTest, ADroppedSeatIsKeptForItsTokenAndAnEmptyHostSeatEndsTheRoom)
     ASSERT_TRUE(probe.room.admit(7, net::JoinMessage{QStringLiteral("ACDEFG"), QStringLiteral("B"), -1, {}, token}));
     EXPECT_EQ(probe.received<net::RoomClosedMessage>(6).size(), 1);
     EXPECT_EQ(probe.room.seats().seatOf(6), -1);
+    EXPECT_EQ(probe.received<net::WelcomeMessage>(7).last().token, token);
 
     bool ended = false;
     QObject::connect(&probe.room, &net::Room::closed, [&](net::CloseReason reason) {
