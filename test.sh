@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: once as it is, once under
-# AddressSanitizer and UndefinedBehaviorSanitizer; between the two, the settings-file fuzzer runs for a while.
+# AddressSanitizer and UndefinedBehaviorSanitizer; between the two, the fuzzers (settings file, room protocol) run for a while.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./tools/install-deps.sh --test
@@ -47,7 +47,7 @@ check_installed() {
 }
 check_installed
 
-echo "== settings-file fuzzer"
+echo "== fuzzers: the settings file, the room protocol"
 mkdir -p build
 if ! tests/fuzz/run_fuzz.sh build/fuzz >build/fuzz.log 2>&1; then
   tail -n 60 build/fuzz.log

@@ -35,6 +35,8 @@ QJsonObject JoinMessage::toJson() const
         body.insert(QLatin1String("seat"), seat);
     if (!rulesHash.isEmpty())
         body.insert(QLatin1String("rulesHash"), rulesHash);
+    if (!token.isEmpty())
+        body.insert(QLatin1String("token"), token);
     return body;
 }
 
@@ -48,6 +50,10 @@ std::optional<JoinMessage> JoinMessage::fromJson(const QJsonObject& body)
     if (fields.has("rulesHash")) {
         message.rulesHash = fields.text("rulesHash", 64);
         fields.require(message.rulesHash.size() == 64);
+    }
+    if (fields.has("token")) {
+        message.token = fields.text("token", SeatTokenLength);
+        fields.require(message.token.size() == SeatTokenLength);
     }
     if (!fields.ok())
         return std::nullopt;

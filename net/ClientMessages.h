@@ -30,6 +30,7 @@ struct JoinMessage {
     QString name;
     int seat = -1;            // -1: the first free seat of a person
     QString rulesHash;        // empty: not checked
+    QString token;            // a seat's token from its welcome: takes that seat back after a drop
     QJsonObject toJson() const;
     static std::optional<JoinMessage> fromJson(const QJsonObject& body);
 };

@@ -48,7 +48,9 @@ QString cleanName(const QString& raw)
             kept.append(QString::fromUcs4(&codePoint, 1));
     }
     const QList<char32_t> trimmed = codePoints(kept.trimmed());
-    const QString cut = QString::fromUcs4(trimmed.constData(), qMin<qsizetype>(trimmed.size(), MaxNameLength));
+    // Blanks the cut brings to the end go too, so that a cleaned name cleans to itself.
+    const QString cut =
+        QString::fromUcs4(trimmed.constData(), qMin<qsizetype>(trimmed.size(), MaxNameLength)).trimmed();
     return cut.isEmpty() ? QStringLiteral("○△□") : cut;
 }
 

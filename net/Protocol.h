@@ -17,6 +17,17 @@ inline constexpr int MessageBurst = 40;
 inline constexpr int MessagesPerSecond = 20;
 // A connection that has not joined a room by then is closed.
 inline constexpr int HandshakeMilliseconds = 10000;
+// A room's random draw travels as a whole number below 2^24; as a uniform 0 <= r < 1 it is
+// draw / 2^24, exact in single precision as the table's random source gives it.
+inline constexpr qint64 DrawRange = qint64(1) << 24;
+inline float unitOfDraw(qint64 draw) { return static_cast<float>(draw) / static_cast<float>(DrawRange); }
+
+// A seat's token (hex digits) lets its participant take the seat back after a dropped
+// connection, within RejoinMilliseconds; the host's seat kept empty longer closes the room.
+inline constexpr int SeatTokenLength = 32;
+inline constexpr int RejoinMilliseconds = 60000;
+// Both ends ping a connection this often and drop it after three silent intervals.
+inline constexpr int HeartbeatMilliseconds = 5000;
 // The time for bets in seconds: default and limits the host may choose within.
 inline constexpr int DefaultBetSeconds = 30;
 inline constexpr int MinBetSeconds = 5;

@@ -60,7 +60,8 @@ std::optional<M> when(const JsonFields& fields, M message)
 QJsonObject WelcomeMessage::toJson() const
 {
     return {{"code", code},           {"seat", seat},   {"host", host}, {"rules", rules.toJson()},
-            {"rulesHash", rulesHash}, {"betSeconds", betSeconds}, {"seats", seatArray(seats)}};
+            {"rulesHash", rulesHash}, {"betSeconds", betSeconds}, {"seats", seatArray(seats)},
+            {"token", token}};
 }
 
 std::optional<WelcomeMessage> WelcomeMessage::fromJson(const QJsonObject& body)
@@ -72,6 +73,7 @@ std::optional<WelcomeMessage> WelcomeMessage::fromJson(const QJsonObject& body)
     m.host = fields.boolean("host");
     m.rulesHash = fields.text("rulesHash", 64);
     m.betSeconds = static_cast<int>(fields.integer("betSeconds", MinBetSeconds, MaxBetSeconds));
+    m.token = fields.text("token", SeatTokenLength);
     const std::optional<RoomRules> rules = RoomRules::fromJson(fields.object("rules"));
     const std::optional<QVector<SeatInfo>> seats = readSeats(fields);
     fields.require(rules && seats && seats->size() == rules->seats());
@@ -189,7 +191,8 @@ QJsonObject StateMessage::toJson() const
     return {{"phase", codeName(phase)}, {"turn", turn},           {"oyaSeat", oyaSeat},
             {"oyaTurn", oyaTurn},       {"passCount", passCount}, {"oyaMustPass", oyaMustPass},
             {"turnsLeft", turnsLeft},   {"scores", scoreList},    {"bets", numberArray(bets)},
-            {"lastBets", numberArray(lastBets)}, {"digest", digest}};
+            {"lastBets", numberArray(lastBets)}, {"ready", numberArray(ready)}, {"deadlineMs", deadlineMs},
+            {"digest", digest}};
 }
 
 std::optional<StateMessage> StateMessage::fromJson(const QJsonObject& body)
@@ -209,6 +212,8 @@ std::optional<StateMessage> StateMessage::fromJson(const QJsonObject& body)
     }
     m.bets = fields.integers("bets", 6, 6, 0, 9999);
     m.lastBets = fields.integers("lastBets", 6, 6, 0, 9999);
+    m.ready = fields.integers("ready", 6, 6, 0, 1);
+    m.deadlineMs = static_cast<int>(fields.integer("deadlineMs", 0, MaxBetSeconds * 1000));
     m.digest = net::digest(fields);
     fields.require(phase.has_value());
     if (phase)
@@ -242,6 +247,23 @@ std::variant<RoomMessage, ErrorCode> parseRoomMessage(const QByteArray& text)
     if (const ErrorCode* error = std::get_if<ErrorCode>(&envelope))
         return *error;
     return parseAlternative<RoomMessage>(std::get<Envelope>(envelope));
+}
+
+std::optional<RoomStep> roomStep(const RoomMessage& message)
+{
+    return std::visit(
+        [](const auto& m) -> std::optional<RoomStep> {
+            if constexpr (std::is_constructible_v<RoomStep, decltype(m)>)
+                return RoomStep{m};
+            else
+                return std::nullopt;
+        },
+        message);
+}
+
+QByteArray encodeRoomMessage(const RoomMessage& message)
+{
+    return std::visit([](const auto& m) { return encode(m); }, message);
 }
 
 }  // namespace net

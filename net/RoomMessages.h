@@ -31,6 +31,7 @@ struct WelcomeMessage {
     QString rulesHash;
     int betSeconds = DefaultBetSeconds;
     QVector<SeatInfo> seats;
+    QString token;  // the receiver's seat token for a rejoin
     QJsonObject toJson() const;
     static std::optional<WelcomeMessage> fromJson(const QJsonObject& body);
 };
@@ -124,6 +125,8 @@ struct StateMessage {
     QVector<std::optional<qint64>> scores;
     QVector<qint64> bets;
     QVector<qint64> lastBets;
+    QVector<qint64> ready;  // six 0/1: the seat has said ready while the bets are open
+    int deadlineMs = 0;     // what is left of the time for bets, 0 unless they are open
     QString digest;
     QJsonObject toJson() const;
     static std::optional<StateMessage> fromJson(const QJsonObject& body);
@@ -152,5 +155,8 @@ using RoomMessage = std::variant<WelcomeMessage, SeatsMessage, ErrorMessage, Roo
                                  BetsOpenedMessage, BetMessage, ReadyMessage, BetsClosedMessage, ThrownMessage,
                                  TurnEndedMessage, PassedMessage, InterruptedMessage, StateMessage>;
 std::variant<RoomMessage, ErrorCode> parseRoomMessage(const QByteArray& text);
+QByteArray encodeRoomMessage(const RoomMessage& message);
+// The message as a step of the game, or nullopt for welcome, seats, error and roomClosed.
+std::optional<RoomStep> roomStep(const RoomMessage& message);
 
 }  // namespace net

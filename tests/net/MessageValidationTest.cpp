@@ -119,9 +119,12 @@ TEST(NameTextTest, NamesFromTheNetworkAreCleaned)
         {QStringLiteral("\u0001\u0002"), QStringLiteral("○△□")},
         {QString(30, QChar(u'あ')), QString(net::MaxNameLength, QChar(u'あ'))},
         {QStringLiteral("😀").repeated(25), QStringLiteral("😀").repeated(net::MaxNameLength)},
+        {QStringLiteral("ab") + QString(19, QChar(u' ')) + QStringLiteral("c"), QStringLiteral("ab")},
     };
-    for (const auto& [raw, clean] : cases)
+    for (const auto& [raw, clean] : cases) {
         EXPECT_EQ(net::cleanName(raw), clean) << raw.toStdString();
+        EXPECT_EQ(net::cleanName(clean), clean) << raw.toStdString();
+    }
 }
 
 TEST(RoomMessageTest, TheRoomsStepsReadBackAndBadOnesAreRefused)

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "game/TableFlow.h"
+#include "game/Tally.h"
+#include "net/ClientMessages.h"
+#include "net/Protocol.h"
+#include "net/RoomMessages.h"
+#include "net/RoomRules.h"
+#include "net/RoomSeats.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <array>
+#include <functional>
+
+namespace net {
+
+// The authority of one table: owns the one true TableFlow on the host's rules, makes every
+// random draw, decides who may act and tells every participant what happened. It knows no
+// socket: the server hands it parsed messages from a participant (its number for a connection)
+// and sends what it emits. After it has sent roomClosed to somebody, that connection is closed.
+class Room : public QObject {
+    Q_OBJECT
+
+public:
+    // Uniform 32-bit draws; a server gives the system's secure source, tests a script.
+    using Draw = std::function<quint32()>;
+    struct Times {
+        int betMs = DefaultBetSeconds * 1000;
+        int rejoinMs = RejoinMilliseconds;
+    };
+
+    Room(const QString& code, const CreateMessage& create, Draw draw, Times times, QObject* parent = nullptr);
+
+    const QString& code() const { return m_code; }
+    const RoomRules& rules() const { return m_rules; }
+    const TableFlow& flow() const { return m_flow; }
+    Phase phase() const { return m_phase; }
+    const RoomSeats& seats() const { return m_seats; }
+    bool isOpen() const { return m_open; }
+
+    // The host takes its seat: welcome, then seats to everybody.
+    void admitHost(int participant, const QString& name);
+    // A join: welcome, seats and (once a game runs) the state, or an error; true when seated.
+    bool admit(int participant, const JoinMessage& join);
+    // A table message of a seated participant (bet, ready, command, resync, endRoom).
+    void receive(int participant, const ClientMessage& message);
+    // The participant's connection is gone.
+    void drop(int participant);
+    // The room ends for everybody.
+    void close(CloseReason reason);
+
+    StateMessage stateMessage() const;
+
+signals:
+    void sendTo(int participant, const net::RoomMessage& message);
+    void sendToAll(const net::RoomMessage& message);
+    // The room is over; every connection has been sent roomClosed.
+    void closed(net::CloseReason reason);
+
+private:
+    std::optional<ErrorCode> bet(int participant, const BetMessage& message);
+    std::optional<ErrorCode> ready(int participant, const ReadyMessage& message);
+    std::optional<ErrorCode> command(int participant, Command command);
+    std::optional<ErrorCode> permitted(int participant, Command command) const;
+    std::optional<ErrorCode> inPhase(Command command) const;
+    void play(Command command);
+    void openBets();
+    void throwDice();
+    // Closes the bets once every held person's seat but the banker's is ready.
+    void closeBetsIfReady();
+    void closeBets(bool timedOut);
+    bool waitsFor(int seat) const;
+    // The participant who gives the banker's commands: the banker's player, else the host.
+    int commander() const;
+    float unitDraw();
+    QVector<qint64> seatBets() const;
+    void welcome(int participant, int seat, const QString& token);
+
+    QString m_code;
+    RoomRules m_rules;
+    Draw m_draw;
+    Times m_times;
+    int m_betSeconds;
+    rules::TallyTable m_tally{};
+    rules::TallySums m_tallySums{};
+    TableFlow m_flow;
+    RoomSeats m_seats;
+    Phase m_phase = Phase::NoGame;
+    std::array<bool, 6> m_ready{};
+    bool m_open = true;
+    QTimer m_betTimer;
+    QTimer m_hostGone;
+};
+
+}  // namespace net

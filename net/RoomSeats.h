@@ -1,0 +1,55 @@
+#pragma once
+
+#include "net/ClientMessages.h"
+#include "net/Protocol.h"
+#include "net/RoomMessages.h"
+#include "net/RoomRules.h"
+
+#include <QDeadlineTimer>
+#include <QString>
+#include <QVector>
+
+#include <variant>
+
+namespace net {
+
+// Who holds each seat of a room: the host's seat, the person seats open to remote players and
+// the computer's seats. A participant is the server's number of one connection and holds one
+// seat; a seat once held keeps its token, and after a drop it stays reserved for that token
+// for the rejoin time.
+class RoomSeats {
+public:
+    RoomSeats(const RoomRules& rules, int hostSeat);
+
+    // The seat a join takes: the seat of its token, else the asked seat or the first free
+    // person's seat; RoomFull when there is none.
+    std::variant<int, ErrorCode> seatFor(const JoinMessage& join) const;
+    // The participant takes the seat; returns the seat's token.
+    QString take(int seat, int participant, const QString& name);
+    // The participant's connection is gone; returns its seat, or -1.
+    int release(int participant, int rejoinMs);
+
+    int seatOf(int participant) const;
+    // -1 when nobody connected holds the seat.
+    int participantAt(int seat) const { return m_seats.at(seat).participant; }
+    int hostSeat() const { return m_hostSeat; }
+    int host() const { return participantAt(m_hostSeat); }
+    bool isHeld(int seat) const { return participantAt(seat) >= 0; }
+    QVector<int> participants() const;
+    QVector<SeatInfo> infos() const;
+
+private:
+    struct Seat {
+        bool computer = false;
+        QString name;
+        int participant = -1;
+        QString token;
+        QDeadlineTimer reserved{QDeadlineTimer::Forever};
+    };
+    bool isFree(int seat) const;
+
+    QVector<Seat> m_seats;
+    int m_hostSeat = 0;
+};
+
+}  // namespace net

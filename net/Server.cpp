@@ -1,0 +1,130 @@
+#include "net/Server.h"
+
+#include "net/Overloaded.h"
+#include "net/RoomCode.h"
+
+#include <QRandomGenerator>
+
+namespace net {
+
+Server::Server(Options options, QObject* parent)
+    : QObject(parent), m_options(std::move(options)),
+      m_server(QStringLiteral("qubrin"), QWebSocketServer::NonSecureMode)
+{
+    if (!m_options.draw)
+        m_options.draw = [] { return QRandomGenerator::system()->generate(); };
+    m_server.setMaxPendingConnections(64);
+    connect(&m_server, &QWebSocketServer::newConnection, this, &Server::accept);
+}
+
+Server::~Server()
+{
+    stop();
+    // The connections go before the hash that names them: none may call back into a server
+    // half destroyed.
+    for (ServerConnection* connection : std::as_const(m_connections)) {
+        disconnect(connection, nullptr, this, nullptr);
+        delete connection;
+    }
+}
+
+bool Server::listen(const QHostAddress& address, quint16 port) { return m_server.listen(address, port); }
+
+void Server::stop()
+{
+    m_server.close();
+    for (ServerConnection* connection : std::as_const(m_connections)) {
+        connection->leaveRoom();
+        connection->close(CloseReason::ServerStopping);
+    }
+    for (Room* room : std::as_const(m_rooms)) {
+        disconnect(room, nullptr, this, nullptr);
+        room->deleteLater();
+    }
+    m_rooms.clear();
+}
+
+void Server::accept()
+{
+    while (QWebSocket* socket = m_server.nextPendingConnection()) {
+        auto* connection = new ServerConnection(m_nextId++, socket, m_options.handshakeMs, m_options.heartbeatMs, this);
+        m_connections.insert(connection->id(), connection);
+        connect(connection, &ServerConnection::messageArrived, this, &Server::dispatch);
+        connect(connection, &ServerConnection::gone, this, &Server::forget);
+    }
+}
+
+void Server::dispatch(ServerConnection* connection, const ClientMessage& message)
+{
+    if (Room* room = connection->room()) {
+        room->receive(connection->id(), message);
+        return;
+    }
+    std::visit(Overloaded{
+                   [&](const CreateMessage& m) { create(connection, m); },
+                   [&](const JoinMessage& m) { join(connection, m); },
+                   [&](const auto& m) { connection->refuse(ErrorCode::NotJoined, QString::fromLatin1(m.Type)); },
+               },
+               message);
+}
+
+void Server::create(ServerConnection* connection, const CreateMessage& message)
+{
+    if (m_rooms.size() >= m_options.maxRooms) {
+        connection->refuse(ErrorCode::TooManyRooms, QString::fromLatin1(CreateMessage::Type));
+        return;
+    }
+    QString code;
+    do
+        code = newRoomCode(*QRandomGenerator::system());
+    while (m_rooms.contains(code));
+    const Room::Times times{message.betSeconds * 1000, m_options.rejoinMs};
+    auto* room = new Room(code, message, m_options.draw, times, this);
+    m_rooms.insert(code, room);
+    connect(room, &Room::sendTo, this, [this](int participant, const RoomMessage& m) {
+        if (ServerConnection* to = m_connections.value(participant))
+            to->send(m);
+    });
+    connect(room, &Room::sendToAll, this, [this, room](const RoomMessage& m) {
+        for (const int participant : room->seats().participants()) {
+            if (ServerConnection* to = m_connections.value(participant))
+                to->send(m);
+        }
+    });
+    connect(room, &Room::closed, this, [this, room] { endRoom(room); });
+    connection->enter(room);
+    room->admitHost(connection->id(), message.name);
+    emit roomOpened(code);
+}
+
+void Server::join(ServerConnection* connection, const JoinMessage& message)
+{
+    Room* room = m_rooms.value(message.code.toUpper());
+    if (!room) {
+        connection->refuse(ErrorCode::NoSuchRoom, QString::fromLatin1(JoinMessage::Type));
+        return;
+    }
+    if (room->admit(connection->id(), message))
+        connection->enter(room);
+}
+
+void Server::forget(ServerConnection* connection)
+{
+    m_connections.remove(connection->id());
+    if (Room* room = connection->room())
+        room->drop(connection->id());
+    connection->deleteLater();
+}
+
+void Server::endRoom(Room* room)
+{
+    for (ServerConnection* connection : std::as_const(m_connections)) {
+        if (connection->room() == room)
+            connection->leaveRoom();
+    }
+    m_rooms.remove(room->code());
+    emit roomEnded(room->code());
+    room->deleteLater();
+}
+
+}  // namespace net

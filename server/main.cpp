@@ -1,0 +1,91 @@
+#include "net/Protocol.h"
+#include "net/Server.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
+
+// qubrin-server: rooms for tables that outlive their host's window. It listens only on the address
+// it is given (the loopback address unless told otherwise) and stops cleanly on SIGINT or SIGTERM,
+// telling every participant server_stopping.
+namespace {
+
+constexpr quint16 DefaultPort = 47017;
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
+}
+
+int fail(const QString& message)
+{
+    std::fprintf(stderr, "qubrin-server: %s\nTry 'qubrin-server --help'.\n", qPrintable(message));
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("qubrin-server"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUBRIN_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Hosts Qubrin rooms for players who join over the network."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption listen(QStringLiteral("listen"), QStringLiteral("Address to listen on (default 127.0.0.1)."),
+                                    QStringLiteral("address"), QStringLiteral("127.0.0.1"));
+    const QCommandLineOption port(QStringLiteral("port"),
+                                  QStringLiteral("Port, 0 for any free one (default %1).").arg(DefaultPort),
+                                  QStringLiteral("port"), QString::number(DefaultPort));
+    const QCommandLineOption maxRooms(QStringLiteral("max-rooms"), QStringLiteral("Rooms at most (default 100)."),
+                                      QStringLiteral("count"), QStringLiteral("100"));
+    parser.addOptions({listen, port, maxRooms});
+    parser.process(app);
+
+    const QHostAddress address(parser.value(listen));
+    bool portOk = false;
+    const uint portNumber = parser.value(port).toUInt(&portOk);
+    bool roomsOk = false;
+    net::Server::Options options;
+    options.maxRooms = parser.value(maxRooms).toInt(&roomsOk);
+    if (address.isNull())
+        return fail(QStringLiteral("not an address: %1").arg(parser.value(listen)));
+    if (!portOk || portNumber > 65535)
+        return fail(QStringLiteral("not a port: %1").arg(parser.value(port)));
+    if (!roomsOk || options.maxRooms < 1)
+        return fail(QStringLiteral("not a number of rooms: %1").arg(parser.value(maxRooms)));
+
+    net::Server server(options);
+    if (!server.listen(address, static_cast<quint16>(portNumber))) {
+        std::fprintf(stderr, "qubrin-server: cannot listen on %s: %s\n", qPrintable(parser.value(listen)),
+                     qPrintable(server.errorString()));
+        return 1;
+    }
+    if (::pipe(signalPipe) == 0) {
+        auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
+        QObject::connect(notifier, &QSocketNotifier::activated, &app, [&server, notifier] {
+            notifier->setEnabled(false);
+            server.stop();
+            // The closing frames go out before the process ends.
+            QTimer::singleShot(300, QCoreApplication::instance(), &QCoreApplication::quit);
+        });
+        std::signal(SIGINT, onSignal);
+        std::signal(SIGTERM, onSignal);
+    }
+    const QString where = address.protocol() == QAbstractSocket::IPv6Protocol
+                              ? QStringLiteral("[%1]").arg(address.toString())
+                              : address.toString();
+    std::printf("qubrin-server %s listening on ws://%s:%u\n", QUBRIN_VERSION, qPrintable(where), server.port());
+    std::fflush(stdout);
+    return app.exec();
+}
