@@ -3,6 +3,29 @@
 #include <QFileInfo>
 
 #include <cstdlib>
+#include <initializer_list>
+
+namespace {
+
+// The options that QApplication takes for itself (with one dash or two), so that they are known
+// before it exists; hidden from the help, which is the game's.
+void addQtOptions(QCommandLineParser& parser)
+{
+    const auto add = [&parser](std::initializer_list<const char*> names, const QString& valueName) {
+        for (const char* name : names) {
+            QCommandLineOption option(QString::fromLatin1(name), QString(), valueName);
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+    };
+    add({"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
+         "qwindowtitle", "session", "style", "stylesheet", "qmljsdebugger", "display", "name", "visual",
+         "geometry", "icon", "title"},
+        QStringLiteral("value"));
+    add({"reverse", "testability", "widgetcount", "nograb", "dograb"}, QString());
+}
+
+}  // namespace
 
 CommandLine::CommandLine(const QStringList& arguments)
     : settingsOption(QStringLiteral("settings"), QStringLiteral("Start with the settings file FILE."),
@@ -15,13 +38,16 @@ CommandLine::CommandLine(const QStringList& arguments)
     parser.addVersionOption();
     parser.addOption(settingsOption);
     parser.addOption(languageOption);
+    addQtOptions(parser);
+    // Qt's options are words after one dash.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parsed = parser.parse(arguments);
 }
 
 bool CommandLine::asksForText() const
 {
-    return parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) ||
-           parser.isSet(QStringLiteral("version"));
+    return parsed && (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) ||
+                      parser.isSet(QStringLiteral("version")));
 }
 
 void CommandLine::answer(QCoreApplication& app)

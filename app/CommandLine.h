@@ -7,14 +7,16 @@
 #include <QString>
 #include <QStringList>
 
-// The program's options: --help, --version, --settings FILE and --lang ja|en.
+// The program's options: --help, --version, --settings FILE and --lang ja|en, beside the standard options of Qt's
+// applications (-platform NAME, -style STYLE, …). The arguments are read before any window system is
+// reached, so a mistake is told without a display as well.
 class CommandLine {
 public:
     explicit CommandLine(const QStringList& arguments);
 
-    // The player asked for the help or the version text; the table does not open.
+    // The player asked for the help or the version text, and every option was known; the table does not open.
     bool asksForText() const;
-    // Prints that text (or what is wrong with the arguments) and ends the program.
+    // Prints that text and ends the program.
     [[noreturn]] void answer(QCoreApplication& app);
     // Why the arguments cannot start the table; empty when they can.
     QString error() const;

@@ -26,19 +26,20 @@ int main(int argc, char** argv)
 {
     QCoreApplication::setApplicationName(QStringLiteral("qubrin"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUBRIN_VERSION));
-    // --help and --version are answered before the window system is reached, so they work without a display.
-    if (CommandLine(argumentsOf(argc, argv)).asksForText()) {
+    // The arguments are answered before the window system is reached, so --help, --version and a
+    // mistake are told without a display too.
+    CommandLine commandLine(argumentsOf(argc, argv));
+    if (commandLine.asksForText()) {
         QCoreApplication app(argc, argv);
-        CommandLine(QCoreApplication::arguments()).answer(app);
+        commandLine.answer(app);
     }
-
-    QApplication app(argc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral(QUBRIN_APP_ID));
-    const CommandLine commandLine(QApplication::arguments());
     if (!commandLine.error().isEmpty()) {
         std::fprintf(stderr, "qubrin: %s\nTry 'qubrin --help'.\n", qPrintable(commandLine.error()));
         return 2;
     }
+
+    QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUBRIN_APP_ID));
     program::SettingsPath = commandLine.settingsFile();
     useLanguage(startLanguage(commandLine.language(), player_settings::value(QStringLiteral("ui/language")).toString(),
                               QLocale::system()));
