@@ -6,11 +6,14 @@
 #include "ui/widgets/CommandLabel.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QChartView>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineSeries>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
@@ -230,3 +233,51 @@ TEST_F(HistoryWindow, CopiesAndSavesTheTurnsAsUtf8Csv)
     QTest::mouseClick(window->saveCommand, Qt::LeftButton);
     EXPECT_EQ(platform.warnings.last(), "保存に失敗しました。(ToT)");
 }
+
+TEST_F(HistoryWindow, EnterSpaceAndEscCloseTheStandingsAndTheResultAsInADialog)
+{
+    const auto press = [](QWidget* target, int key, Qt::KeyboardModifiers modifiers, bool repeated) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers, QString(), repeated);
+        QApplication::sendEvent(target, &event);
+    };
+    const struct {
+        const char* what;
+        bool toButton;  // else to the window: no control of it has the focus
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        bool repeated;
+        bool closes;
+    } keys[] = {
+        {"Return", false, Qt::Key_Return, Qt::NoModifier, false, true},
+        {"Return on the button", true, Qt::Key_Return, Qt::NoModifier, false, true},
+        {"keypad Enter", false, Qt::Key_Enter, Qt::KeypadModifier, false, true},
+        {"Space on the button", true, Qt::Key_Space, Qt::NoModifier, false, true},
+        {"Esc", false, Qt::Key_Escape, Qt::NoModifier, false, true},
+        {"Enter held down from the table", false, Qt::Key_Return, Qt::NoModifier, true, false},
+        {"Ctrl+Return", false, Qt::Key_Return, Qt::ControlModifier, false, false},
+    };
+    open({{"LAST", "1"}});
+    newGame();
+    for (const auto& k : keys) {
+        table->gameResult->trigger();
+        QPointer<frmResult> result = table->resultWindow;
+        ASSERT_TRUE(result && result->isVisible()) << k.what;
+        press(k.toButton ? static_cast<QWidget*>(result->closeCommand) : result.data(), k.key, k.modifiers,
+              k.repeated);
+        if (k.key == Qt::Key_Space)
+            QTest::keyRelease(result->closeCommand, Qt::Key_Space);
+        EXPECT_EQ(!result->isVisible(), k.closes) << k.what;
+        result->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // The result at the end of the game closes on Enter too.
+    openBets();
+    scriptThrows({{4, 5, 6}});
+    throwDice();
+    nextTurn();
+    ASSERT_NE(table->resultWindow, nullptr);
+    EXPECT_EQ(table->resultWindow->windowTitle(), "対局結果");
+    QTest::keyClick(table->resultWindow, Qt::Key_Return);
+    EXPECT_FALSE(table->resultWindow->isVisible());
+}
+
