@@ -15,6 +15,20 @@ QString faceText(qint16 face)
     return face >= 1 && face <= 6 ? QString::number(face) : QStringLiteral("×");
 }
 
+// Spreadsheet programs take a cell beginning with one of these for a formula. A leading
+// apostrophe keeps such a text as text, and the programs show it without the apostrophe.
+QString inertText(const QString& text)
+{
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    return !text.isEmpty() && formulaStarts.contains(text.front()) ? QLatin1Char('\'') + text : text;
+}
+
+// The columns of names and words; the others hold numbers, signed ones included, and stay as they are.
+bool textColumn(int column)
+{
+    return column == BankerColumn || column == NameColumn || column == ThrowsColumn || column == HandColumn;
+}
+
 }  // namespace
 
 QString header(int column)
@@ -74,7 +88,10 @@ QString csv(const GameHistory& history)
     };
     QString text = line([](int column) { return header(column); });
     for (int row = 0; row < rowCount(history); ++row)
-        text += line([&history, row](int column) { return cell(history, row, column); });
+        text += line([&history, row](int column) {
+            const QString value = cell(history, row, column);
+            return textColumn(column) ? inertText(value) : value;
+        });
     return text;
 }
 

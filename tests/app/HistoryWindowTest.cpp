@@ -204,7 +204,7 @@ TEST_F(HistoryWindow, StandingsSoFarOpenFromTheMenuOnceAGameHasStarted)
 
 TEST_F(HistoryWindow, CopiesAndSavesTheTurnsAsUtf8Csv)
 {
-    open({{"P_NAME1", "Smith, J."}});
+    open({{"P_NAME1", "Smith, J."}, {"P_NAME2", "=1+2"}});
     platform.seconds = 3;
     newGame();
     openBets();
@@ -214,6 +214,7 @@ TEST_F(HistoryWindow, CopiesAndSavesTheTurnsAsUtf8Csv)
     const QString csv = historyTable::csv(*table->history);
     ASSERT_TRUE(csv.contains("\"Smith, J.\""));
     ASSERT_EQ(csv.count("\r\n"), 1 + 4);
+    ASSERT_TRUE(csv.contains(",'=1+2,")) << "a formula stays text in the copy and the file alike";
 
     QTest::mouseClick(window->copyCommand, Qt::LeftButton);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), csv);
