@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace {
@@ -40,6 +41,12 @@ QString AppFolder()
 QString SettingsFolder()
 {
     return currentFolderLayout().settingsFolder;
+}
+
+QString DocumentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? withOneSeparator(documents) : SettingsFolder();
 }
 
 QString DefaultSettingsFile()

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QChartView>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -228,7 +230,6 @@ TEST_F(HistoryWindow, CopiesAndSavesTheTurnsAsUtf8Csv)
     QFile saved(path);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll(), "\xEF\xBB\xBF" + csv.toUtf8());
-    EXPECT_EQ(platform.fileDialogs.last(), "save|history.csv|CSV(*.csv)|*.csv");
 
     platform.fileChoices.enqueue(folder.filePath("no/such/folder/turns.csv"));
     QTest::mouseClick(window->saveCommand, Qt::LeftButton);
@@ -280,5 +281,32 @@ TEST_F(HistoryWindow, EnterSpaceAndEscCloseTheStandingsAndTheResultAsInADialog)
     EXPECT_EQ(table->resultWindow->windowTitle(), "対局結果");
     QTest::keyClick(table->resultWindow, Qt::Key_Return);
     EXPECT_FALSE(table->resultWindow->isVisible());
+}
+
+TEST_F(HistoryWindow, CsvSaveStartsInTheDocumentsFolderElseInTheSettingsFolder)
+{
+    open();
+    frmHistory* window = openHistory();
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    const QTemporaryDir player;
+    qputenv("HOME", QFile::encodeName(player.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(player.filePath(".config")));
+    const struct {
+        bool documents;
+        QString start;
+    } cases[] = {
+        {true, player.filePath("Documents/")},
+        {false, folder.path() + "/"},
+    };
+    for (const auto& c : cases) {
+        QDir(player.path()).mkpath(c.documents ? "Documents" : ".");
+        if (!c.documents)
+            QDir(player.filePath("Documents")).removeRecursively();
+        QTest::mouseClick(window->saveCommand, Qt::LeftButton);
+        EXPECT_EQ(platform.fileDialogs.last(), "save|" + c.start + "history.csv|CSV(*.csv)|*.csv");
+    }
+    for (const auto& [name, value] : {std::pair{"HOME", home}, std::pair{"XDG_CONFIG_HOME", config}})
+        value.isEmpty() ? qunsetenv(name) : qputenv(name, value);
 }
 

@@ -3,6 +3,7 @@
 #include "game/GameHistory.h"
 #include "game/HistoryTable.h"
 #include "platform/Platform.h"
+#include "settings/AppFolder.h"
 #include "ui/chart/ScoreChartPlugin.h"
 #include "ui/stats/HistoryModel.h"
 #include "ui/widgets/ControlNames.h"
@@ -121,7 +122,7 @@ void frmHistory::copyCommand_Click() { QGuiApplication::clipboard()->setText(his
 void frmHistory::saveCommand_Click()
 {
     const std::optional<QString> file =
-        platform().saveFileName(this, QStringLiteral("history.csv"), QStringLiteral("CSV(*.csv)|*.csv"));
+        platform().saveFileName(this, DocumentsFolder() + QStringLiteral("history.csv"), QStringLiteral("CSV(*.csv)|*.csv"));
     if (!file)
         return;
     QSaveFile out(*file);
