@@ -310,3 +310,32 @@ TEST_F(HistoryWindow, CsvSaveStartsInTheDocumentsFolderElseInTheSettingsFolder)
         value.isEmpty() ? qunsetenv(name) : qputenv(name, value);
 }
 
+TEST_F(HistoryWindow, ColumnsTakeTheWidthOfTheirTextsWithinTheWindow)
+{
+    open({{"P_NAME1", "寿限無寿限無五劫の擦り切れ海砂利水魚"}, {"P_NAME3", "Wolfeschlegelsteinhausenberger"}});
+    newGame();
+    openBets();
+    scriptThrows({{2, 2, 4}, {2, 4, 6}, {2, 4, 6}, {2, 4, 6}, {6, 6, 6}, {9, 1, 1}, {1, 1, 1}});
+    throwDice();
+    frmHistory* window = openHistory();
+    QTableView* grid = window->HistoryGrid;
+    // What the view itself needs to show a column's texts whole.
+    const auto needed = [grid](int column) { return static_cast<QAbstractItemView*>(grid)->sizeHintForColumn(column); };
+    const auto sumOfWidths = [grid] {
+        int sum = 0;
+        for (int column = 0; column < historyTable::ColumnCount; ++column)
+            sum += grid->columnWidth(column);
+        return sum;
+    };
+    // Wide enough: every column shows its widest text whole, the name included.
+    for (int column = 0; column < historyTable::ColumnCount; ++column)
+        EXPECT_GE(grid->columnWidth(column), needed(column)) << column;
+    EXPECT_LE(sumOfWidths(), grid->viewport()->width());
+    // Too narrow: the columns still fit in the window, the short ones whole.
+    window->resize(420, window->height());
+    QCoreApplication::processEvents();
+    EXPECT_LE(sumOfWidths(), grid->viewport()->width());
+    for (int column : {historyTable::TurnColumn, historyTable::BankerColumn, historyTable::BetColumn})
+        EXPECT_GE(grid->columnWidth(column), needed(column)) << column;
+    EXPECT_LT(grid->columnWidth(historyTable::NameColumn), needed(historyTable::NameColumn));
+}

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "settings/AppFolder.h"
 #include "ui/chart/ScoreChartPlugin.h"
+#include "ui/stats/ColumnFit.h"
 #include "ui/stats/HistoryModel.h"
 #include "ui/widgets/ControlNames.h"
 #include "ui/widgets/EscapeCloses.h"
@@ -74,10 +75,8 @@ frmHistory::frmHistory(QWidget* table, const GameHistory* history) : QWidget(tab
     HistoryGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     HistoryGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     HistoryGrid->setWordWrap(false);
-    const QList<int> widths{48, 32, 110, 190, 90, 60, 70, 80};
-    for (int column = 0; column < widths.size(); ++column)
-        HistoryGrid->setColumnWidth(column, widths[column]);
     HistoryGrid->horizontalHeader()->setStretchLastSection(true);
+    new ColumnFit(HistoryGrid);
 
     auto* split = named(new QSplitter(Qt::Vertical, this), "split");
     split->addWidget(HistoryGrid);
