@@ -29,6 +29,11 @@ bool textColumn(int column)
     return column == BankerColumn || column == NameColumn || column == ThrowsColumn || column == HandColumn;
 }
 
+QPointF scorePoint(const TurnRecord& turn, int seat)
+{
+    return {double(turn.number), double(turn.seats[seat].score)};
+}
+
 }  // namespace
 
 QString header(int column)
@@ -112,9 +117,19 @@ QList<QList<QPointF>> scoreLines(const GameHistory& history)
         if (!turn.settled)
             continue;
         for (int seat = 0; seat < history.seats(); ++seat)
-            lines[seat].append(QPointF(turn.number, double(turn.seats[seat].score)));
+            lines[seat].append(scorePoint(turn, seat));
     }
     return lines;
+}
+
+QList<QPointF> lastScorePoints(const GameHistory& history)
+{
+    const auto last = std::find_if(history.turns().crbegin(), history.turns().crend(),
+                                   [](const TurnRecord& turn) { return turn.settled; });
+    QList<QPointF> points;
+    for (int seat = 0; last != history.turns().crend() && seat < history.seats(); ++seat)
+        points.append(scorePoint(*last, seat));
+    return points;
 }
 
 }  // namespace historyTable

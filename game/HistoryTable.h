@@ -33,5 +33,7 @@ QString csvField(const QString& text);
 // Each seat's score over the game for a chart: (0, starting score), then (turn, score after it)
 // for every settled turn.
 QList<QList<QPointF>> scoreLines(const GameHistory& history);
+// The point of each seat that the last settled turn adds to those lines; none before the first.
+QList<QPointF> lastScorePoints(const GameHistory& history);
 
 }  // namespace historyTable

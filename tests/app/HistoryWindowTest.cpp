@@ -20,6 +20,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QValueAxis>
 
 #include <gtest/gtest.h>
 
@@ -320,7 +321,9 @@ TEST_F(HistoryWindow, ColumnsTakeTheWidthOfTheirTextsWithinTheWindow)
     frmHistory* window = openHistory();
     QTableView* grid = window->HistoryGrid;
     // What the view itself needs to show a column's texts whole.
-    const auto needed = [grid](int column) { return static_cast<QAbstractItemView*>(grid)->sizeHintForColumn(column); };
+    const auto needed = [grid](int column) {
+        return static_cast<QAbstractItemView*>(grid)->sizeHintForColumn(column);
+    };
     const auto sumOfWidths = [grid] {
         int sum = 0;
         for (int column = 0; column < historyTable::ColumnCount; ++column)
@@ -338,4 +341,49 @@ TEST_F(HistoryWindow, ColumnsTakeTheWidthOfTheirTextsWithinTheWindow)
     for (int column : {historyTable::TurnColumn, historyTable::BankerColumn, historyTable::BetColumn})
         EXPECT_GE(grid->columnWidth(column), needed(column)) << column;
     EXPECT_LT(grid->columnWidth(historyTable::NameColumn), needed(historyTable::NameColumn));
+}
+
+TEST_F(HistoryWindow, ChartAddsEachTurnToItsLinesAndShowsWhatDrawingTheWholeGameShows)
+{
+    const auto view = [](const frmHistory& window) { return qobject_cast<QChartView*>(window.scoreChart); };
+    const auto axisOf = [](const QChartView* chart, Qt::Orientation orientation) {
+        return static_cast<QValueAxis*>(chart->chart()->axes(orientation).value(0));
+    };
+    open({{"NINZU", "4"}, {"OYA", "1"}, {"LAST", "9"}, {"BETMIN", "100"}, {"BETMAX", "1000"}});
+    newGame();
+    frmHistory* window = openHistory();
+    QList<QAbstractSeries*> lines;
+    for (int turn = 1; turn <= 9; ++turn) {
+        openBets();
+        scriptThrows(turnKinds[turn % std::size(turnKinds)]);
+        throwDice();
+        platform.draws.clear();
+        const QChartView* shown = view(*window);
+        ASSERT_NE(shown, nullptr);
+        if (turn == 1)
+            lines = shown->chart()->series();
+        EXPECT_EQ(shown->chart()->series(), lines) << "turn " << turn << " added to the lines drawn";
+
+        const frmHistory whole(table.get(), table->history);  // draws the game so far at once
+        const QChartView* drawn = view(whole);
+        ASSERT_EQ(drawn->chart()->series().size(), 4);
+        for (int seat = 0; seat < 4; ++seat) {
+            const auto* added = static_cast<QLineSeries*>(lines[seat]);
+            const auto* redrawn = static_cast<QLineSeries*>(drawn->chart()->series()[seat]);
+            EXPECT_EQ(added->points(), redrawn->points()) << "turn " << turn << " seat " << seat;
+            EXPECT_EQ(added->name(), redrawn->name());
+            EXPECT_EQ(added->pen(), redrawn->pen());
+        }
+        for (Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical}) {
+            const QValueAxis* added = axisOf(shown, orientation);
+            const QValueAxis* redrawn = axisOf(drawn, orientation);
+            ASSERT_NE(added, nullptr);
+            ASSERT_NE(redrawn, nullptr);
+            EXPECT_EQ(added->min(), redrawn->min()) << "turn " << turn << " axis " << orientation;
+            EXPECT_EQ(added->max(), redrawn->max()) << "turn " << turn << " axis " << orientation;
+            EXPECT_EQ(added->tickCount(), redrawn->tickCount()) << "turn " << turn;
+            EXPECT_EQ(added->tickInterval(), redrawn->tickInterval()) << "turn " << turn;
+        }
+        nextTurn();
+    }
 }

@@ -120,8 +120,8 @@ void frmHistory::copyCommand_Click() { QGuiApplication::clipboard()->setText(his
 
 void frmHistory::saveCommand_Click()
 {
-    const std::optional<QString> file =
-        platform().saveFileName(this, DocumentsFolder() + QStringLiteral("history.csv"), QStringLiteral("CSV(*.csv)|*.csv"));
+    const std::optional<QString> file = platform().saveFileName(this, DocumentsFolder() + QStringLiteral("history.csv"),
+                                                                QStringLiteral("CSV(*.csv)|*.csv"));
     if (!file)
         return;
     QSaveFile out(*file);
@@ -138,12 +138,16 @@ void frmHistory::showLastTurn()
         HistoryGrid->scrollToBottom();
 }
 
-// Throws move no line: the chart is drawn afresh for a new game and when a turn is paid.
+// Throws move no line: a turn paid adds its scores to the lines; a new game, or a window opened
+// in the middle of one, draws them whole.
 void frmHistory::drawChart()
 {
     const qsizetype settled = settledTurns(*m_history);
     if (scoreChart == nullptr || (settled == m_chartedTurns && settled > 0))
         return;
+    if (m_chartedTurns >= 0 && settled == m_chartedTurns + 1)
+        chartPlugin()->addPoints(scoreChart, historyTable::lastScorePoints(*m_history));
+    else
+        chartPlugin()->drawLines(scoreChart, m_history->names(), historyTable::scoreLines(*m_history));
     m_chartedTurns = settled;
-    chartPlugin()->drawLines(scoreChart, m_history->names(), historyTable::scoreLines(*m_history));
 }
