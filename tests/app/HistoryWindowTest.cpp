@@ -362,7 +362,7 @@ TEST_F(HistoryWindow, ChartAddsEachTurnToItsLinesAndShowsWhatDrawingTheWholeGame
         ASSERT_NE(shown, nullptr);
         if (turn == 1)
             lines = shown->chart()->series();
-        EXPECT_EQ(shown->chart()->series(), lines) << "turn " << turn << " added to the lines drawn";
+        ASSERT_EQ(shown->chart()->series(), lines) << "turn " << turn << " added to the lines drawn";
 
         const frmHistory whole(table.get(), table->history);  // draws the game so far at once
         const QChartView* drawn = view(whole);
