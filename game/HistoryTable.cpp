@@ -15,6 +15,25 @@ QString faceText(qint16 face)
     return face >= 1 && face <= 6 ? QString::number(face) : QStringLiteral("×");
 }
 
+// Spreadsheet programs take a cell beginning with one of these for a formula. A leading
+// apostrophe keeps such a text as text, and the programs show it without the apostrophe.
+QString inertText(const QString& text)
+{
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    return !text.isEmpty() && formulaStarts.contains(text.front()) ? QLatin1Char('\'') + text : text;
+}
+
+// The columns of names and words; the others hold numbers, signed ones included, and stay as they are.
+bool textColumn(int column)
+{
+    return column == BankerColumn || column == NameColumn || column == ThrowsColumn || column == HandColumn;
+}
+
+QPointF scorePoint(const TurnRecord& turn, int seat)
+{
+    return {double(turn.number), double(turn.seats[seat].score)};
+}
+
 }  // namespace
 
 QString header(int column)
@@ -74,7 +93,10 @@ QString csv(const GameHistory& history)
     };
     QString text = line([](int column) { return header(column); });
     for (int row = 0; row < rowCount(history); ++row)
-        text += line([&history, row](int column) { return cell(history, row, column); });
+        text += line([&history, row](int column) {
+            const QString value = cell(history, row, column);
+            return textColumn(column) ? inertText(value) : value;
+        });
     return text;
 }
 
@@ -95,9 +117,19 @@ QList<QList<QPointF>> scoreLines(const GameHistory& history)
         if (!turn.settled)
             continue;
         for (int seat = 0; seat < history.seats(); ++seat)
-            lines[seat].append(QPointF(turn.number, double(turn.seats[seat].score)));
+            lines[seat].append(scorePoint(turn, seat));
     }
     return lines;
+}
+
+QList<QPointF> lastScorePoints(const GameHistory& history)
+{
+    const auto last = std::find_if(history.turns().crbegin(), history.turns().crend(),
+                                   [](const TurnRecord& turn) { return turn.settled; });
+    QList<QPointF> points;
+    for (int seat = 0; last != history.turns().crend() && seat < history.seats(); ++seat)
+        points.append(scorePoint(*last, seat));
+    return points;
 }
 
 }  // namespace historyTable

@@ -25,12 +25,15 @@ QString cell(const GameHistory& history, int row, int column);
 QString throwsText(const SeatTurn& seatTurn);
 
 // The whole table as CSV (header first, lines ending in CR LF); fields holding a comma, a double
-// quote or a line break are quoted, their quotes doubled.
+// quote or a line break are quoted, their quotes doubled. A text a spreadsheet would run as a
+// formula (beginning with =, +, -, @, TAB or CR) gets a leading apostrophe; numbers stay plain.
 QString csv(const GameHistory& history);
 QString csvField(const QString& text);
 
 // Each seat's score over the game for a chart: (0, starting score), then (turn, score after it)
 // for every settled turn.
 QList<QList<QPointF>> scoreLines(const GameHistory& history);
+// The point of each seat that the last settled turn adds to those lines; none before the first.
+QList<QPointF> lastScorePoints(const GameHistory& history);
 
 }  // namespace historyTable

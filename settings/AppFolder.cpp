@@ -43,6 +43,12 @@ QString SettingsFolder()
     return currentFolderLayout().settingsFolder;
 }
 
+QString DocumentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? withOneSeparator(documents) : SettingsFolder();
+}
+
 QString DefaultSettingsFile()
 {
     return SettingsFolder() + QStringLiteral("dice.ini");

@@ -12,6 +12,10 @@ QString AppFolder();
 // when it is portable, else the user's configuration folder for the game.
 QString SettingsFolder();
 
+// Where the files a player keeps (a CSV of the turns) are saved by default: the desktop's documents
+// folder, or the settings folder when there is none.
+QString DocumentsFolder();
+
 // The player's own settings file, where a start looks first.
 QString DefaultSettingsFile();
 

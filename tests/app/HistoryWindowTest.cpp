@@ -6,15 +6,21 @@
 #include "ui/widgets/CommandLabel.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QChartView>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineSeries>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QValueAxis>
 
 #include <gtest/gtest.h>
 
@@ -201,7 +207,7 @@ TEST_F(HistoryWindow, StandingsSoFarOpenFromTheMenuOnceAGameHasStarted)
 
 TEST_F(HistoryWindow, CopiesAndSavesTheTurnsAsUtf8Csv)
 {
-    open({{"P_NAME1", "Smith, J."}});
+    open({{"P_NAME1", "Smith, J."}, {"P_NAME2", "=1+2"}});
     platform.seconds = 3;
     newGame();
     openBets();
@@ -211,6 +217,7 @@ TEST_F(HistoryWindow, CopiesAndSavesTheTurnsAsUtf8Csv)
     const QString csv = historyTable::csv(*table->history);
     ASSERT_TRUE(csv.contains("\"Smith, J.\""));
     ASSERT_EQ(csv.count("\r\n"), 1 + 4);
+    ASSERT_TRUE(csv.contains(",'=1+2,")) << "a formula stays text in the copy and the file alike";
 
     QTest::mouseClick(window->copyCommand, Qt::LeftButton);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), csv);
@@ -224,9 +231,159 @@ TEST_F(HistoryWindow, CopiesAndSavesTheTurnsAsUtf8Csv)
     QFile saved(path);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll(), "\xEF\xBB\xBF" + csv.toUtf8());
-    EXPECT_EQ(platform.fileDialogs.last(), "save|history.csv|CSV(*.csv)|*.csv");
 
     platform.fileChoices.enqueue(folder.filePath("no/such/folder/turns.csv"));
     QTest::mouseClick(window->saveCommand, Qt::LeftButton);
     EXPECT_EQ(platform.warnings.last(), "保存に失敗しました。(ToT)");
+}
+
+TEST_F(HistoryWindow, EnterSpaceAndEscCloseTheStandingsAndTheResultAsInADialog)
+{
+    const auto press = [](QWidget* target, int key, Qt::KeyboardModifiers modifiers, bool repeated) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers, QString(), repeated);
+        QApplication::sendEvent(target, &event);
+    };
+    const struct {
+        const char* what;
+        bool toButton;  // else to the window: no control of it has the focus
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        bool repeated;
+        bool closes;
+    } keys[] = {
+        {"Return", false, Qt::Key_Return, Qt::NoModifier, false, true},
+        {"Return on the button", true, Qt::Key_Return, Qt::NoModifier, false, true},
+        {"keypad Enter", false, Qt::Key_Enter, Qt::KeypadModifier, false, true},
+        {"Space on the button", true, Qt::Key_Space, Qt::NoModifier, false, true},
+        {"Esc", false, Qt::Key_Escape, Qt::NoModifier, false, true},
+        {"Enter held down from the table", false, Qt::Key_Return, Qt::NoModifier, true, false},
+        {"Ctrl+Return", false, Qt::Key_Return, Qt::ControlModifier, false, false},
+    };
+    open({{"LAST", "1"}});
+    newGame();
+    for (const auto& k : keys) {
+        table->gameResult->trigger();
+        QPointer<frmResult> result = table->resultWindow;
+        ASSERT_TRUE(result && result->isVisible()) << k.what;
+        press(k.toButton ? static_cast<QWidget*>(result->closeCommand) : result.data(), k.key, k.modifiers,
+              k.repeated);
+        if (k.key == Qt::Key_Space)
+            QTest::keyRelease(result->closeCommand, Qt::Key_Space);
+        EXPECT_EQ(!result->isVisible(), k.closes) << k.what;
+        result->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // The result at the end of the game closes on Enter too.
+    openBets();
+    scriptThrows({{4, 5, 6}});
+    throwDice();
+    nextTurn();
+    ASSERT_NE(table->resultWindow, nullptr);
+    EXPECT_EQ(table->resultWindow->windowTitle(), "対局結果");
+    QTest::keyClick(table->resultWindow, Qt::Key_Return);
+    EXPECT_FALSE(table->resultWindow->isVisible());
+}
+
+TEST_F(HistoryWindow, CsvSaveStartsInTheDocumentsFolderElseInTheSettingsFolder)
+{
+    open();
+    frmHistory* window = openHistory();
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    const QTemporaryDir player;
+    qputenv("HOME", QFile::encodeName(player.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(player.filePath(".config")));
+    const struct {
+        bool documents;
+        QString start;
+    } cases[] = {
+        {true, player.filePath("Documents/")},
+        {false, folder.path() + "/"},
+    };
+    for (const auto& c : cases) {
+        QDir(player.path()).mkpath(c.documents ? "Documents" : ".");
+        if (!c.documents)
+            QDir(player.filePath("Documents")).removeRecursively();
+        QTest::mouseClick(window->saveCommand, Qt::LeftButton);
+        EXPECT_EQ(platform.fileDialogs.last(), "save|" + c.start + "history.csv|CSV(*.csv)|*.csv");
+    }
+    for (const auto& [name, value] : {std::pair{"HOME", home}, std::pair{"XDG_CONFIG_HOME", config}})
+        value.isEmpty() ? qunsetenv(name) : qputenv(name, value);
+}
+
+TEST_F(HistoryWindow, ColumnsTakeTheWidthOfTheirTextsWithinTheWindow)
+{
+    open({{"P_NAME1", "寿限無寿限無五劫の擦り切れ海砂利水魚"}, {"P_NAME3", "Wolfeschlegelsteinhausenberger"}});
+    newGame();
+    openBets();
+    scriptThrows({{2, 2, 4}, {2, 4, 6}, {2, 4, 6}, {2, 4, 6}, {6, 6, 6}, {9, 1, 1}, {1, 1, 1}});
+    throwDice();
+    frmHistory* window = openHistory();
+    QTableView* grid = window->HistoryGrid;
+    // What the view itself needs to show a column's texts whole.
+    const auto needed = [grid](int column) {
+        return static_cast<QAbstractItemView*>(grid)->sizeHintForColumn(column);
+    };
+    const auto sumOfWidths = [grid] {
+        int sum = 0;
+        for (int column = 0; column < historyTable::ColumnCount; ++column)
+            sum += grid->columnWidth(column);
+        return sum;
+    };
+    // Wide enough: every column shows its widest text whole, the name included.
+    for (int column = 0; column < historyTable::ColumnCount; ++column)
+        EXPECT_GE(grid->columnWidth(column), needed(column)) << column;
+    EXPECT_LE(sumOfWidths(), grid->viewport()->width());
+    // Too narrow: the columns still fit in the window, the short ones whole.
+    window->resize(420, window->height());
+    QCoreApplication::processEvents();
+    EXPECT_LE(sumOfWidths(), grid->viewport()->width());
+    for (int column : {historyTable::TurnColumn, historyTable::BankerColumn, historyTable::BetColumn})
+        EXPECT_GE(grid->columnWidth(column), needed(column)) << column;
+    EXPECT_LT(grid->columnWidth(historyTable::NameColumn), needed(historyTable::NameColumn));
+}
+
+TEST_F(HistoryWindow, ChartAddsEachTurnToItsLinesAndShowsWhatDrawingTheWholeGameShows)
+{
+    const auto view = [](const frmHistory& window) { return qobject_cast<QChartView*>(window.scoreChart); };
+    const auto axisOf = [](const QChartView* chart, Qt::Orientation orientation) {
+        return static_cast<QValueAxis*>(chart->chart()->axes(orientation).value(0));
+    };
+    open({{"NINZU", "4"}, {"OYA", "1"}, {"LAST", "9"}, {"BETMIN", "100"}, {"BETMAX", "1000"}});
+    newGame();
+    frmHistory* window = openHistory();
+    QList<QAbstractSeries*> lines;
+    for (int turn = 1; turn <= 9; ++turn) {
+        openBets();
+        scriptThrows(turnKinds[turn % std::size(turnKinds)]);
+        throwDice();
+        platform.draws.clear();
+        const QChartView* shown = view(*window);
+        ASSERT_NE(shown, nullptr);
+        if (turn == 1)
+            lines = shown->chart()->series();
+        ASSERT_EQ(shown->chart()->series(), lines) << "turn " << turn << " added to the lines drawn";
+
+        const frmHistory whole(table.get(), table->history);  // draws the game so far at once
+        const QChartView* drawn = view(whole);
+        ASSERT_EQ(drawn->chart()->series().size(), 4);
+        for (int seat = 0; seat < 4; ++seat) {
+            const auto* added = static_cast<QLineSeries*>(lines[seat]);
+            const auto* redrawn = static_cast<QLineSeries*>(drawn->chart()->series()[seat]);
+            EXPECT_EQ(added->points(), redrawn->points()) << "turn " << turn << " seat " << seat;
+            EXPECT_EQ(added->name(), redrawn->name());
+            EXPECT_EQ(added->pen(), redrawn->pen());
+        }
+        for (Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical}) {
+            const QValueAxis* added = axisOf(shown, orientation);
+            const QValueAxis* redrawn = axisOf(drawn, orientation);
+            ASSERT_NE(added, nullptr);
+            ASSERT_NE(redrawn, nullptr);
+            EXPECT_EQ(added->min(), redrawn->min()) << "turn " << turn << " axis " << orientation;
+            EXPECT_EQ(added->max(), redrawn->max()) << "turn " << turn << " axis " << orientation;
+            EXPECT_EQ(added->tickCount(), redrawn->tickCount()) << "turn " << turn;
+            EXPECT_EQ(added->tickInterval(), redrawn->tickInterval()) << "turn " << turn;
+        }
+        nextTurn();
+    }
 }

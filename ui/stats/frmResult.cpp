@@ -4,6 +4,7 @@
 #include "game/Standings.h"
 #include "state/Program.h"
 #include "ui/widgets/ControlNames.h"
+#include "ui/widgets/EnterClicks.h"
 #include "ui/widgets/EscapeCloses.h"
 #include "ui/widgets/Pictures.h"
 #include "ui/widgets/TableColours.h"
@@ -100,6 +101,7 @@ void frmResult::buildControls()
     connect(closeCommand, &QPushButton::clicked, this, &QWidget::close);
     grid->setSizeConstraint(QLayout::SetFixedSize);
     new EscapeCloses(this);
+    new EnterClicks(this, closeCommand);
 }
 
 void frmResult::showStandings()

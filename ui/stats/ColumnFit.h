@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+
+class QTableView;
+
+// Sizes a table view's columns to their texts within the view: each column as wide as its widest
+// text or its header, and when they cannot all be that wide, the widest give up the difference
+// (down to their header). Only rows that change are measured, so a long table costs no more to
+// follow than a short one. Made a child of the view, after its model is set.
+class ColumnFit : public QObject {
+    Q_OBJECT
+public:
+    explicit ColumnFit(QTableView* view);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void restart();
+    void measure(int firstRow, int lastRow);
+    void fit();
+
+    QTableView* m_view;
+    QList<int> m_widest;  // of each column: its widest text so far with the cell's margins
+};
