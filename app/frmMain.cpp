@@ -90,6 +90,7 @@ frmMain::frmMain(QWidget* parent)
     history = new GameHistory(this);
     m_recorder = std::make_unique<HistoryRecorder>(*history, program::GameSettings);
     flow.addListener(m_recorder.get());
+    flow.useCharacters(program::Characters);
     buildMenus();
     buildTable();
     connectControls();
@@ -282,6 +283,9 @@ void frmMain::buildSeat(int seat)
     HScr[seat] = named(new BetScrollBar(table), elementName("HScr", seat));
     HScr[seat]->setGeometry(x + 64, y + 73, 118, 16);
     HScr[seat]->setToolTip(QStringLiteral("ﾍﾞﾝﾄ"));
+    P_reason[seat] = named(new ElidedLabel(table), elementName("P_reason", seat));
+    P_reason[seat]->setGeometry(x + 62, y + 73, 125, 16);
+    paintText(P_reason[seat], quietText, false, -2);
     auto_Image[seat] = picture(table, elementName("auto_Image", seat), QRect(x + 189, y + 73, 16, 16));
     auto_Image[seat]->setToolTip(QStringLiteral("コンピュータ"));
     showPicture(auto_Image[seat], QStringLiteral("auto.gif"));
@@ -341,7 +345,7 @@ void frmMain::layOutEmptyTable()
 {
     for (int seat = 0; seat < 6; ++seat) {
         showSeat(seat, seat < program::GameSettings.seatsInPlay());
-        for (QWidget* part : std::initializer_list<QWidget*>{bent_Image[seat], auto_Image[seat], HScr[seat]})
+        for (QWidget* part : std::initializer_list<QWidget*>{bent_Image[seat], auto_Image[seat], HScr[seat], P_reason[seat]})
             part->hide();
     }
     sizeForSeats();
@@ -355,6 +359,7 @@ void frmMain::showSeat(int seat, bool inPlay)
     for (QWidget* part : parts)
         part->setVisible(inPlay);
     if (!inPlay) {
+        P_reason[seat]->hide();
         P_nameLab[seat]->clear();
         P_scoLab[seat]->clear();
     }

@@ -10,6 +10,7 @@
 
 class CommandLabel;
 class ClickableImage;
+class ElidedLabel;
 class Shape;
 class TableZoom;
 class QAction;
@@ -50,6 +51,8 @@ public:
     std::array<QScrollBar*, 6> HScr{};
     std::array<QLabel*, 6> bent_Image{};
     std::array<QLabel*, 6> auto_Image{};
+    // A computer seat's reason for its last decision, where a person's scroll bar would be.
+    std::array<ElidedLabel*, 6> P_reason{};
     std::array<Shape*, 6> P_Shape{};
     std::array<Shape*, 6> Shape3{};
     std::array<Shape*, 6> P_Shape2{};

@@ -5,6 +5,7 @@
 #include "state/Program.h"
 #include "ui/options/PlayEffect.h"
 #include "ui/widgets/CommandLabel.h"
+#include "ui/widgets/ElidedLabel.h"
 #include "ui/widgets/Pictures.h"
 #include "ui/widgets/Shape.h"
 #include "ui/widgets/TableColours.h"
@@ -77,6 +78,7 @@ void frmMain::OpenTurn()
         const bool computer = settings().isComputer(seat);
         HScr[seat]->setVisible(!computer);
         auto_Image[seat]->setVisible(computer);
+        P_reason[seat]->setVisible(computer);
     }
     oya_Lab[state.OyaSeat]->setText(QStringLiteral("親") + fullWidthNumber(state.OyaTurn) + QStringLiteral("戦"));
     P_Shape2[state.OyaSeat]->setFillColor(tableColours::BankerPanel);
@@ -92,12 +94,21 @@ void frmMain::ShowPassCommand()
 
 void frmMain::bent_Label_Click()
 {
+    // A computer banker offered ｽﾙｰ decides first; its pass takes the place of the bets, and its
+    // reason stays on its seat.
+    if (const std::optional<rules::PassDecision> choice = flow.computerBankerPass(); choice && choice->pass) {
+        const int banker = state.OyaSeat;
+        suru_Label_Click();
+        P_reason[banker]->setText(rules::reasonText(choice->reason));
+        return;
+    }
     Turn->setText(QStringLiteral("ベントして下さい"));
     bent_Label->setEnabled(false);
     suru_Label->setEnabled(false);
     const flow::BetsOpened bets = flow.openBets([] { return platform().random(); });
     for (int seat = 0; seat < flow.seats(); ++seat) {
         const flow::SeatBet& placed = bets.seat[seat];
+        P_reason[seat]->setText(rules::reasonText(bets.reason[seat]));
         if (placed.kind == flow::BetKind::Banker) {
             HScr[seat]->hide();
             P_betLab[seat]->clear();
@@ -133,6 +144,7 @@ void frmMain::clearTable()
         P_yaku[seat]->clear();
         P_Label[seat]->setText(QStringLiteral("0"));
         oya_Lab[seat]->clear();
+        P_reason[seat]->clear();
         showDice(seat, {});
         P_Shape2[seat]->setFillColor(tableColours::PlayerPanel);
     }
@@ -197,7 +209,8 @@ void frmMain::Gameout_Click()
     for (int seat = 0; seat < 6; ++seat) {
         const std::optional<qint64>& score = interrupted.finalScore[seat];
         P_scoLab[seat]->setText(score ? QString::number(*score) : QString());
-        for (QLabel* label : {P_betLab[seat], P_kail[seat], P_yaku[seat], P_Label[seat], oya_Lab[seat]})
+        for (QLabel* label : {P_betLab[seat], P_kail[seat], P_yaku[seat], P_Label[seat], oya_Lab[seat],
+                              static_cast<QLabel*>(P_reason[seat])})
             label->clear();
         showDice(seat, {});
         P_Shape2[seat]->setFillColor(tableColours::PlayerPanel);

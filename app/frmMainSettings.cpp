@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 
+#include "game/CharacterSection.h"
 #include "platform/Platform.h"
 #include "settings/AppFolder.h"
 #include "settings/NumberText.h"
@@ -43,6 +44,7 @@ void frmMain::ReadSettingsFile()
         }
         setFromText(program::GameSettings, entry.key, entry.value);
     }
+    program::Characters = rules::readCharacters(program::SettingsPath);
 }
 
 void frmMain::showSettingLabels()

@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QFrame>
 #include <QGridLayout>
@@ -153,6 +154,10 @@ QWidget* frmSet::buildSeatRow(int seat, QWidget* parent)
     P_nameTex[seat] = named(new QLineEdit(row), elementName("P_nameTex", seat));
     P_nameTex[seat]->setMinimumWidth(twips(1500));
     P_flgCheck[seat] = named(new QCheckBox(QStringLiteral("自動にする"), row), elementName("P_flgCheck", seat));
+    Comchar[seat] = named(new QComboBox(row), elementName("Comchar", seat));
+    for (int c = 0; c < rules::CharacterCount; ++c)
+        Comchar[seat]->addItem(rules::characterName(rules::Character(c)));
+    Comchar[seat]->setToolTip(QStringLiteral("コンピュータの性格"));
     Comimag[seat] = named(new ChoiceBox(numbers(1, 9), row), elementName("Comimag", seat));
     Comimag[seat]->setToolTip(QStringLiteral("ｲﾒｰｼﾞ№"));
     P_Imag[seat] = named(new QLabel(row), elementName("P_Imag", seat));
@@ -162,7 +167,11 @@ QWidget* frmSet::buildSeatRow(int seat, QWidget* parent)
 
     grid->addWidget(L_seat[seat], 0, 0, 2, 1);
     grid->addWidget(P_nameTex[seat], 0, 1);
-    grid->addWidget(P_flgCheck[seat], 1, 1);
+    auto* computer = new QHBoxLayout;
+    computer->setSpacing(4);
+    computer->addWidget(P_flgCheck[seat]);
+    computer->addWidget(Comchar[seat], 1);
+    grid->addLayout(computer, 1, 1);
     grid->addWidget(Comimag[seat], 0, 2, 2, 1, Qt::AlignVCenter);
     grid->addWidget(P_Imag[seat], 0, 3, 2, 1, Qt::AlignVCenter);
     grid->setColumnStretch(1, 1);
@@ -280,6 +289,20 @@ QWidget* frmSet::buildRulesTab()
     return page;
 }
 
+rules::SeatCharacters frmSet::chosenCharacters() const
+{
+    rules::SeatCharacters characters{};
+    for (int seat = 0; seat < 6; ++seat)
+        characters[size_t(seat)] = rules::Character(std::max(0, Comchar[seat]->currentIndex()));
+    return characters;
+}
+
+void frmSet::showCharacters(const rules::SeatCharacters& characters)
+{
+    for (int seat = 0; seat < 6; ++seat)
+        Comchar[seat]->setCurrentIndex(int(characters[size_t(seat)]));
+}
+
 bool frmSet::ticked(const QCheckBox* box) { return box->checkState() == Qt::Checked; }
 
 std::array<QCheckBox*, 12> frmSet::checks() const
@@ -355,6 +378,7 @@ void frmSet::Form_Load()
         Comimag[seat]->setText(QString::number(settings.image(seat)));
         if (settings.flag(seat) == 1)
             P_flgCheck[seat]->setChecked(true);
+        Comchar[seat]->setCurrentIndex(int(program::Characters[size_t(seat)]));
     }
     for (int seat = inPlay; seat < 6; ++seat)
         setSeatRowEnabled(seat, false);
@@ -379,6 +403,7 @@ void frmSet::setSeatRowEnabled(int seat, bool enabled)
 {
     P_nameTex[seat]->setEnabled(enabled);
     P_flgCheck[seat]->setEnabled(enabled);
+    Comchar[seat]->setEnabled(enabled);
     Comimag[seat]->setEnabled(enabled);
 }
 
@@ -393,16 +418,20 @@ std::array<QWidget*, 21> frmSet::lockedInGame() const
 
 void frmSet::LockSettings()
 {
-    for (int seat = 0; seat < program::GameSettings.seatsListed(); ++seat)
+    for (int seat = 0; seat < program::GameSettings.seatsListed(); ++seat) {
         P_flgCheck[seat]->setEnabled(false);
+        Comchar[seat]->setEnabled(false);
+    }
     for (QWidget* control : lockedInGame())
         control->setEnabled(false);
 }
 
 void frmSet::UnlockSettings()
 {
-    for (QCheckBox* box : P_flgCheck)
-        box->setEnabled(true);
+    for (int seat = 0; seat < 6; ++seat) {
+        P_flgCheck[seat]->setEnabled(true);
+        Comchar[seat]->setEnabled(true);
+    }
     for (QWidget* control : lockedInGame())
         control->setEnabled(true);
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "game/ComputerCharacter.h"
+
 #include <QWidget>
 
 #include <array>
 
 class ChoiceBox;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -31,6 +34,7 @@ public:
     std::array<QLabel*, 6> L_seat{};  // the row's number, seat + 1
     std::array<QLineEdit*, 6> P_nameTex{};
     std::array<QCheckBox*, 6> P_flgCheck{};
+    std::array<QComboBox*, 6> Comchar{};  // the seat's character when the computer plays it
     std::array<ChoiceBox*, 6> Comimag{};
     std::array<QLabel*, 6> P_Imag{};
     QGroupBox* Frame8 = nullptr;
@@ -140,6 +144,9 @@ private:
     static QString presetPath();
 
     std::array<QCheckBox*, 12> checks() const;
+    // The characters the seats' boxes show, and showing them.
+    rules::SeatCharacters chosenCharacters() const;
+    void showCharacters(const rules::SeatCharacters& characters);
     // Only the ticked state counts as ticked; clear and greyed boxes count as clear.
     static bool ticked(const QCheckBox* box);
 };

@@ -73,7 +73,7 @@ frmHistory::frmHistory(QWidget* table, const GameHistory* history) : QWidget(tab
     HistoryGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     HistoryGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     HistoryGrid->setWordWrap(false);
-    const QList<int> widths{48, 32, 110, 190, 90, 60, 70, 80};
+    const QList<int> widths{48, 32, 110, 190, 90, 60, 70, 80, 260};
     for (int column = 0; column < widths.size(); ++column)
         HistoryGrid->setColumnWidth(column, widths[column]);
     HistoryGrid->horizontalHeader()->setStretchLastSection(true);
@@ -101,7 +101,7 @@ frmHistory::frmHistory(QWidget* table, const GameHistory* history) : QWidget(tab
     layout->addWidget(split);
     layout->addLayout(buttons);
     // At the zoom in force, but never larger than the screen.
-    QSize size(zoom::scaled(780), zoom::scaled(800));
+    QSize size(zoom::scaled(1000), zoom::scaled(800));
     if (const QScreen* screen = table->screen())
         size = size.boundedTo(screen->availableGeometry().size() - windowFrameAllowance);
     resize(size);
