@@ -1,5 +1,6 @@
 #include "ui/settings/frmSet.h"
 
+#include "game/HousePresets.h"
 #include "platform/Platform.h"
 #include "settings/NumberText.h"
 #include "settings/SettingsLimits.h"
@@ -91,6 +92,7 @@ frmSet::frmSet(QWidget* table) : QWidget(table, Qt::Dialog)
     connectControls();
     Form_Load();
     showRuleOdds();
+    showPresetName();
 }
 
 QWidget* frmSet::buildSeatsTab()
@@ -240,7 +242,24 @@ QWidget* frmSet::buildNumbersTab()
 QWidget* frmSet::buildRulesTab()
 {
     auto* page = new QWidget(SSTab1);
-    auto* grid = new QGridLayout(page);
+    auto* pageLayout = new QVBoxLayout(page);
+    auto* presetRow = new QHBoxLayout;
+    L_Comrule = named(new QLabel(QStringLiteral("ハウスルール"), page), "L_Comrule");
+    Comrule = named(new QComboBox(page), "Comrule");
+    Comrule->addItem(QString());  // the options match no house
+    for (const rules::HousePreset& preset : rules::housePresets())
+        Comrule->addItem(QString::fromUtf16(preset.name));
+    L_Comrule->setBuddy(Comrule);
+    presetRow->addWidget(L_Comrule);
+    presetRow->addWidget(Comrule);
+    presetRow->addStretch();
+    pageLayout->addLayout(presetRow);
+    L_preset = named(new QLabel(page), "L_preset");
+    // Two lines whatever the house, so that the tab keeps its size.
+    L_preset->setMinimumHeight(2 * L_preset->fontMetrics().lineSpacing());
+    pageLayout->addWidget(L_preset);
+    auto* grid = new QGridLayout;
+    pageLayout->addLayout(grid);
 
     struct Box {
         QCheckBox** box;
@@ -337,10 +356,17 @@ void frmSet::connectControls()
     connect(P_Check5, &QCheckBox::stateChanged, this, &frmSet::P_Check5_Click);
     connect(P_Check6, &QCheckBox::stateChanged, this, &frmSet::P_Check6_Click);
     connect(P_Check7, &QCheckBox::stateChanged, this, &frmSet::P_Check7_Click);
-    for (QCheckBox* box : checks())
+    for (QCheckBox* box : checks()) {
         connect(box, &QCheckBox::stateChanged, this, &frmSet::showRuleOdds);
+        connect(box, &QCheckBox::stateChanged, this, &frmSet::showPresetName);
+    }
     connect(Comnagekai, &ChoiceBox::put, this, &frmSet::showRuleOdds);
     connect(Comnagekai, &ChoiceBox::chosen, this, &frmSet::showRuleOdds);
+    for (ChoiceBox* count : {Comnagekai, Comoya}) {
+        connect(count, &ChoiceBox::put, this, &frmSet::showPresetName);
+        connect(count, &ChoiceBox::chosen, this, &frmSet::showPresetName);
+    }
+    connect(Comrule, &QComboBox::activated, this, &frmSet::Comrule_Click);
     // A box greyed by a settings file becomes a plain two-state box once the player clicks it.
     std::array<QCheckBox*, 18> boxes{};
     std::copy(P_flgCheck.begin(), P_flgCheck.end(), boxes.begin());
@@ -407,12 +433,12 @@ void frmSet::setSeatRowEnabled(int seat, bool enabled)
     Comimag[seat]->setEnabled(enabled);
 }
 
-std::array<QWidget*, 21> frmSet::lockedInGame() const
+std::array<QWidget*, 22> frmSet::lockedInGame() const
 {
-    std::array<QWidget*, 21> controls{Comninzu, Txtscore, txtBETMAX, txtBETMIN, Comoya,
-                                      txtLAST,  Comnagekai, cmdGPPS, cmdWPPS};
+    std::array<QWidget*, 22> controls{Comninzu, Txtscore, txtBETMAX, txtBETMIN, Comoya,
+                                      txtLAST,  Comnagekai, cmdGPPS, cmdWPPS, Comrule};
     const auto rules = checks();
-    std::copy(rules.begin(), rules.end(), controls.begin() + 9);
+    std::copy(rules.begin(), rules.end(), controls.begin() + 10);
     return controls;
 }
 

@@ -78,6 +78,11 @@ public:
     QCheckBox* P_Check12 = nullptr;
     // The player's expectation and the banker's edge under the ticked options and the throws chosen.
     QLabel* L_odds = nullptr;
+    // House rules by name: choosing one ticks its options and sets its throws and banker turns; it
+    // shows the name only while the options, throws and turns match one, with its two-line description.
+    QLabel* L_Comrule = nullptr;
+    QComboBox* Comrule = nullptr;
+    QLabel* L_preset = nullptr;
 
     QPushButton* cmdWPPS = nullptr;
     QPushButton* cmdGPPS = nullptr;
@@ -101,6 +106,7 @@ public:
     void P_Check5_Click();
     void P_Check6_Click();
     void P_Check7_Click();
+    void Comrule_Click(int index);
     void OKCom_Click();
     void cmdQuit_Click();
     void helpcom_Click();
@@ -127,9 +133,10 @@ private:
     void UnlockSettings();
     void applyStoredInterlocks();
     void showRuleOdds();
+    void showPresetName();
     void excludeOtherPayouts(bool onesPayFive);
     // The controls a running game locks, but for the seats' "自動にする".
-    std::array<QWidget*, 21> lockedInGame() const;
+    std::array<QWidget*, 22> lockedInGame() const;
     void setSeatRowEnabled(int seat, bool enabled);
 
     // The dialog's own entries count as edits: the field's check runs even on an unchanged text.
