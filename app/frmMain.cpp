@@ -265,6 +265,9 @@ void frmMain::buildSeat(int seat)
         (*dice[die])[seat] = picture(table, elementName(diceNames[die], seat),
                                      QRect(x + twips(630 + 510 * die), y + 32, twips(495), twips(495)));
     }
+    P_reason[seat] = label(table, elementName("P_reason", seat), QRect(x + 39, y + 29, 107, 39), Qt::AlignCenter);
+    paintText(P_reason[seat], tableColours::HandBlack, false, -2);
+    P_reason[seat]->setWordWrap(true);  // a line too long for the tray wraps rather than being cut
     P_kail[seat] = label(table, elementName("P_kail", seat), QRect(x + 149, y + 29, 38, 16));
     paintText(P_kail[seat], quietText, false, -1);
     P_Label[seat] = label(table, elementName("P_Label", seat), QRect(x + 187, y + 29, 20, 16),
@@ -283,9 +286,6 @@ void frmMain::buildSeat(int seat)
     HScr[seat] = named(new BetScrollBar(table), elementName("HScr", seat));
     HScr[seat]->setGeometry(x + 64, y + 73, 118, 16);
     HScr[seat]->setToolTip(QStringLiteral("ﾍﾞﾝﾄ"));
-    P_reason[seat] = named(new ElidedLabel(table), elementName("P_reason", seat));
-    P_reason[seat]->setGeometry(x + 62, y + 73, 125, 16);
-    paintText(P_reason[seat], quietText, false, -2);
     auto_Image[seat] = picture(table, elementName("auto_Image", seat), QRect(x + 189, y + 73, 16, 16));
     auto_Image[seat]->setToolTip(QStringLiteral("コンピュータ"));
     showPicture(auto_Image[seat], QStringLiteral("auto.gif"));

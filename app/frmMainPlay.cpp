@@ -5,7 +5,6 @@
 #include "state/Program.h"
 #include "ui/options/PlayEffect.h"
 #include "ui/widgets/CommandLabel.h"
-#include "ui/widgets/ElidedLabel.h"
 #include "ui/widgets/Pictures.h"
 #include "ui/widgets/Shape.h"
 #include "ui/widgets/TableColours.h"
@@ -99,7 +98,7 @@ void frmMain::bent_Label_Click()
     if (const std::optional<rules::PassDecision> choice = flow.computerBankerPass(); choice && choice->pass) {
         const int banker = state.OyaSeat;
         suru_Label_Click();
-        P_reason[banker]->setText(rules::reasonText(choice->reason));
+        showReason(banker, choice->reason);
         return;
     }
     Turn->setText(QStringLiteral("ベントして下さい"));
@@ -108,7 +107,7 @@ void frmMain::bent_Label_Click()
     const flow::BetsOpened bets = flow.openBets([] { return platform().random(); });
     for (int seat = 0; seat < flow.seats(); ++seat) {
         const flow::SeatBet& placed = bets.seat[seat];
-        P_reason[seat]->setText(rules::reasonText(bets.reason[seat]));
+        showReason(seat, bets.reason[seat]);
         if (placed.kind == flow::BetKind::Banker) {
             HScr[seat]->hide();
             P_betLab[seat]->clear();
@@ -127,6 +126,14 @@ void frmMain::bent_Label_Click()
     turn_Label->setEnabled(true);
     closeOptionWindows();
     turn_Label->setFocus();
+}
+
+void frmMain::showReason(int seat, const rules::Reason& reason)
+{
+    const QString text = rules::reasonText(reason);
+    // What it saw above what it did.
+    P_reason[seat]->setText(QString(text).replace(QStringLiteral(" → "), QStringLiteral("\n→ ")));
+    P_reason[seat]->setToolTip(text);
 }
 
 void frmMain::HScr_Change(int seat)
@@ -210,7 +217,7 @@ void frmMain::Gameout_Click()
         const std::optional<qint64>& score = interrupted.finalScore[seat];
         P_scoLab[seat]->setText(score ? QString::number(*score) : QString());
         for (QLabel* label : {P_betLab[seat], P_kail[seat], P_yaku[seat], P_Label[seat], oya_Lab[seat],
-                              static_cast<QLabel*>(P_reason[seat])})
+                              P_reason[seat]})
             label->clear();
         showDice(seat, {});
         P_Shape2[seat]->setFillColor(tableColours::PlayerPanel);

@@ -46,6 +46,7 @@ void frmMain::turn_Label_Click()
             const int seat = state.ThrowSeat;
             P_kail[seat]->clear();
             P_yaku[seat]->clear();
+            P_reason[seat]->clear();
             showDice(seat, {});
             P_kail[seat]->setText(QString::number(state.ThrowNo) + QStringLiteral("投目"));
             RollDice();

@@ -201,7 +201,7 @@ QString reasonText(const Reason& r)
         break;
     case Motive::KeepBank:
     case Motive::PassBank:
-        seen = QStringLiteral("親の取り分 ") + percentText(r.share);
+        seen = QStringLiteral("親の有利 ") + percentText(r.share);
         done = r.motive == Motive::PassBank ? QStringLiteral("ｽﾙｰ") : QStringLiteral("親を続ける");
         break;
     }

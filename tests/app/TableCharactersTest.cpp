@@ -4,9 +4,24 @@
 #include "game/GameHistory.h"
 #include "state/Program.h"
 #include "ui/widgets/CommandLabel.h"
-#include "ui/widgets/ElidedLabel.h"
 
 #include <gtest/gtest.h>
+
+namespace {
+
+// The reason a seat shows, as one line: it stands in two, what was seen above what was done.
+QString reasonOf(const QLabel* label)
+{
+    EXPECT_EQ(label->text().count(QLatin1Char('\n')), 1) << label->text().toStdString();
+    EXPECT_EQ(label->toolTip(), QString(label->text()).replace(QStringLiteral("\n→"), QStringLiteral(" →")));
+    // Each of its lines fits the dice tray it stands over.
+    for (const QString& line : label->text().split(QLatin1Char('\n')))
+        EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(line), label->contentsRect().width())
+            << line.toStdString();
+    return label->toolTip();
+}
+
+}  // namespace
 
 class TableCharacters : public ::testing::Test, public TableFixture {
 protected:
@@ -30,9 +45,9 @@ TEST_F(TableCharacters, EachComputerSeatShowsTheReasonOfItsBetOnItsSeatAndInTheH
     openBets();
     frmMain& t = *table;
     EXPECT_EQ(t.P_betLab[1]->text(), "10");
-    EXPECT_EQ(t.P_reason[1]->text(), QStringLiteral("計算: 期待値 −1.03% → 最低額 10"));
-    EXPECT_EQ(t.P_reason[2]->text(), QStringLiteral("博徒: 初手 → 10"));
-    EXPECT_EQ(t.P_reason[3]->text(), QStringLiteral("おまかせ: 運まかせ → 60"));
+    EXPECT_EQ(reasonOf(t.P_reason[1]), QStringLiteral("計算: 期待値 −1.03% → 最低額 10"));
+    EXPECT_EQ(reasonOf(t.P_reason[2]), QStringLiteral("博徒: 初手 → 10"));
+    EXPECT_EQ(reasonOf(t.P_reason[3]), QStringLiteral("おまかせ: 運まかせ → 60"));
     EXPECT_TRUE(t.P_reason[0]->isHidden()) << "a person's seat shows its scroll bar there";
     EXPECT_FALSE(t.P_reason[1]->isHidden());
     EXPECT_TRUE(platform.draws.isEmpty());
@@ -52,7 +67,7 @@ TEST_F(TableCharacters, AComputerBankerTakesSuruWhenItsCharacterSaysSoAndTheNext
     openBets();
     frmMain& t = *table;
     EXPECT_EQ(t.oya->text(), "oya 2") << "the bank moved on instead of the bets opening";
-    EXPECT_EQ(t.P_reason[1]->text(), QStringLiteral("計算: 親の取り分 −30.12% → ｽﾙｰ"));
+    EXPECT_EQ(reasonOf(t.P_reason[1]), QStringLiteral("計算: 親の有利 −30.12% → ｽﾙｰ"));
     EXPECT_TRUE(t.bent_Label->isEnabled());
     EXPECT_FALSE(t.turn_Label->isEnabled());
 
@@ -60,6 +75,6 @@ TEST_F(TableCharacters, AComputerBankerTakesSuruWhenItsCharacterSaysSoAndTheNext
     openBets();
     EXPECT_EQ(t.oya->text(), "oya 2");
     EXPECT_TRUE(t.turn_Label->isEnabled());
-    EXPECT_EQ(t.P_reason[2]->text(), QStringLiteral("博徒: 親の取り分 −30.12% → 親を続ける"));
-    EXPECT_TRUE(t.P_reason[1]->text().startsWith(QStringLiteral("計算: 持ち点の"))) << t.P_reason[1]->text().toStdString();
+    EXPECT_EQ(reasonOf(t.P_reason[2]), QStringLiteral("博徒: 親の有利 −30.12% → 親を続ける"));
+    EXPECT_TRUE(reasonOf(t.P_reason[1]).startsWith(QStringLiteral("計算: 持ち点の"))) << reasonOf(t.P_reason[1]).toStdString();
 }

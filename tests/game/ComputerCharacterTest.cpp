@@ -169,7 +169,7 @@ TEST(ComputerCharacter, AReasonIsOneLineSayingWhatItSawAndWhatItDid)
     EXPECT_EQ(bet(Character::Bold, Plain, 500, 20, 20), QStringLiteral("強気: 前回勝ち → 上限 100"));
     EXPECT_EQ(bet(Character::Omakase, Plain, 500, 0, 0), QStringLiteral("おまかせ: 運まかせ → 20"));
     EXPECT_EQ(rules::reasonText(rules::decidePass(Character::Steady, oddsOf(Options4512).bankerEdge).reason),
-              QStringLiteral("堅実: 親の取り分 −0.61% → ｽﾙｰ"));
+              QStringLiteral("堅実: 親の有利 −0.61% → ｽﾙｰ"));
     EXPECT_EQ(rules::reasonText(rules::decidePass(Character::Omakase, -0.5L).reason), QString());
     EXPECT_EQ(rules::percentText(-0.00004L), QStringLiteral("±0.00%"));
 }
