@@ -5,6 +5,8 @@
 #include "game/HandOdds.h"
 #include "game/TableFlow.h"
 
+#include "FastRandom.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -14,19 +16,6 @@
 #include <vector>
 
 namespace {
-
-// xorshift64*, as core_rules: fast, good enough for dice in a benchmark.
-struct FastRandom {
-    std::uint64_t state = 0x9E3779B97F4A7C15ull;
-    float next()
-    {
-        state ^= state >> 12;
-        state ^= state << 25;
-        state ^= state >> 27;
-        const std::uint64_t x = state * 0x2545F4914F6CDD1Dull;
-        return float(x >> 40) * 0x1.0p-24f;
-    }
-};
 
 struct RuleSet {
     const char* name;

@@ -3,6 +3,8 @@
 #include "game/HandRanking.h"
 #include "game/TableFlow.h"
 
+#include "FastRandom.h"
+
 #include <array>
 #include <chrono>
 #include <cstdint>
@@ -10,19 +12,6 @@
 #include <vector>
 
 namespace {
-
-// xorshift64*: fast, good enough for dice in a benchmark.
-struct FastRandom {
-    std::uint64_t state = 0x9E3779B97F4A7C15ull;
-    float next()
-    {
-        state ^= state >> 12;
-        state ^= state << 25;
-        state ^= state >> 27;
-        const std::uint64_t x = state * 0x2545F4914F6CDD1Dull;
-        return float(x >> 40) * 0x1.0p-24f;  // 24 random bits: 0 <= r < 1
-    }
-};
 
 // Counts the hands ranked, as a turn history would see the throws.
 struct ThrowCounter : TableListener {
