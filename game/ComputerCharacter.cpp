@@ -48,7 +48,7 @@ qint16 shareOfSpan(const BetLimits& limits, double share)
 
 BetDecision decided(Character character, Motive motive, long double share, qint64 bet, qint16 lastBet = 0)
 {
-    return {qint16(bet), {character, motive, share, qint16(bet), lastBet}};
+    return {qint16(bet), {character, motive, double(share), qint16(bet), lastBet}};
 }
 
 BetDecision steady(const BetView& view)
@@ -130,7 +130,7 @@ BetDecision decideBet(Character character, const BetView& view)
     case Character::Omakase:
         break;
     }
-    return decided(Character::Omakase, Motive::Random, view.playerExpectation, computerBet(view.draw, view.limits));
+    return randomBet(view.draw, view.limits);
 }
 
 PassDecision decidePass(Character character, long double bankerEdge)
@@ -139,7 +139,7 @@ PassDecision decidePass(Character character, long double bankerEdge)
     if (c.character == Character::Omakase)
         return {};
     const bool pass = bankerEdge < c.passBelowEdge;
-    return {pass, {character, pass ? Motive::PassBank : Motive::KeepBank, bankerEdge, 0, 0}};
+    return {pass, {character, pass ? Motive::PassBank : Motive::KeepBank, double(bankerEdge), 0, 0}};
 }
 
 QString reasonText(const Reason& r)

@@ -63,7 +63,7 @@ enum class Motive : quint8 {
 struct Reason {
     Character character = Character::Omakase;
     Motive motive = Motive::None;
-    long double share = 0;  // the expectation, the banker's edge or the Kelly fraction it acted on
+    double share = 0;  // the expectation, the banker's edge or the Kelly fraction it acted on
     qint16 bet = 0;
     qint16 lastBet = 0;
     bool operator==(const Reason&) const = default;
@@ -80,8 +80,14 @@ struct PassDecision {
     Reason reason;  // Motive::None for おまかせ, which never considers a pass
 };
 
-// Any view gives a bet within the limits; おまかせ's is computerBet(draw, limits).
+// Any view gives a bet within the limits; おまかせ's is randomBet(draw, limits).
 BetDecision decideBet(Character character, const BetView& view);
+// おまかせ: the table's uniform random bet; it needs no odds.
+inline BetDecision randomBet(float draw, const BetLimits& limits)
+{
+    const qint16 bet = computerBet(draw, limits);
+    return {bet, {Character::Omakase, Motive::Random, 0, bet, 0}};
+}
 // A computer banker offered ｽﾙｰ, by the banker's exact edge per unit a player stakes.
 PassDecision decidePass(Character character, long double bankerEdge);
 

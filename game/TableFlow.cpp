@@ -81,7 +81,7 @@ std::optional<rules::PassDecision> TableFlow::computerBankerPass()
 {
     const int banker = m_state.OyaSeat;
     // Once the bank has gone round the table a pass would leave it where it is.
-    if (!m_settings.isComputer(banker) || character(banker) == rules::Character::Omakase || !mayPass() ||
+    if (character(banker) == rules::Character::Omakase || !m_settings.isComputer(banker) || !mayPass() ||
         m_state.PassCount >= seats())
         return std::nullopt;
     return rules::decidePass(character(banker), -odds().playerExpectation);
@@ -95,16 +95,14 @@ flow::SeatBet TableFlow::placeBet(int seat, float draw, const rules::BetLimits& 
         if (const std::optional<rules::PassDecision> kept = computerBankerPass(); kept && !kept->pass)
             reason = kept->reason;
     } else if (m_settings.isComputer(seat)) {
-        rules::BetDecision decision;
-        if (character(seat) == rules::Character::Omakase) {
-            // No odds are needed, nor worked out, for the table's plain random bet.
-            decision = rules::decideBet(rules::Character::Omakase, {0, 1, 0, 0, 0, limits, draw});
-        } else {
-            const Odds& exact = odds();
-            decision = rules::decideBet(character(seat), {exact.playerExpectation, exact.playerSecondMoment,
-                                                          m_state.P_score[seat].value_or(0), m_state.P_lastBet[seat],
-                                                          m_state.P_lastPayment[seat], limits, draw});
-        }
+        const rules::Character c = character(seat);
+        // No odds are needed, nor worked out, for the table's plain random bet.
+        const rules::BetDecision decision =
+            c == rules::Character::Omakase
+                ? rules::randomBet(draw, limits)
+                : rules::decideBet(c, {odds().playerExpectation, odds().playerSecondMoment,
+                                       m_state.P_score[seat].value_or(0), m_state.P_lastBet[seat],
+                                       m_state.P_lastPayment[seat], limits, draw});
         placed = {flow::BetKind::Computer, decision.bet};
         reason = decision.reason;
     }
