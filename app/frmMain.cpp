@@ -92,6 +92,7 @@ frmMain::frmMain(QWidget* parent)
     history = new GameHistory(this);
     m_recorder = std::make_unique<HistoryRecorder>(*history, program::GameSettings);
     flow.addListener(m_recorder.get());
+    flow.useCharacters(program::Characters);
     buildMenus();
     buildTable();
     connectControls();
@@ -274,6 +275,9 @@ void frmMain::buildSeat(int seat)
         (*dice[die])[seat] = picture(table, elementName(diceNames[die], seat),
                                      QRect(x + twips(630 + 510 * die), y + 32, twips(495), twips(495)));
     }
+    P_reason[seat] = label(table, elementName("P_reason", seat), QRect(x + 39, y + 29, 107, 39), Qt::AlignCenter);
+    paintText(P_reason[seat], tableColours::HandBlack, false, -2);
+    P_reason[seat]->setWordWrap(true);  // a line too long for the tray wraps rather than being cut
     P_kail[seat] = label(table, elementName("P_kail", seat), QRect(x + 149, y + 29, 38, 16));
     paintText(P_kail[seat], quietText, false, -1);
     P_Label[seat] = label(table, elementName("P_Label", seat), QRect(x + 187, y + 29, 20, 16),
@@ -351,7 +355,7 @@ void frmMain::layOutEmptyTable()
 {
     for (int seat = 0; seat < 6; ++seat) {
         showSeat(seat, seat < program::GameSettings.seatsInPlay());
-        for (QWidget* part : std::initializer_list<QWidget*>{bent_Image[seat], auto_Image[seat], HScr[seat]})
+        for (QWidget* part : std::initializer_list<QWidget*>{bent_Image[seat], auto_Image[seat], HScr[seat], P_reason[seat]})
             part->hide();
     }
     sizeForSeats();
@@ -365,6 +369,7 @@ void frmMain::showSeat(int seat, bool inPlay)
     for (QWidget* part : parts)
         part->setVisible(inPlay);
     if (!inPlay) {
+        P_reason[seat]->hide();
         P_nameLab[seat]->clear();
         P_scoLab[seat]->clear();
     }

@@ -51,6 +51,8 @@ public:
     std::array<QScrollBar*, 6> HScr{};
     std::array<QLabel*, 6> bent_Image{};
     std::array<QLabel*, 6> auto_Image{};
+    // A computer seat's reason for its last decision, in two lines over its dice tray until it throws.
+    std::array<QLabel*, 6> P_reason{};
     std::array<Shape*, 6> P_Shape{};
     std::array<Shape*, 6> Shape3{};
     std::array<Shape*, 6> P_Shape2{};
@@ -179,6 +181,7 @@ private:
     void showPortrait(int seat);
 
     void OpenTurn();
+    void showReason(int seat, const rules::Reason& reason);
     void ShowPassCommand();
     void clearTable();
     void RollDice();

@@ -79,6 +79,7 @@ void frmMain::OpenTurn()
         const bool computer = settings().isComputer(seat);
         HScr[seat]->setVisible(!computer);
         auto_Image[seat]->setVisible(computer);
+        P_reason[seat]->setVisible(computer);
     }
     // The banker's round: full-width digits in Japanese ("親３戦"), plain ones in English.
     liveText(this, oya_Lab[state.OyaSeat], [round = state.OyaTurn] {
@@ -97,12 +98,21 @@ void frmMain::ShowPassCommand()
 
 void frmMain::bent_Label_Click()
 {
+    // A computer banker offered ｽﾙｰ decides first; its pass takes the place of the bets, and its
+    // reason stays on its seat.
+    if (const std::optional<rules::PassDecision> choice = flow.computerBankerPass(); choice && choice->pass) {
+        const int banker = state.OyaSeat;
+        suru_Label_Click();
+        showReason(banker, choice->reason);
+        return;
+    }
     liveText(this, Turn, [] { return tr("ベントして下さい"); });
     bent_Label->setEnabled(false);
     suru_Label->setEnabled(false);
     const flow::BetsOpened bets = flow.openBets([] { return platform().random(); });
     for (int seat = 0; seat < flow.seats(); ++seat) {
         const flow::SeatBet& placed = bets.seat[seat];
+        showReason(seat, bets.reason[seat]);
         if (placed.kind == flow::BetKind::Banker) {
             HScr[seat]->hide();
             P_betLab[seat]->clear();
@@ -123,6 +133,14 @@ void frmMain::bent_Label_Click()
     turn_Label->setFocus();
 }
 
+void frmMain::showReason(int seat, const rules::Reason& reason)
+{
+    const QString text = rules::reasonText(reason);
+    // What it saw above what it did.
+    P_reason[seat]->setText(QString(text).replace(QStringLiteral(" → "), QStringLiteral("\n→ ")));
+    P_reason[seat]->setToolTip(text);
+}
+
 void frmMain::HScr_Change(int seat)
 {
     const int value = HScr[seat]->value();
@@ -138,6 +156,7 @@ void frmMain::clearTable()
         P_yaku[seat]->clear();
         P_Label[seat]->setText(QStringLiteral("0"));
         oya_Lab[seat]->clear();
+        P_reason[seat]->clear();
         showDice(seat, {});
         P_Shape2[seat]->setFillColor(tableColours::PlayerPanel);
     }
@@ -202,7 +221,8 @@ void frmMain::Gameout_Click()
     for (int seat = 0; seat < 6; ++seat) {
         const std::optional<qint64>& score = interrupted.finalScore[seat];
         P_scoLab[seat]->setText(score ? QString::number(*score) : QString());
-        for (QLabel* label : {P_betLab[seat], P_kail[seat], P_yaku[seat], P_Label[seat], oya_Lab[seat]})
+        for (QLabel* label : {P_betLab[seat], P_kail[seat], P_yaku[seat], P_Label[seat], oya_Lab[seat],
+                              P_reason[seat]})
             label->clear();
         showDice(seat, {});
         P_Shape2[seat]->setFillColor(tableColours::PlayerPanel);

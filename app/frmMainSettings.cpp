@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 
+#include "game/CharacterSection.h"
 #include "platform/Platform.h"
 #include "settings/AppFolder.h"
 #include "settings/NumberText.h"
@@ -51,6 +52,7 @@ void frmMain::ReadSettingsFile()
     }
     if (const QString gaps = settingsGapsWarning(findSettingsGaps(*entries)); !gaps.isEmpty())
         platform().warn(this, gaps);
+    program::Characters = rules::readCharacters(program::SettingsPath);
 }
 
 void frmMain::showSettingLabels()

@@ -47,6 +47,7 @@ void frmMain::turn_Label_Click()
             const int seat = state.ThrowSeat;
             P_kail[seat]->clear();
             P_yaku[seat]->clear();
+            P_reason[seat]->clear();
             showDice(seat, {});
             liveText(this, P_kail[seat], [throwNo = state.ThrowNo] { return tr("%1投目").arg(throwNo); });
             RollDice();

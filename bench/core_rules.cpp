@@ -4,6 +4,8 @@
 #include "game/HandRanking.h"
 #include "game/TableFlow.h"
 
+#include "FastRandom.h"
+
 #include <array>
 #include <chrono>
 #include <cstdint>

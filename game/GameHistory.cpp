@@ -42,6 +42,16 @@ void GameHistory::setBets(const std::array<qint16, 6>& bets)
     emit changed();
 }
 
+void GameHistory::setReasons(const std::array<QString, 6>& reasons)
+{
+    TurnRecord* turn = openRecord();
+    if (turn == nullptr)
+        return;
+    for (int seat = 0; seat < seats(); ++seat)
+        turn->seats[seat].reason = reasons[seat];
+    emit changed();
+}
+
 void GameHistory::addThrow(int seat, const std::array<qint16, 3>& faces, qint16 handValue, const QString& handName)
 {
     TurnRecord* turn = openRecord();

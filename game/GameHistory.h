@@ -22,6 +22,8 @@ public:
     void openTurn(int banker, const std::array<qint16, 6>& bets);
     // The bets of the open turn as they stand when the dice are thrown (the banker's stays 0).
     void setBets(const std::array<qint16, 6>& bets);
+    // Why each seat of the open turn bet as it did (empty for a person).
+    void setReasons(const std::array<QString, 6>& reasons);
     // A throw of a seat in the open turn; the seat's hand becomes this throw's hand.
     void addThrow(int seat, const std::array<qint16, 3>& faces, qint16 handValue, const QString& handName);
     // The bets of the open turn are paid: the scores of every seat after the turn.

@@ -45,15 +45,33 @@ bool throwsAgain(int value, const SettingsRecord& settings)
     return value == 50 || (value == 51 && settings.option(12));
 }
 
-// The player's result per unit bet against a banker's hand that lets the players throw.
-long double againstBanker(const HandChances& finalHand, int bankerValue)
+// A pay factor to the first or second power.
+long double raised(int factor, int power) { return power == 1 ? factor : (long double)factor * factor; }
+
+// The player's result per unit bet, raised to `power`, against a banker's hand that lets the players throw.
+long double againstBanker(const HandChances& finalHand, int bankerValue, int power)
 {
     long double result = 0;
     for (int value = 1; value < HandValueCount; ++value) {
         if (value < bankerValue)
-            result += finalHand[value] * playerWinPayFactor(qint16(value));
+            result += finalHand[value] * raised(playerWinPayFactor(qint16(value)), power);
         else if (value > bankerValue)
-            result -= finalHand[value] * playerLossPayFactor(qint16(value));
+            result += finalHand[value] * raised(-playerLossPayFactor(qint16(value)), power);
+    }
+    return result;
+}
+
+// The mean of the player's result per unit bet raised to `power`: 1 gives the expectation.
+long double playerMoment(const HandChances& finalHand, const SettingsRecord& settings, int power)
+{
+    long double result = 0;
+    for (int banker = 1; banker < HandValueCount; ++banker) {
+        if (finalHand[banker] == 0)
+            continue;
+        const long double player = bankerHandDecides(qint16(banker), settings)
+                                       ? raised(-decidedPayFactor(qint16(banker)), power)
+                                       : againstBanker(finalHand, banker, power);
+        result += finalHand[banker] * player;
     }
     return result;
 }
@@ -107,16 +125,12 @@ HandChances finalHandChances(const HandChances& perThrow, qint32 nagekai, const 
 
 long double playerExpectation(const HandChances& finalHand, const SettingsRecord& settings)
 {
-    long double result = 0;
-    for (int banker = 1; banker < HandValueCount; ++banker) {
-        if (finalHand[banker] == 0)
-            continue;
-        const long double player = bankerHandDecides(qint16(banker), settings)
-                                       ? -decidedPayFactor(qint16(banker))
-                                       : againstBanker(finalHand, banker);
-        result += finalHand[banker] * player;
-    }
-    return result;
+    return playerMoment(finalHand, settings, 1);
+}
+
+long double playerSecondMoment(const HandChances& finalHand, const SettingsRecord& settings)
+{
+    return playerMoment(finalHand, settings, 2);
 }
 
 int handPayFactor(qint16 value)
@@ -132,6 +146,7 @@ TurnOdds turnOdds(const SettingsRecord& settings)
     odds.finalHand = finalHandChances(odds.perThrow, settings.NAGEKAI, settings);
     odds.playerExpectation = playerExpectation(odds.finalHand, settings);
     odds.bankerEdge = -odds.playerExpectation;
+    odds.playerSecondMoment = playerSecondMoment(odds.finalHand, settings);
 
     std::array<QString, HandValueCount> names;
     forEachThrow(die, settings, [&](long double, const Hand& hand) { names[hand.value] = hand.name; });

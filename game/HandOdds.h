@@ -36,6 +36,9 @@ HandChances finalHandChances(const HandChances& perThrow, qint32 nagekai, const 
 // A player's expected result per unit bet in one turn against the banker, both throwing hands of
 // finalHand: a decisive banker hand (P_CHECK1, P_CHECK2) pays at once, otherwise the two hands compare.
 long double playerExpectation(const HandChances& finalHand, const SettingsRecord& settings);
+// The mean square of that result per unit bet: with the expectation it gives the Kelly fraction
+// of a bankroll worth staking, expectation / mean square, for small edges.
+long double playerSecondMoment(const HandChances& finalHand, const SettingsRecord& settings);
 
 // What a hand pays per unit bet: the bets it collects when it wins (positive), or, for the hands
 // that can only lose, the bets it pays (negative). Points collect or pay one bet.
@@ -56,6 +59,7 @@ struct TurnOdds {
     HandChances finalHand{};
     long double playerExpectation = 0;  // per unit bet, per turn
     long double bankerEdge = 0;         // the banker's expected gain per unit bet a player stakes
+    long double playerSecondMoment = 0; // mean square of the player's result per unit bet
     std::vector<HandOddsRow> rows;       // every hand the rules can make
 };
 TurnOdds turnOdds(const SettingsRecord& settings);

@@ -24,6 +24,10 @@ void HistoryRecorder::betsOpened(const flow::BetsOpened& bets)
     for (int seat = 0; seat < 6; ++seat)
         bet[seat] = bets.seat[seat].bet;
     m_history.openTurn(bets.oyaSeat, bet);
+    std::array<QString, 6> reasons;
+    for (int seat = 0; seat < 6; ++seat)
+        reasons[seat] = rules::reasonText(bets.reason[seat]);
+    m_history.setReasons(reasons);
 }
 
 void HistoryRecorder::diceThrown(const flow::DiceThrown& thrown)

@@ -40,7 +40,7 @@ QString header(int column)
 {
     static const QStringList headers{QStringLiteral("ターン"), QStringLiteral("親"),   QStringLiteral("名前"),
                                      QStringLiteral("出目"),   QStringLiteral("役"),   QStringLiteral("賭け"),
-                                     QStringLiteral("支払い"), QStringLiteral("持ち点")};
+                                     QStringLiteral("支払い"), QStringLiteral("持ち点"), QStringLiteral("理由")};
     return headers.value(column);
 }
 
@@ -70,6 +70,8 @@ QString cell(const GameHistory& history, int row, int column)
         return turn.settled ? signedText(seatTurn.payment) : QString();
     case ScoreColumn:
         return turn.settled ? QString::number(seatTurn.score) : QString();
+    case ReasonColumn:
+        return seatTurn.reason;
     default:
         return {};
     }

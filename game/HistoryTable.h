@@ -11,7 +11,7 @@
 namespace historyTable {
 
 enum Column { TurnColumn, BankerColumn, NameColumn, ThrowsColumn, HandColumn, BetColumn, PaymentColumn,
-              ScoreColumn, ColumnCount };
+              ScoreColumn, ReasonColumn, ColumnCount };
 
 QString header(int column);
 

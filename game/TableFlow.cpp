@@ -1,5 +1,6 @@
 #include "game/TableFlow.h"
 
+#include "game/HandOdds.h"
 #include "game/HandRanking.h"
 #include "game/Settlement.h"
 
@@ -21,8 +22,10 @@ flow::GameStarted TableFlow::newGame(int secondsOfTime)
     m_state.TurnsLeft = m_settings.LAST;
     m_state.OyaSeat = static_cast<qint16>((secondsOfTime + 1) % seats());
     giveStartingScores(seats());
-    for (int seat = 0; seat < seats(); ++seat)
+    for (int seat = 0; seat < seats(); ++seat) {
         m_state.P_lastBet[seat] = 0;
+        m_state.P_lastPayment[seat] = 0;
+    }
     rules::clearTally(m_tally, m_tallySums);
     m_turn = 1;
     openTurn();
@@ -57,13 +60,52 @@ void TableFlow::beginBets()
     m_state.OyaMustPass = 0;
 }
 
-flow::SeatBet TableFlow::placeBet(int seat, float draw, const rules::BetLimits& limits)
+rules::Character TableFlow::character(int seat) const
+{
+    return m_characters && seat >= 0 && seat < 6 ? (*m_characters)[size_t(seat)] : rules::Character::Omakase;
+}
+
+const TableFlow::Odds& TableFlow::odds()
+{
+    std::array<qint32, 13> inForce{m_settings.NAGEKAI};
+    for (int n = 1; n <= 12; ++n)
+        inForce[size_t(n)] = m_settings.option(n) ? 1 : 0;
+    if (inForce != m_odds.forRules) {
+        const rules::TurnOdds exact = rules::turnOdds(m_settings);
+        m_odds = {inForce, exact.playerExpectation, exact.playerSecondMoment};
+    }
+    return m_odds;
+}
+
+std::optional<rules::PassDecision> TableFlow::computerBankerPass()
+{
+    const int banker = m_state.OyaSeat;
+    // Once the bank has gone round the table a pass would leave it where it is.
+    if (character(banker) == rules::Character::Omakase || !m_settings.isComputer(banker) || !mayPass() ||
+        m_state.PassCount >= seats())
+        return std::nullopt;
+    return rules::decidePass(character(banker), -odds().playerExpectation);
+}
+
+flow::SeatBet TableFlow::placeBet(int seat, float draw, const rules::BetLimits& limits, rules::Reason& reason)
 {
     flow::SeatBet placed;
-    if (seat == m_state.OyaSeat)
+    if (seat == m_state.OyaSeat) {
         placed = {flow::BetKind::Banker, 0};
-    else if (m_settings.isComputer(seat))
-        placed = {flow::BetKind::Computer, rules::computerBet(draw, limits)};
+        if (const std::optional<rules::PassDecision> kept = computerBankerPass(); kept && !kept->pass)
+            reason = kept->reason;
+    } else if (m_settings.isComputer(seat)) {
+        const rules::Character c = character(seat);
+        // No odds are needed, nor worked out, for the table's plain random bet.
+        const rules::BetDecision decision =
+            c == rules::Character::Omakase
+                ? rules::randomBet(draw, limits)
+                : rules::decideBet(c, {odds().playerExpectation, odds().playerSecondMoment,
+                                       m_state.P_score[seat].value_or(0), m_state.P_lastBet[seat],
+                                       m_state.P_lastPayment[seat], limits, draw});
+        placed = {flow::BetKind::Computer, decision.bet};
+        reason = decision.reason;
+    }
     else if (m_state.P_lastBet[seat] != 0)
         placed = {flow::BetKind::PersonAgain, m_state.P_lastBet[seat]};
     else
@@ -176,6 +218,8 @@ flow::TurnSettled TableFlow::settleTurn()
     flow::TurnSettled result{m_turn, seatCount, m_state.OyaSeat, m_state.OyaTurn, hands.oyaThrown, false, {}};
     for (int seat = 0; seat < seatCount; ++seat) {
         m_state.P_score[seat] = settled.score[seat];
+        if (seat != m_state.OyaSeat)
+            m_state.P_lastPayment[seat] = settled.score[seat] - before[seat];
         rules::countHand(m_tally, seat, m_state.P_yakuValue[seat]);
         result.seat[seat] = {m_state.P_yakuValue[seat], m_state.P_bet[seat], settled.score[seat] - before[seat],
                              settled.score[seat]};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/Betting.h"
+#include "game/ComputerCharacter.h"
 #include "game/DiceFaces.h"
 #include "game/TableListener.h"
 #include "game/TableState.h"
@@ -8,6 +9,7 @@
 #include "settings/GameSettings.h"
 
 #include <array>
+#include <optional>
 #include <vector>
 
 // The flow of a game at the table: owns TableState and makes every transition of it, from a new
@@ -39,6 +41,11 @@ public:
     // The present turn of the game, from 1.
     int turn() const { return m_turn; }
 
+    // The characters of the computer seats; not owned, read at every bet. Without them every
+    // computer seat is おまかせ.
+    void useCharacters(const rules::SeatCharacters& characters) { m_characters = &characters; }
+    rules::Character character(int seat) const;
+
     // Listeners are not owned; one must be removed before it is destroyed.
     void addListener(TableListener* listener);
     void removeListener(TableListener* listener);
@@ -55,6 +62,11 @@ public:
     // Whether the banker may pass the bank before the bets (ｽﾙｰ): option 6, or option 7 from the
     // second turn of a bank on.
     bool mayPass() const;
+
+    // A computer banker's choice whether to take ｽﾙｰ before the bets, when it is offered and would
+    // move the bank; nullopt when there is nothing to decide (a person or おまかせ holds the bank).
+    // The caller passes the bank when it says so. It draws nothing.
+    std::optional<rules::PassDecision> computerBankerPass();
 
     // Opens the bets; `draw` gives a uniform 0 <= r < 1 and is called once per computer player,
     // in seat order.
@@ -91,8 +103,8 @@ public:
     // Gives the game up: the scores are emptied and reported as they stood.
     flow::GameInterrupted interrupt();
 
-    // Bets, throws and settlement of one turn back to back, through the same steps as the table;
-    // `draw` gives every random number, bets first, then three per throw.
+    // A computer banker's ｽﾙｰ, the bets, throws and settlement of one turn back to back, through the
+    // same steps as the table; `draw` gives every random number, bets first, then three per throw.
     template <typename Draw>
     flow::TurnSettled playTurn(Draw&& draw);
     // The throws and settlement of a turn whose bets are placed; `faces` gives each throw's three
@@ -111,7 +123,14 @@ private:
     void openTurn();
     void clearTable();
     void beginBets();
-    flow::SeatBet placeBet(int seat, float draw, const rules::BetLimits& limits);
+    flow::SeatBet placeBet(int seat, float draw, const rules::BetLimits& limits, rules::Reason& reason);
+    // The exact odds of the rules in force, worked out again only when the rules have changed.
+    struct Odds {
+        std::optional<std::array<qint32, 13>> forRules;  // NAGEKAI and the twelve options, once worked out
+        long double playerExpectation = 0;
+        long double playerSecondMoment = 1;
+    };
+    const Odds& odds();
     // One throw's steps from startThrow to recordHand, back to back; true when the seat throws again.
     bool throwOnce(const std::array<qint16, 3>& faces);
     bool drawsBet(int seat) const { return seat != m_state.OyaSeat && m_settings.isComputer(seat); }
@@ -131,6 +150,8 @@ private:
     int m_turn = 0;
     int m_seatsThrown = 0;
     std::array<qint16, 3> m_drawnFaces{};
+    const rules::SeatCharacters* m_characters = nullptr;
+    Odds m_odds;
 };
 
 template <typename Draw>
@@ -138,10 +159,10 @@ flow::BetsOpened TableFlow::openBets(Draw&& draw)
 {
     beginBets();
     const rules::BetLimits limits = rules::betLimits(m_settings.BETMIN, m_settings.BETMAX);
-    flow::BetsOpened opened{m_turn, m_state.OyaSeat, {}};
+    flow::BetsOpened opened{m_turn, m_state.OyaSeat, {}, {}};
     const int seatCount = seats();
     for (int seat = 0; seat < seatCount; ++seat)
-        opened.seat[seat] = placeBet(seat, drawsBet(seat) ? draw() : 0.0f, limits);
+        opened.seat[seat] = placeBet(seat, drawsBet(seat) ? draw() : 0.0f, limits, opened.reason[seat]);
     notify(&TableListener::betsOpened, opened);
     return opened;
 }
@@ -149,6 +170,8 @@ flow::BetsOpened TableFlow::openBets(Draw&& draw)
 template <typename Draw>
 flow::TurnSettled TableFlow::playTurn(Draw&& draw)
 {
+    for (auto choice = computerBankerPass(); choice && choice->pass; choice = computerBankerPass())
+        pass();
     openBets(draw);
     return playThrows([&] {
         return std::array<qint16, 3>{rules::throwFace(draw()), rules::throwFace(draw()), rules::throwFace(draw())};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/ComputerCharacter.h"
+
 #include <QtGlobal>
 
 #include <array>
@@ -37,6 +39,9 @@ struct BetsOpened {
     int turn = 0;
     qint16 oyaSeat = 0;
     std::array<SeatBet, 6> seat{};  // seats in play; the rest stay Banker with 0
+    // Why each computer seat bet as it did; the banker's entry holds a computer banker's reason
+    // for keeping the bank when it could have passed it. Motive::None elsewhere.
+    std::array<rules::Reason, 6> reason{};
 };
 
 // One throw, once its hand is the seat's hand of the turn.

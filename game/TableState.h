@@ -23,6 +23,7 @@ struct TableState {
     std::array<std::optional<qint64>, 6> P_score{};  // empty once a game is interrupted
     std::array<qint16, 6> P_bet{};
     std::array<qint16, 6> P_lastBet{};
+    std::array<qint64, 6> P_lastPayment{};  // what the seat's last turn as a player paid it
     std::array<QString, 6> P_yakuName;
     std::array<qint16, 6> P_yakuValue{};
     std::array<qint16, 3> Dice{};       // faces of the present throw, 1..6 or 9 out of the bowl

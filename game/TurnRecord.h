@@ -15,6 +15,7 @@ struct SeatTurn {
     qint16 bet = 0;       // 0 for the banker
     qint64 payment = 0;   // the change of the seat's score in this turn
     qint64 score = 0;     // the score after the turn
+    QString reason;       // a computer seat's reason for its bet, or a computer banker's for keeping the bank
 };
 
 // One turn of a game: opened when the dice are thrown, settled when the bets are paid.

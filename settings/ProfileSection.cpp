@@ -6,13 +6,14 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+
 namespace {
 
 // A settings file is a few kilobytes; only this much of a file is read, and a larger file is
 // never rewritten (a save that cannot keep all of it must not cut it short).
 constexpr qint64 MaxFileBytes = 16 * 1024 * 1024;
 
-constexpr char SectionName[] = "DiceGame";
 constexpr QByteArrayView Utf8Bom("\xEF\xBB\xBF");
 // Code page 932 as Windows writes it; Debian's ICU-backed Qt knows it under this name.
 constexpr char AnsiCodec[] = "windows-31j";
@@ -90,9 +91,8 @@ bool isHeader(QByteArrayView line, QStringDecoder& decoder, QString* name = null
 
 // Section names match without regard to letter case, as on Windows; only ASCII letters fold, so
 // that no look-alike character can stand in for one of the name.
-bool isOurSection(const QString& name)
+bool isSection(const QString& name, QLatin1StringView ours)
 {
-    const QLatin1String ours(SectionName);
     if (name.size() != ours.size())
         return false;
     for (qsizetype i = 0; i < name.size(); ++i) {
@@ -105,7 +105,7 @@ bool isOurSection(const QString& name)
     return true;
 }
 
-// Where the DiceGame section lies in a file's bytes. Only the first such section counts.
+// Where a section lies in a file's bytes. Only the first such section counts.
 struct SectionPlace {
     bool utf8 = false;          // the file is UTF-8: it starts with a byte order mark, or reads as UTF-8
     bool bom = false;           // the file starts with a UTF-8 byte order mark
@@ -134,7 +134,7 @@ bool readsAsUtf8(QByteArrayView bytes)
     return !decoder.hasError();
 }
 
-SectionPlace locateSection(const QByteArray& bytes)
+SectionPlace locateSection(const QByteArray& bytes, QLatin1StringView section)
 {
     SectionPlace place;
     place.bom = bytes.startsWith(Utf8Bom);
@@ -150,7 +150,7 @@ SectionPlace locateSection(const QByteArray& bytes)
                 place.bodyEnd = line.begin;
                 return place;
             }
-        } else if (isHeader(lineText(bytes, line), decoder, &name) && isOurSection(name)) {
+        } else if (isHeader(lineText(bytes, line), decoder, &name) && isSection(name, section)) {
             place.found = true;
             place.bodyStart = line.next;
         }
@@ -217,10 +217,10 @@ void endWithLineEnd(QByteArray& bytes, qsizetype textStart)
 
 }  // namespace
 
-QList<ProfileEntry> parseProfileSection(const QByteArray& bytes)
+QList<ProfileEntry> parseProfileSection(const QByteArray& bytes, QLatin1StringView section)
 {
     QList<ProfileEntry> entries;
-    const SectionPlace place = locateSection(bytes);
+    const SectionPlace place = locateSection(bytes, section);
     if (!place.found)
         return entries;
     QStringDecoder decoder = decoderFor(place.utf8);
@@ -247,7 +247,7 @@ QList<ProfileEntry> parseProfileSection(const QByteArray& bytes)
     return entries;
 }
 
-std::optional<QList<ProfileEntry>> readProfileSection(const QString& path)
+std::optional<QList<ProfileEntry>> readProfileSection(const QString& path, QLatin1StringView section)
 {
     const QFileInfo info(path);
     if (!info.isFile())  // missing, a folder, a device or a pipe
@@ -258,28 +258,56 @@ std::optional<QList<ProfileEntry>> readProfileSection(const QString& path)
     const QByteArray bytes = file.read(qMin(file.size(), MaxFileBytes));
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
-    QList<ProfileEntry> entries = parseProfileSection(bytes);
+    QList<ProfileEntry> entries = parseProfileSection(bytes, section);
     if (entries.isEmpty())
         return std::nullopt;
     return entries;
 }
 
-bool writeProfileSection(const QString& path, const QList<ProfileEntry>& entries)
-{
-    QByteArray old;
-    const QFileInfo info(path);
-    if (info.exists()) {
-        if (!info.isFile() || info.size() > MaxFileBytes)
-            return false;
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return false;
-        old = file.read(MaxFileBytes + 1);
-        if (file.error() != QFileDevice::NoError || old.size() > MaxFileBytes)
-            return false;
-    }
+namespace {
 
-    const SectionPlace place = locateSection(old);
+// The whole file as it is before a write: empty when there is none; nullopt when it cannot be
+// read or is too large to be rewritten whole.
+std::optional<QByteArray> oldBytes(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QByteArray();
+    if (!info.isFile() || info.size() > MaxFileBytes)
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray old = file.read(MaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError || old.size() > MaxFileBytes)
+        return std::nullopt;
+    return old;
+}
+
+bool saveBytes(const QString& path, const QByteArray& out)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    // write() only fills a buffer, and commit() does not notice a failed last flush (a full disk):
+    // it would put the short file in place of the old one. Flushing first lets the failure show.
+    if (file.write(out) != out.size() || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+}  // namespace
+
+bool writeProfileSection(const QString& path, const QList<ProfileEntry>& entries, QLatin1StringView section)
+{
+    const std::optional<QByteArray> read = oldBytes(path);
+    if (!read)
+        return false;
+    const QByteArray& old = *read;
+
+    const SectionPlace place = locateSection(old, section);
     QByteArray before;
     QByteArray after;
     if (place.found) {
@@ -289,7 +317,7 @@ bool writeProfileSection(const QString& path, const QList<ProfileEntry>& entries
     } else {
         before = old;
         endWithLineEnd(before, place.textStart);
-        before += '[' + QByteArray(SectionName) + "]\r\n";
+        before += '[' + QByteArray(section.data(), section.size()) + "]\r\n";
     }
     const QString body = sectionText(entries);
 
@@ -307,18 +335,24 @@ bool writeProfileSection(const QString& path, const QList<ProfileEntry>& entries
         out = Utf8Bom.toByteArray() + before + body.toUtf8() + after;
         // A header that only CP932 reads as this section ("]" as the second byte of a character
         // after it) would hide the section from the next read: such a file is not rewritten.
-        if (locateSection(out).bodyStart != Utf8Bom.size() + before.size())
+        if (locateSection(out, section).bodyStart != Utf8Bom.size() + before.size())
             return false;
     }
+    return saveBytes(path, out);
+}
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+bool removeProfileSection(const QString& path, QLatin1StringView section)
+{
+    const std::optional<QByteArray> old = oldBytes(path);
+    if (!old)
         return false;
-    // write() only fills a buffer, and commit() does not notice a failed last flush (a full disk):
-    // it would put the short file in place of the old one. Flushing first lets the failure show.
-    if (file.write(out) != out.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    const SectionPlace place = locateSection(*old, section);
+    if (!place.found)
+        return true;
+    // From the start of its header line to the next section's header.
+    const QByteArray& bytes = *old;
+    const qsizetype headerEnd = place.bodyStart;  // past the header line's end, or the file's end
+    const qsizetype lastOfHeader = bytes[headerEnd - 1] == '\n' ? headerEnd - 2 : headerEnd - 1;
+    const qsizetype header = std::max(bytes.lastIndexOf('\n', lastOfHeader) + 1, place.textStart);
+    return saveBytes(path, bytes.first(header) + bytes.sliced(place.bodyEnd));
 }

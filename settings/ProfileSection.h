@@ -2,11 +2,13 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QLatin1StringView>
 #include <QString>
 
 #include <optional>
 
-// The settings live in the section DiceGame of a Windows profile (INI) file.
+// The settings live in the section DiceGame of a Windows profile (INI) file; the computer seats'
+// characters in a section of their own beside it.
 struct ProfileEntry {
     QString key;
     QString value;
@@ -23,11 +25,13 @@ constexpr qsizetype SectionBudget = 32765;
 // any bytes give some list, maybe empty.
 // Blanks around a key are dropped, the value is kept as written; empty lines and ";" comments are
 // skipped. Entries are taken while they fit SectionBudget, as on Windows.
-QList<ProfileEntry> parseProfileSection(const QByteArray& bytes);
+inline constexpr QLatin1StringView SettingsSection("DiceGame");
+QList<ProfileEntry> parseProfileSection(const QByteArray& bytes, QLatin1StringView section = SettingsSection);
 
 // The entries of the file's DiceGame section; nullopt when nothing was read (no such file,
 // no such section, or an empty one). Only the first 16 MB of a file are looked at.
-std::optional<QList<ProfileEntry>> readProfileSection(const QString& path);
+std::optional<QList<ProfileEntry>> readProfileSection(const QString& path,
+                                                      QLatin1StringView section = SettingsSection);
 
 // Replaces the DiceGame section of the file with the entries, keeping every other byte of the
 // file; creates the section or the file when missing. Writes atomically: on failure the old file
@@ -35,4 +39,8 @@ std::optional<QList<ProfileEntry>> readProfileSection(const QString& path);
 // entries, or the file is UTF-8 without the mark, it gets a UTF-8 byte order mark and the section
 // is written in UTF-8, while every byte outside it stays as it was; a line end inside an entry is
 // written as a blank; a file over 16 MB is left alone (false).
-bool writeProfileSection(const QString& path, const QList<ProfileEntry>& entries);
+bool writeProfileSection(const QString& path, const QList<ProfileEntry>& entries,
+                         QLatin1StringView section = SettingsSection);
+// Takes the section out of the file, header and entries, keeping every other byte; true when the
+// file holds no such section afterwards (a missing file included), false when it could not be written.
+bool removeProfileSection(const QString& path, QLatin1StringView section);

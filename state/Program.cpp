@@ -5,6 +5,7 @@ namespace program {
 void reset()
 {
     GameSettings = SettingsRecord{};
+    Characters = {};
     SettingsPath.clear();
     GameFlag = 0;
     SpeedLevel = 0;

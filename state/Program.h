@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/ComputerCharacter.h"
 #include "game/Tally.h"
 #include "settings/GameSettings.h"
 
@@ -10,6 +11,8 @@
 namespace program {
 
 inline SettingsRecord GameSettings;
+// The character of each seat when the computer plays it; kept beside GameSettings in a section of its own.
+inline rules::SeatCharacters Characters{};
 inline QString SettingsPath;
 inline qint16 GameFlag = 0;
 inline qint16 SpeedLevel = 0;

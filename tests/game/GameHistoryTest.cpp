@@ -171,12 +171,13 @@ TEST(GameHistory, CsvQuotesNamesWithCommasQuotesAndLineBreaks)
     history.addThrow(0, Faces{9, 9, 9}, 51, "場　外");
     history.settle({1050, 950});
     history.openTurn(1, {30, 0});
+    history.setReasons({"博徒: 負け 10 の倍 → 20", "計算: 親の有利 +1.03% → 親を続ける"});
     EXPECT_EQ(historyTable::csv(history),
-              "ターン,親,名前,出目,役,賭け,支払い,持ち点\r\n"
-              "1,親,\"Smith, J.\",2-4-6 / ×-×-×,場　外,,+50,1050\r\n"
-              "1,,\"\"\"Lucky\"\"\",,,50,-50,950\r\n"
-              "2,,\"Smith, J.\",,,30,,\r\n"
-              "2,親,\"\"\"Lucky\"\"\",,,,,\r\n");
+              "ターン,親,名前,出目,役,賭け,支払い,持ち点,理由\r\n"
+              "1,親,\"Smith, J.\",2-4-6 / ×-×-×,場　外,,+50,1050,\r\n"
+              "1,,\"\"\"Lucky\"\"\",,,50,-50,950,\r\n"
+              "2,,\"Smith, J.\",,,30,,,博徒: 負け 10 の倍 → 20\r\n"
+              "2,親,\"\"\"Lucky\"\"\",,,,,,計算: 親の有利 +1.03% → 親を続ける\r\n");
 }
 
 namespace {

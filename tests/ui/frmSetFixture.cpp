@@ -59,7 +59,7 @@ bool SettingsDialogTest::closed()
 
 void SettingsDialogTest::choose(const QString& boxName, const QString& item)
 {
-    ChoiceBox* list = box(boxName);
+    QComboBox* list = find<QComboBox>(boxName);
     const int index = list->findText(item);
     ASSERT_GE(index, 0) << item.toStdString();
     // Open the list, point at the item and press Enter, as on an open drop-down.

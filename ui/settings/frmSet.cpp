@@ -1,5 +1,6 @@
 #include "ui/settings/frmSet.h"
 
+#include "game/HousePresets.h"
 #include "platform/Platform.h"
 #include "settings/NumberText.h"
 #include "settings/SettingsLimits.h"
@@ -14,6 +15,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QFrame>
 #include <QGridLayout>
@@ -90,6 +92,7 @@ frmSet::frmSet(QWidget* table) : QWidget(table, Qt::Dialog)
     connectControls();
     Form_Load();
     showRuleOdds();
+    showPresetName();
 }
 
 QWidget* frmSet::buildSeatsTab()
@@ -153,6 +156,10 @@ QWidget* frmSet::buildSeatRow(int seat, QWidget* parent)
     P_nameTex[seat] = named(new QLineEdit(row), elementName("P_nameTex", seat));
     P_nameTex[seat]->setMinimumWidth(twips(1500));
     P_flgCheck[seat] = named(new QCheckBox(QStringLiteral("自動にする"), row), elementName("P_flgCheck", seat));
+    Comchar[seat] = named(new QComboBox(row), elementName("Comchar", seat));
+    for (int c = 0; c < rules::CharacterCount; ++c)
+        Comchar[seat]->addItem(rules::characterName(rules::Character(c)));
+    Comchar[seat]->setToolTip(QStringLiteral("コンピュータの性格"));
     Comimag[seat] = named(new ChoiceBox(numbers(1, 9), row), elementName("Comimag", seat));
     Comimag[seat]->setToolTip(QStringLiteral("ｲﾒｰｼﾞ№"));
     P_Imag[seat] = named(new QLabel(row), elementName("P_Imag", seat));
@@ -162,7 +169,11 @@ QWidget* frmSet::buildSeatRow(int seat, QWidget* parent)
 
     grid->addWidget(L_seat[seat], 0, 0, 2, 1);
     grid->addWidget(P_nameTex[seat], 0, 1);
-    grid->addWidget(P_flgCheck[seat], 1, 1);
+    auto* computer = new QHBoxLayout;
+    computer->setSpacing(4);
+    computer->addWidget(P_flgCheck[seat]);
+    computer->addWidget(Comchar[seat], 1);
+    grid->addLayout(computer, 1, 1);
     grid->addWidget(Comimag[seat], 0, 2, 2, 1, Qt::AlignVCenter);
     grid->addWidget(P_Imag[seat], 0, 3, 2, 1, Qt::AlignVCenter);
     grid->setColumnStretch(1, 1);
@@ -231,7 +242,24 @@ QWidget* frmSet::buildNumbersTab()
 QWidget* frmSet::buildRulesTab()
 {
     auto* page = new QWidget(SSTab1);
-    auto* grid = new QGridLayout(page);
+    auto* pageLayout = new QVBoxLayout(page);
+    auto* presetRow = new QHBoxLayout;
+    L_Comrule = named(new QLabel(QStringLiteral("ハウスルール"), page), "L_Comrule");
+    Comrule = named(new QComboBox(page), "Comrule");
+    Comrule->addItem(QString());  // the options match no house
+    for (const rules::HousePreset& preset : rules::housePresets())
+        Comrule->addItem(QString::fromUtf16(preset.name));
+    L_Comrule->setBuddy(Comrule);
+    presetRow->addWidget(L_Comrule);
+    presetRow->addWidget(Comrule);
+    presetRow->addStretch();
+    pageLayout->addLayout(presetRow);
+    L_preset = named(new QLabel(page), "L_preset");
+    // Two lines whatever the house, so that the tab keeps its size.
+    L_preset->setMinimumHeight(2 * L_preset->fontMetrics().lineSpacing());
+    pageLayout->addWidget(L_preset);
+    auto* grid = new QGridLayout;
+    pageLayout->addLayout(grid);
 
     struct Box {
         QCheckBox** box;
@@ -280,6 +308,20 @@ QWidget* frmSet::buildRulesTab()
     return page;
 }
 
+rules::SeatCharacters frmSet::chosenCharacters() const
+{
+    rules::SeatCharacters characters{};
+    for (int seat = 0; seat < 6; ++seat)
+        characters[size_t(seat)] = rules::Character(std::max(0, Comchar[seat]->currentIndex()));
+    return characters;
+}
+
+void frmSet::showCharacters(const rules::SeatCharacters& characters)
+{
+    for (int seat = 0; seat < 6; ++seat)
+        Comchar[seat]->setCurrentIndex(int(characters[size_t(seat)]));
+}
+
 bool frmSet::ticked(const QCheckBox* box) { return box->checkState() == Qt::Checked; }
 
 std::array<QCheckBox*, 12> frmSet::checks() const
@@ -314,10 +356,17 @@ void frmSet::connectControls()
     connect(P_Check5, &QCheckBox::stateChanged, this, &frmSet::P_Check5_Click);
     connect(P_Check6, &QCheckBox::stateChanged, this, &frmSet::P_Check6_Click);
     connect(P_Check7, &QCheckBox::stateChanged, this, &frmSet::P_Check7_Click);
-    for (QCheckBox* box : checks())
+    for (QCheckBox* box : checks()) {
         connect(box, &QCheckBox::stateChanged, this, &frmSet::showRuleOdds);
+        connect(box, &QCheckBox::stateChanged, this, &frmSet::showPresetName);
+    }
     connect(Comnagekai, &ChoiceBox::put, this, &frmSet::showRuleOdds);
     connect(Comnagekai, &ChoiceBox::chosen, this, &frmSet::showRuleOdds);
+    for (ChoiceBox* count : {Comnagekai, Comoya}) {
+        connect(count, &ChoiceBox::put, this, &frmSet::showPresetName);
+        connect(count, &ChoiceBox::chosen, this, &frmSet::showPresetName);
+    }
+    connect(Comrule, &QComboBox::activated, this, &frmSet::Comrule_Click);
     // A box greyed by a settings file becomes a plain two-state box once the player clicks it.
     std::array<QCheckBox*, 18> boxes{};
     std::copy(P_flgCheck.begin(), P_flgCheck.end(), boxes.begin());
@@ -355,6 +404,7 @@ void frmSet::Form_Load()
         Comimag[seat]->setText(QString::number(settings.image(seat)));
         if (settings.flag(seat) == 1)
             P_flgCheck[seat]->setChecked(true);
+        Comchar[seat]->setCurrentIndex(int(program::Characters[size_t(seat)]));
     }
     for (int seat = inPlay; seat < 6; ++seat)
         setSeatRowEnabled(seat, false);
@@ -379,30 +429,35 @@ void frmSet::setSeatRowEnabled(int seat, bool enabled)
 {
     P_nameTex[seat]->setEnabled(enabled);
     P_flgCheck[seat]->setEnabled(enabled);
+    Comchar[seat]->setEnabled(enabled);
     Comimag[seat]->setEnabled(enabled);
 }
 
-std::array<QWidget*, 21> frmSet::lockedInGame() const
+std::array<QWidget*, 22> frmSet::lockedInGame() const
 {
-    std::array<QWidget*, 21> controls{Comninzu, Txtscore, txtBETMAX, txtBETMIN, Comoya,
-                                      txtLAST,  Comnagekai, cmdGPPS, cmdWPPS};
+    std::array<QWidget*, 22> controls{Comninzu, Txtscore, txtBETMAX, txtBETMIN, Comoya,
+                                      txtLAST,  Comnagekai, cmdGPPS, cmdWPPS, Comrule};
     const auto rules = checks();
-    std::copy(rules.begin(), rules.end(), controls.begin() + 9);
+    std::copy(rules.begin(), rules.end(), controls.begin() + 10);
     return controls;
 }
 
 void frmSet::LockSettings()
 {
-    for (int seat = 0; seat < program::GameSettings.seatsListed(); ++seat)
+    for (int seat = 0; seat < program::GameSettings.seatsListed(); ++seat) {
         P_flgCheck[seat]->setEnabled(false);
+        Comchar[seat]->setEnabled(false);
+    }
     for (QWidget* control : lockedInGame())
         control->setEnabled(false);
 }
 
 void frmSet::UnlockSettings()
 {
-    for (QCheckBox* box : P_flgCheck)
-        box->setEnabled(true);
+    for (int seat = 0; seat < 6; ++seat) {
+        P_flgCheck[seat]->setEnabled(true);
+        Comchar[seat]->setEnabled(true);
+    }
     for (QWidget* control : lockedInGame())
         control->setEnabled(true);
 }

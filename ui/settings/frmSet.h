@@ -1,11 +1,14 @@
 #pragma once
 
+#include "game/ComputerCharacter.h"
+
 #include <QWidget>
 
 #include <array>
 
 class ChoiceBox;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -31,6 +34,7 @@ public:
     std::array<QLabel*, 6> L_seat{};  // the row's number, seat + 1
     std::array<QLineEdit*, 6> P_nameTex{};
     std::array<QCheckBox*, 6> P_flgCheck{};
+    std::array<QComboBox*, 6> Comchar{};  // the seat's character when the computer plays it
     std::array<ChoiceBox*, 6> Comimag{};
     std::array<QLabel*, 6> P_Imag{};
     QGroupBox* Frame8 = nullptr;
@@ -74,6 +78,11 @@ public:
     QCheckBox* P_Check12 = nullptr;
     // The player's expectation and the banker's edge under the ticked options and the throws chosen.
     QLabel* L_odds = nullptr;
+    // House rules by name: choosing one ticks its options and sets its throws and banker turns; it
+    // shows the name only while the options, throws and turns match one, with its two-line description.
+    QLabel* L_Comrule = nullptr;
+    QComboBox* Comrule = nullptr;
+    QLabel* L_preset = nullptr;
 
     QPushButton* cmdWPPS = nullptr;
     QPushButton* cmdGPPS = nullptr;
@@ -97,6 +106,7 @@ public:
     void P_Check5_Click();
     void P_Check6_Click();
     void P_Check7_Click();
+    void Comrule_Click(int index);
     void OKCom_Click();
     void cmdQuit_Click();
     void helpcom_Click();
@@ -123,9 +133,10 @@ private:
     void UnlockSettings();
     void applyStoredInterlocks();
     void showRuleOdds();
+    void showPresetName();
     void excludeOtherPayouts(bool onesPayFive);
     // The controls a running game locks, but for the seats' "自動にする".
-    std::array<QWidget*, 21> lockedInGame() const;
+    std::array<QWidget*, 22> lockedInGame() const;
     void setSeatRowEnabled(int seat, bool enabled);
 
     // The dialog's own entries count as edits: the field's check runs even on an unchanged text.
@@ -140,6 +151,9 @@ private:
     static QString presetPath();
 
     std::array<QCheckBox*, 12> checks() const;
+    // The characters the seats' boxes show, and showing them.
+    rules::SeatCharacters chosenCharacters() const;
+    void showCharacters(const rules::SeatCharacters& characters);
     // Only the ticked state counts as ticked; clear and greyed boxes count as clear.
     static bool ticked(const QCheckBox* box);
 };

@@ -134,8 +134,11 @@ void frmSet::OKCom_Click()
         // Seat count, the clamps of score and bets, and the ranges of the three counts.
         normaliseSettings(settings);
         // Seats out of play keep their name, flag and picture number in the settings.
-        for (int seat = 0; seat < settings.seatsInPlay(); ++seat)
+        const rules::SeatCharacters characters = chosenCharacters();
+        for (int seat = 0; seat < settings.seatsInPlay(); ++seat) {
             settings.flag(seat) = ticked(P_flgCheck[seat]) ? 1 : 0;
+            program::Characters[size_t(seat)] = characters[size_t(seat)];
+        }
         const auto boxes = checks();
         for (int n = 1; n <= 12; ++n)
             settings.check(n) = ticked(boxes[n - 1]) ? 1 : 0;

@@ -1,6 +1,7 @@
 // Saving the dialog to a settings file and loading one into it.
 #include "ui/settings/frmSet.h"
 
+#include "game/CharacterSection.h"
 #include "platform/Platform.h"
 #include "settings/AppFolder.h"
 #include "settings/GameSettings.h"
@@ -111,7 +112,8 @@ void frmSet::cmdWPPS_Click()
         entries.append({QString::fromLatin1(settingsKeys()[static_cast<size_t>(key)].key), fieldText(key)});
         size += entries.back().key.size() + 1 + entries.back().value.toUtf8().size() + 1;
     }
-    if (size > SectionBudget || !writeProfileSection(program::SettingsPath, entries))
+    if (size > SectionBudget || !writeProfileSection(program::SettingsPath, entries) ||
+        !rules::writeCharacters(program::SettingsPath, chosenCharacters()))
         platform().warn(this, QStringLiteral("保存に失敗しました。(ToT)"));
 }
 
@@ -140,4 +142,5 @@ void frmSet::ReadSettingsIntoDialog()
         if (const SettingsKey* key = findSettingsKey(entry.key))
             putField(static_cast<int>(key - settingsKeys().data()), entry.value);
     }
+    showCharacters(rules::readCharacters(program::SettingsPath));
 }

@@ -36,8 +36,14 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         return historyTable::cell(*m_history, index.row(), index.column());
+    case Qt::ToolTipRole:
+        // The reason is the widest cell; the tip shows it whole when the column cuts it.
+        if (index.column() == historyTable::ReasonColumn)
+            return historyTable::cell(*m_history, index.row(), index.column());
+        return {};
     case Qt::TextAlignmentRole: {
-        const bool number = index.column() == historyTable::TurnColumn || index.column() >= historyTable::BetColumn;
+        const bool number = index.column() == historyTable::TurnColumn ||
+                            (index.column() >= historyTable::BetColumn && index.column() <= historyTable::ScoreColumn);
         return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
     }
     case Qt::BackgroundRole: {

@@ -101,7 +101,7 @@ frmHistory::frmHistory(QWidget* table, const GameHistory* history) : QWidget(tab
     layout->addWidget(split);
     layout->addLayout(buttons);
     // At the zoom in force, but never larger than the screen.
-    QSize size(zoom::scaled(780), zoom::scaled(800));
+    QSize size(zoom::scaled(1000), zoom::scaled(800));
     if (const QScreen* screen = table->screen())
         size = size.boundedTo(screen->availableGeometry().size() - windowFrameAllowance);
     resize(size);
