@@ -4,7 +4,6 @@
 #include "game/HandRanking.h"
 #include "game/TableFlow.h"
 
-#include "FastRandom.h"
 
 #include <array>
 #include <chrono>
