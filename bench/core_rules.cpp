@@ -4,7 +4,6 @@
 #include "game/HandRanking.h"
 #include "game/TableFlow.h"
 
-
 #include <array>
 #include <chrono>
 #include <cstdint>
