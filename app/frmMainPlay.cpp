@@ -139,6 +139,8 @@ void frmMain::showReason(int seat, const rules::Reason& reason)
     // What it saw above what it did.
     P_reason[seat]->setText(QString(text).replace(QStringLiteral(" → "), QStringLiteral("\n→ ")));
     P_reason[seat]->setToolTip(text);
+    // おまかせ is the table as it always was: a random bet, shown without a word.
+    P_reason[seat]->setVisible(reason.character != rules::Character::Omakase);
 }
 
 void frmMain::HScr_Change(int seat)

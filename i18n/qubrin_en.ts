@@ -236,7 +236,7 @@ Please check that the game's folder holds this file.</translation>
     </message>
     <message>
         <source>%1投目</source>
-        <translation>Throw %1</translation>
+        <translation>#%1</translation>
     </message>
     <message>
         <source>ターン終了</source>

@@ -148,7 +148,7 @@ TEST_F(LanguageOfTheTable, MidTurnTheTableSpeaksTheNewLanguageAndBackExactly)
     choose("languageEnglish");
     EXPECT_EQ(t.Turn->text(), "End of the turn");
     EXPECT_EQ(t.oya_Lab[banker]->text(), "Bank 1");
-    EXPECT_EQ(t.P_kail[banker]->text(), "Throw 1");
+    EXPECT_EQ(t.P_kail[banker]->text(), "#1");
     for (int seat = 0; seat < 3; ++seat) {
         EXPECT_EQ(t.P_scoLab[seat]->text(), japanese[3 + 3 * seat]) << seat;
         if (seat != banker) {
