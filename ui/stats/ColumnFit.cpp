@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-ColumnFit::ColumnFit(QTableView* view) : QObject(view), m_view(view)
+ColumnFit::ColumnFit(QTableView* view) : QObject(view), m_view(view), m_viewport(view->viewport())
 {
     const QAbstractItemModel* model = view->model();
     connect(model, &QAbstractItemModel::modelReset, this, &ColumnFit::restart);
@@ -16,13 +16,13 @@ ColumnFit::ColumnFit(QTableView* view) : QObject(view), m_view(view)
     connect(model, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex& from, const QModelIndex& to) { measure(from.row(), to.row()); });
     // The room to share changes with the window and with the vertical scroll bar coming or going.
-    view->viewport()->installEventFilter(this);
+    m_viewport->installEventFilter(this);
     restart();
 }
 
 bool ColumnFit::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_view->viewport() && event->type() == QEvent::Resize)
+    if (watched == m_viewport && event->type() == QEvent::Resize)
         fit();
     return QObject::eventFilter(watched, event);
 }

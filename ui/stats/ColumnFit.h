@@ -4,6 +4,7 @@
 #include <QObject>
 
 class QTableView;
+class QWidget;
 
 // Sizes a table view's columns to their texts within the view: each column as wide as its widest
 // text or its header, and when they cannot all be that wide, the widest give up the difference
@@ -23,5 +24,8 @@ private:
     void fit();
 
     QTableView* m_view;
+    // Kept apart: while the view is being destroyed its viewport still reports events, and the view
+    // can no longer be asked for it.
+    QWidget* m_viewport;
     QList<int> m_widest;  // of each column: its widest text so far with the cell's margins
 };
