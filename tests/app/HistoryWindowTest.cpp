@@ -401,11 +401,11 @@ TEST_F(HistoryWindow, ChartAddsEachTurnToItsLinesAndShowsWhatDrawingTheWholeGame
     }
 }
 
-// Past a few hundred turns the lines are thinned: both ways of drawing keep the same points, fewer
+// From turn 129 on the lines are thinned: both ways of drawing keep the same points, fewer
 // than the turns, from the starting score to the latest one.
 TEST_F(HistoryWindow, ChartOfALongGameShowsFewerPointsThanTurnsAndTheSameAsDrawingItWhole)
 {
-    constexpr int Turns = 560;
+    constexpr int Turns = 300;
     open({{"NINZU", "3"}, {"OYA", "5"}, {"LAST", QString::number(Turns)}, {"BETMIN", "1"}, {"BETMAX", "10"}});
     newGame();
     frmHistory* window = openHistory();
@@ -414,12 +414,12 @@ TEST_F(HistoryWindow, ChartOfALongGameShowsFewerPointsThanTurnsAndTheSameAsDrawi
         scriptThrows(turnKinds[turn % std::size(turnKinds)]);
         throwDice();
         platform.draws.clear();
-        if (turn % 64 == 0 || (turn >= 256 && turn <= 258) || turn >= Turns - 1) {
+        if (turn % 50 == 0 || (turn >= 128 && turn <= 130) || (turn >= 256 && turn <= 258) || turn == Turns) {
             expectChartAsDrawnWhole(*window, 3, turn);
             const QList<QPointF> line = chartLine(window, 0);
             ASSERT_FALSE(line.isEmpty());
             EXPECT_EQ(line.last(), QPointF(turn, table->P_scoLab[0]->text().toDouble())) << turn;
-            if (turn > 256) {
+            if (turn > 128) {
                 EXPECT_LT(line.size(), turn + 1) << turn;
             }
         }

@@ -18,9 +18,10 @@ const std::array<QColor, 6> seatColours{QColor(0, 114, 178), QColor(213, 94, 0),
 // depend on the scores alone and not on the fits before.
 constexpr int ScoreTicks = 5;
 
-// A line shows at most twice this many buckets of two points each, about 512 points: one or two
-// to a pixel of a wide chart, and few enough that Qt Charts lays out each line quickly.
-constexpr int LineBuckets = 128;
+// A line shows at most twice this many buckets of two points each, about 256 points: a bucket to
+// a few pixels of the chart, and few enough that Qt Charts lays out each line quickly. A constant,
+// not the chart's width, so that every window shows the same points of the same game.
+constexpr int LineBuckets = 64;
 
 // Ticks of the turn axis at 1, 2 or 5 times a power of ten, about ten of them at most.
 int turnStep(int lastTurn)
