@@ -84,6 +84,8 @@ protected:
         }
         EXPECT_EQ(sum, 0) << "turn " << turn;
     }
+
+    QList<QAbstractSeries*> expectChartAsDrawnWhole(const frmHistory& window, int seats, int turn);
 };
 
 TEST_F(HistoryWindow, FollowsScriptedGamesWithPaymentsAddingToZeroAndTheTablesScores)
@@ -343,12 +345,45 @@ TEST_F(HistoryWindow, ColumnsTakeTheWidthOfTheirTextsWithinTheWindow)
     EXPECT_LT(grid->columnWidth(historyTable::NameColumn), needed(historyTable::NameColumn));
 }
 
-TEST_F(HistoryWindow, ChartAddsEachTurnToItsLinesAndShowsWhatDrawingTheWholeGameShows)
+// A chart that followed a game turn by turn shows what a window opened now draws from the whole
+// game: the same points of every line, the same axes. Returns the lines of the window's chart.
+QList<QAbstractSeries*> HistoryWindow::expectChartAsDrawnWhole(const frmHistory& window, int seats, int turn)
 {
     const auto view = [](const frmHistory& window) { return qobject_cast<QChartView*>(window.scoreChart); };
     const auto axisOf = [](const QChartView* chart, Qt::Orientation orientation) {
         return static_cast<QValueAxis*>(chart->chart()->axes(orientation).value(0));
     };
+    const QChartView* shown = view(window);
+    const frmHistory whole(table.get(), table->history);  // draws the game so far at once
+    const QChartView* drawn = view(whole);
+    if (shown == nullptr || drawn == nullptr || drawn->chart()->series().size() != seats) {
+        ADD_FAILURE() << "turn " << turn << ": no chart of " << seats << " lines";
+        return {};
+    }
+    for (int seat = 0; seat < seats; ++seat) {
+        const auto* added = static_cast<QLineSeries*>(shown->chart()->series()[seat]);
+        const auto* redrawn = static_cast<QLineSeries*>(drawn->chart()->series()[seat]);
+        EXPECT_EQ(added->points(), redrawn->points()) << "turn " << turn << " seat " << seat;
+        EXPECT_EQ(added->name(), redrawn->name());
+        EXPECT_EQ(added->pen(), redrawn->pen());
+    }
+    for (Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical}) {
+        const QValueAxis* added = axisOf(shown, orientation);
+        const QValueAxis* redrawn = axisOf(drawn, orientation);
+        if (added == nullptr || redrawn == nullptr) {
+            ADD_FAILURE() << "turn " << turn << ": an axis is missing";
+            continue;
+        }
+        EXPECT_EQ(added->min(), redrawn->min()) << "turn " << turn << " axis " << orientation;
+        EXPECT_EQ(added->max(), redrawn->max()) << "turn " << turn << " axis " << orientation;
+        EXPECT_EQ(added->tickCount(), redrawn->tickCount()) << "turn " << turn;
+        EXPECT_EQ(added->tickInterval(), redrawn->tickInterval()) << "turn " << turn;
+    }
+    return shown->chart()->series();
+}
+
+TEST_F(HistoryWindow, ChartAddsEachTurnToItsLinesAndShowsWhatDrawingTheWholeGameShows)
+{
     open({{"NINZU", "4"}, {"OYA", "1"}, {"LAST", "9"}, {"BETMIN", "100"}, {"BETMAX", "1000"}});
     newGame();
     frmHistory* window = openHistory();
@@ -358,31 +393,35 @@ TEST_F(HistoryWindow, ChartAddsEachTurnToItsLinesAndShowsWhatDrawingTheWholeGame
         scriptThrows(turnKinds[turn % std::size(turnKinds)]);
         throwDice();
         platform.draws.clear();
-        const QChartView* shown = view(*window);
-        ASSERT_NE(shown, nullptr);
+        const QList<QAbstractSeries*> shown = expectChartAsDrawnWhole(*window, 4, turn);
         if (turn == 1)
-            lines = shown->chart()->series();
-        ASSERT_EQ(shown->chart()->series(), lines) << "turn " << turn << " added to the lines drawn";
+            lines = shown;
+        EXPECT_EQ(shown, lines) << "turn " << turn << " added to the lines drawn";
+        nextTurn();
+    }
+}
 
-        const frmHistory whole(table.get(), table->history);  // draws the game so far at once
-        const QChartView* drawn = view(whole);
-        ASSERT_EQ(drawn->chart()->series().size(), 4);
-        for (int seat = 0; seat < 4; ++seat) {
-            const auto* added = static_cast<QLineSeries*>(lines[seat]);
-            const auto* redrawn = static_cast<QLineSeries*>(drawn->chart()->series()[seat]);
-            EXPECT_EQ(added->points(), redrawn->points()) << "turn " << turn << " seat " << seat;
-            EXPECT_EQ(added->name(), redrawn->name());
-            EXPECT_EQ(added->pen(), redrawn->pen());
-        }
-        for (Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical}) {
-            const QValueAxis* added = axisOf(shown, orientation);
-            const QValueAxis* redrawn = axisOf(drawn, orientation);
-            ASSERT_NE(added, nullptr);
-            ASSERT_NE(redrawn, nullptr);
-            EXPECT_EQ(added->min(), redrawn->min()) << "turn " << turn << " axis " << orientation;
-            EXPECT_EQ(added->max(), redrawn->max()) << "turn " << turn << " axis " << orientation;
-            EXPECT_EQ(added->tickCount(), redrawn->tickCount()) << "turn " << turn;
-            EXPECT_EQ(added->tickInterval(), redrawn->tickInterval()) << "turn " << turn;
+// From turn 129 on the lines are thinned: both ways of drawing keep the same points, fewer
+// than the turns, from the starting score to the latest one.
+TEST_F(HistoryWindow, ChartOfALongGameShowsFewerPointsThanTurnsAndTheSameAsDrawingItWhole)
+{
+    constexpr int Turns = 300;
+    open({{"NINZU", "3"}, {"OYA", "5"}, {"LAST", QString::number(Turns)}, {"BETMIN", "1"}, {"BETMAX", "10"}});
+    newGame();
+    frmHistory* window = openHistory();
+    for (int turn = 1; turn <= Turns; ++turn) {
+        openBets();
+        scriptThrows(turnKinds[turn % std::size(turnKinds)]);
+        throwDice();
+        platform.draws.clear();
+        if (turn % 50 == 0 || (turn >= 128 && turn <= 130) || (turn >= 256 && turn <= 258) || turn == Turns) {
+            expectChartAsDrawnWhole(*window, 3, turn);
+            const QList<QPointF> line = chartLine(window, 0);
+            ASSERT_FALSE(line.isEmpty());
+            EXPECT_EQ(line.last(), QPointF(turn, table->P_scoLab[0]->text().toDouble())) << turn;
+            if (turn > 128) {
+                EXPECT_LT(line.size(), turn + 1) << turn;
+            }
         }
         nextTurn();
     }

@@ -18,6 +18,11 @@ const std::array<QColor, 6> seatColours{QColor(0, 114, 178), QColor(213, 94, 0),
 // depend on the scores alone and not on the fits before.
 constexpr int ScoreTicks = 5;
 
+// A line shows at most twice this many buckets of two points each, about 256 points: a bucket to
+// a few pixels of the chart, and few enough that Qt Charts lays out each line quickly. A constant,
+// not the chart's width, so that every window shows the same points of the same game.
+constexpr int LineBuckets = 64;
+
 // Ticks of the turn axis at 1, 2 or 5 times a power of ten, about ten of them at most.
 int turnStep(int lastTurn)
 {
@@ -66,19 +71,24 @@ void ScoreChartView::drawLines(const QStringList& names, const QList<QList<QPoin
     QChart* chart = this->chart();
     chart->removeAllSeries();
     m_lines.clear();
+    m_thinned.clear();
     m_empty = true;
     m_low = m_high = m_lastTurn = 0;
     for (int seat = 0; seat < lines.size(); ++seat) {
         auto* line = new QLineSeries(chart);
         line->setName(names.value(seat));
         line->setPen(QPen(seatColours[seat % seatColours.size()], 2));
-        line->replace(lines[seat]);
-        for (const QPointF& point : lines[seat])
+        ThinnedLine thinned(LineBuckets);
+        for (const QPointF& point : lines[seat]) {
+            thinned.add(point);
             take(point);
+        }
+        line->replace(thinned.points());
         chart->addSeries(line);
         line->attachAxis(m_turns);
         line->attachAxis(m_scores);
         m_lines.append(line);
+        m_thinned.append(thinned);
     }
     fitTurns();
     fitScores();
@@ -90,7 +100,8 @@ void ScoreChartView::addPoints(const QList<QPointF>& points)
     const double high = m_high;
     const double lastTurn = m_lastTurn;
     for (int seat = 0; seat < std::min(points.size(), m_lines.size()); ++seat) {
-        m_lines[seat]->append(points[seat]);
+        m_thinned[seat].add(points[seat]);
+        m_lines[seat]->replace(m_thinned[seat].points());
         take(points[seat]);
     }
     // Each change of an axis redraws every line at its new scale: only a change moves one.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/chart/ThinnedLine.h"
+
 #include <QChartView>
 #include <QList>
 #include <QPointF>
@@ -9,8 +11,9 @@ class QLineSeries;
 class QValueAxis;
 
 // The chart of the scores: one coloured line per seat over the turns, on axes that fit every line.
-// A turn added to the end draws the same picture as all the lines drawn afresh, at the cost of
-// one point a line (the axes move only when a point leaves them).
+// A turn added to the end draws the same picture as all the lines drawn afresh, at a cost that
+// does not grow with the game: a long line is thinned to a bounded number of points (the axes
+// span every point and move only when a point leaves them).
 class ScoreChartView : public QChartView {
     Q_OBJECT
 public:
@@ -27,6 +30,7 @@ private:
     QValueAxis* m_turns;
     QValueAxis* m_scores;
     QList<QLineSeries*> m_lines;
+    QList<ThinnedLine> m_thinned;  // what each line shows
     // The extent of every point drawn (scores from the first point on, turns from 0).
     bool m_empty = true;
     double m_low = 0;
