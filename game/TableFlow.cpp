@@ -95,14 +95,7 @@ flow::SeatBet TableFlow::placeBet(int seat, float draw, const rules::BetLimits& 
         if (const std::optional<rules::PassDecision> kept = computerBankerPass(); kept && !kept->pass)
             reason = kept->reason;
     } else if (m_settings.isComputer(seat)) {
-        const rules::Character c = character(seat);
-        // No odds are needed, nor worked out, for the table's plain random bet.
-        const rules::BetDecision decision =
-            c == rules::Character::Omakase
-                ? rules::randomBet(draw, limits)
-                : rules::decideBet(c, {odds().playerExpectation, odds().playerSecondMoment,
-                                       m_state.P_score[seat].value_or(0), m_state.P_lastBet[seat],
-                                       m_state.P_lastPayment[seat], limits, draw});
+        const rules::BetDecision decision = characterBet(seat, character(seat), draw, limits);
         placed = {flow::BetKind::Computer, decision.bet};
         reason = decision.reason;
     }
@@ -112,6 +105,22 @@ flow::SeatBet TableFlow::placeBet(int seat, float draw, const rules::BetLimits& 
         placed = {flow::BetKind::PersonOffered, rules::firstOffer(limits)};
     m_state.P_bet[seat] = placed.bet;
     return placed;
+}
+
+rules::BetDecision TableFlow::characterBet(int seat, rules::Character character, float draw)
+{
+    return characterBet(seat, character, draw, rules::betLimits(m_settings.BETMIN, m_settings.BETMAX));
+}
+
+rules::BetDecision TableFlow::characterBet(int seat, rules::Character character, float draw,
+                                           const rules::BetLimits& limits)
+{
+    // No odds are needed, nor worked out, for the table's plain random bet.
+    if (character == rules::Character::Omakase || seat < 0 || seat >= 6)
+        return rules::randomBet(draw, limits);
+    return rules::decideBet(character, {odds().playerExpectation, odds().playerSecondMoment,
+                                        m_state.P_score[seat].value_or(0), m_state.P_lastBet[seat],
+                                        m_state.P_lastPayment[seat], limits, draw});
 }
 
 void TableFlow::setBet(int seat, int bet)

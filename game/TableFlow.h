@@ -45,6 +45,9 @@ public:
     // computer seat is おまかせ.
     void useCharacters(const rules::SeatCharacters& characters) { m_characters = &characters; }
     rules::Character character(int seat) const;
+    // The bet `character` makes for `seat` from the seat's score and last turn, the odds in force
+    // and one draw 0 <= r < 1, as a computer seat of that character bets at the opening.
+    rules::BetDecision characterBet(int seat, rules::Character character, float draw);
 
     // Listeners are not owned; one must be removed before it is destroyed.
     void addListener(TableListener* listener);
@@ -124,6 +127,7 @@ private:
     void clearTable();
     void beginBets();
     flow::SeatBet placeBet(int seat, float draw, const rules::BetLimits& limits, rules::Reason& reason);
+    rules::BetDecision characterBet(int seat, rules::Character character, float draw, const rules::BetLimits& limits);
     // The exact odds of the rules in force, worked out again only when the rules have changed.
     struct Odds {
         std::optional<std::array<qint32, 13>> forRules;  // NAGEKAI and the twelve options, once worked out

@@ -3,12 +3,32 @@
 #include "net/JsonFields.h"
 #include "net/MessageParsing.h"
 #include "net/NameText.h"
+#include "net/ReasonFields.h"
 
 namespace net {
+namespace {
+
+constexpr const char* FallbackKey = "character";
+
+// Never a refusal: a missing field, an unknown word or no text at all is おまかせ.
+rules::Character fallbackOf(const QJsonObject& body)
+{
+    return rules::characterFromKey(body.value(QLatin1String(FallbackKey)).toString());
+}
+
+void insertFallback(QJsonObject& body, rules::Character fallback)
+{
+    if (fallback != rules::Character::Omakase)
+        body.insert(QLatin1String(FallbackKey), rules::characterKey(fallback));
+}
+
+}  // namespace
 
 QJsonObject CreateMessage::toJson() const
 {
-    return {{"name", name}, {"seat", seat}, {"rules", rules.toJson()}, {"betSeconds", betSeconds}};
+    QJsonObject body{{"name", name}, {"seat", seat}, {"rules", rules.toJson()}, {"betSeconds", betSeconds}};
+    insertFallback(body, fallback);
+    return body;
 }
 
 std::optional<CreateMessage> CreateMessage::fromJson(const QJsonObject& body)
@@ -25,6 +45,7 @@ std::optional<CreateMessage> CreateMessage::fromJson(const QJsonObject& body)
         return std::nullopt;
     message.name = cleanName(message.name);
     message.rules = *rules;
+    message.fallback = fallbackOf(body);
     return message;
 }
 
@@ -37,6 +58,7 @@ QJsonObject JoinMessage::toJson() const
         body.insert(QLatin1String("rulesHash"), rulesHash);
     if (!token.isEmpty())
         body.insert(QLatin1String("token"), token);
+    insertFallback(body, fallback);
     return body;
 }
 
@@ -58,10 +80,17 @@ std::optional<JoinMessage> JoinMessage::fromJson(const QJsonObject& body)
     if (!fields.ok())
         return std::nullopt;
     message.name = cleanName(message.name);
+    message.fallback = fallbackOf(body);
     return message;
 }
 
-QJsonObject BetMessage::toJson() const { return {{"seat", seat}, {"bet", bet}}; }
+QJsonObject BetMessage::toJson() const
+{
+    QJsonObject body{{"seat", seat}, {"bet", bet}};
+    if (reason)
+        body.insert(QLatin1String("reason"), reasonToJson(*reason));
+    return body;
+}
 
 std::optional<BetMessage> BetMessage::fromJson(const QJsonObject& body)
 {
@@ -69,6 +98,10 @@ std::optional<BetMessage> BetMessage::fromJson(const QJsonObject& body)
     BetMessage message;
     message.seat = static_cast<int>(fields.integer("seat", 0, 5));
     message.bet = static_cast<int>(fields.integer("bet", 0, 9999));
+    if (fields.has("reason")) {
+        message.reason = reasonFromJson(fields.object("reason"));
+        fields.require(message.reason.has_value());
+    }
     return fields.ok() ? std::optional(message) : std::nullopt;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/ComputerCharacter.h"
 #include "net/Protocol.h"
 #include "net/RoomRules.h"
 
@@ -14,31 +15,59 @@
 // room to every participant in the same shape.
 namespace net {
 
+// The messages that gained an optional field keep their brace form through a constructor.
 struct CreateMessage {
     static constexpr const char* Type = "create";
+    CreateMessage() = default;
+    CreateMessage(QString name, int seat, RoomRules rules, int betSeconds = DefaultBetSeconds,
+                  rules::Character fallback = rules::Character::Omakase)
+        : name(std::move(name)), seat(seat), rules(std::move(rules)), betSeconds(betSeconds), fallback(fallback)
+    {
+    }
     QString name;
     int seat = 0;             // the host's own seat, a person's seat of the rules
     RoomRules rules;
     int betSeconds = DefaultBetSeconds;
+    // Who plays the seat while its player is away; any word but a character's is おまかせ.
+    rules::Character fallback = rules::Character::Omakase;
     QJsonObject toJson() const;
     static std::optional<CreateMessage> fromJson(const QJsonObject& body);
 };
 
 struct JoinMessage {
     static constexpr const char* Type = "join";
+    JoinMessage() = default;
+    JoinMessage(QString code, QString name, int seat = -1, QString rulesHash = {}, QString token = {},
+                rules::Character fallback = rules::Character::Omakase)
+        : code(std::move(code)),
+          name(std::move(name)),
+          seat(seat),
+          rulesHash(std::move(rulesHash)),
+          token(std::move(token)),
+          fallback(fallback)
+    {
+    }
     QString code;
     QString name;
     int seat = -1;            // -1: the first free seat of a person
     QString rulesHash;        // empty: not checked
     QString token;            // a seat's token from its welcome: takes that seat back after a drop
+    rules::Character fallback = rules::Character::Omakase;  // as create's
     QJsonObject toJson() const;
     static std::optional<JoinMessage> fromJson(const QJsonObject& body);
 };
 
 struct BetMessage {
     static constexpr const char* Type = "bet";
+    BetMessage() = default;
+    BetMessage(int seat, int bet, std::optional<rules::Reason> reason = std::nullopt)
+        : seat(seat), bet(bet), reason(std::move(reason))
+    {
+    }
     int seat = 0;
     int bet = 0;
+    // The room's only: why the character playing a dropped seat bet this.
+    std::optional<rules::Reason> reason;
     QJsonObject toJson() const;
     static std::optional<BetMessage> fromJson(const QJsonObject& body);
 };

@@ -21,9 +21,9 @@ Room::Room(const QString& code, const CreateMessage& create, Draw draw, Times ti
     connect(&m_hostGone, &QTimer::timeout, this, [this] { close(CloseReason::HostLeft); });
 }
 
-void Room::admitHost(int participant, const QString& name)
+void Room::admitHost(int participant, const QString& name, rules::Character fallback)
 {
-    welcome(participant, m_seats.hostSeat(), m_seats.take(m_seats.hostSeat(), participant, name));
+    welcome(participant, m_seats.hostSeat(), m_seats.take(m_seats.hostSeat(), participant, name, fallback));
 }
 
 bool Room::admit(int participant, const JoinMessage& join)
@@ -44,7 +44,7 @@ bool Room::admit(int participant, const JoinMessage& join)
     }
     if (seat == m_seats.hostSeat())
         m_hostGone.stop();
-    welcome(participant, seat, m_seats.take(seat, participant, join.name));
+    welcome(participant, seat, m_seats.take(seat, participant, join.name, join.fallback));
     if (m_phase != Phase::NoGame)
         emit sendTo(participant, stateMessage());
     return true;
@@ -65,6 +65,9 @@ void Room::drop(int participant)
     emit sendToAll(SeatsMessage{m_seats.infos()});
     if (seat == m_seats.hostSeat())
         m_hostGone.start(m_times.rejoinMs);
+    // A bet its player has confirmed stands; an open one is the fallback's to make.
+    if (m_phase == Phase::BetsOpen && !m_ready[seat] && seat != m_flow.state().OyaSeat)
+        playDropped(seat);
     closeBetsIfReady();
 }
 
@@ -114,7 +117,7 @@ std::optional<ErrorCode> Room::bet(int participant, const BetMessage& message)
     if (message.bet < limits.min || message.bet > limits.max)
         return ErrorCode::BetOutOfLimits;
     m_flow.setBet(message.seat, message.bet);
-    emit sendToAll(message);
+    emit sendToAll(BetMessage{message.seat, message.bet, std::nullopt});
     return std::nullopt;
 }
 
@@ -216,6 +219,10 @@ void Room::openBets()
     m_ready.fill(false);
     m_phase = Phase::BetsOpen;
     emit sendToAll(BetsOpenedMessage{m_flow.turn(), draws, seatBets(), m_times.betMs});
+    for (int seat = 0; seat < m_flow.seats(); ++seat) {
+        if (seat != m_flow.state().OyaSeat && m_seats.isDropped(seat))
+            playDropped(seat);
+    }
     m_betTimer.start(m_times.betMs);
     closeBetsIfReady();
 }
@@ -234,6 +241,17 @@ void Room::throwDice()
         thrown.scores.append(m_flow.state().P_score[seat].value_or(0));
     m_phase = Phase::TurnSettled;
     emit sendToAll(thrown);
+}
+
+void Room::playDropped(int seat)
+{
+    // One draw after the opening's, as TableFlow draws for a computer seat; the windows take the
+    // bet from the message and draw nothing.
+    const rules::BetDecision decision = m_flow.characterBet(seat, m_seats.fallback(seat), unitDraw());
+    m_flow.setBet(seat, decision.bet);
+    m_ready[seat] = true;
+    emit sendToAll(BetMessage{seat, decision.bet, decision.reason});
+    emit sendToAll(ReadyMessage{seat});
 }
 
 float Room::unitDraw() { return unitOfDraw(m_draw() >> 8); }
@@ -282,11 +300,12 @@ StateMessage Room::stateMessage() const
     // A coarse timer may run a little past its interval; the clock shown never does.
     const int left = betsOpen ? qBound(0, m_betTimer.remainingTime(), m_times.betMs) : 0;
     StateMessage state{m_phase, m_flow.turn(), s.OyaSeat, s.OyaTurn, s.PassCount, s.OyaMustPass, s.TurnsLeft,
-                       {}, {}, {}, {}, left, stateDigest(m_flow)};
+                       {}, {}, {}, {}, {}, left, stateDigest(m_flow)};
     for (int seat = 0; seat < 6; ++seat) {
         state.scores.append(s.P_score[seat]);
         state.bets.append(s.P_bet[seat]);
         state.lastBets.append(s.P_lastBet[seat]);
+        state.lastPayments.append(s.P_lastPayment[seat]);
         state.ready.append(betsOpen && m_ready[seat] ? 1 : 0);
     }
     return state;

@@ -41,7 +41,7 @@ public:
     bool isOpen() const { return m_open; }
 
     // The host takes its seat: welcome, then seats to everybody.
-    void admitHost(int participant, const QString& name);
+    void admitHost(int participant, const QString& name, rules::Character fallback = rules::Character::Omakase);
     // A join: welcome, seats and (once a game runs) the state, or an error; true when seated.
     bool admit(int participant, const JoinMessage& join);
     // A table message of a seated participant (bet, ready, command, resync, endRoom).
@@ -72,6 +72,8 @@ private:
     void closeBetsIfReady();
     void closeBets(bool timedOut);
     bool waitsFor(int seat) const;
+    // A dropped seat bets as a computer seat of its player's fallback character, and is ready.
+    void playDropped(int seat);
     // The participant who gives the banker's commands: the banker's player, else the host.
     int commander() const;
     float unitDraw();

@@ -191,7 +191,8 @@ QJsonObject StateMessage::toJson() const
     return {{"phase", codeName(phase)}, {"turn", turn},           {"oyaSeat", oyaSeat},
             {"oyaTurn", oyaTurn},       {"passCount", passCount}, {"oyaMustPass", oyaMustPass},
             {"turnsLeft", turnsLeft},   {"scores", scoreList},    {"bets", numberArray(bets)},
-            {"lastBets", numberArray(lastBets)}, {"ready", numberArray(ready)}, {"deadlineMs", deadlineMs},
+            {"lastBets", numberArray(lastBets)}, {"lastPayments", numberArray(lastPayments)},
+            {"ready", numberArray(ready)}, {"deadlineMs", deadlineMs},
             {"digest", digest}};
 }
 
@@ -212,6 +213,7 @@ std::optional<StateMessage> StateMessage::fromJson(const QJsonObject& body)
     }
     m.bets = fields.integers("bets", 6, 6, 0, 9999);
     m.lastBets = fields.integers("lastBets", 6, 6, 0, 9999);
+    m.lastPayments = fields.integers("lastPayments", 6, 6, -MaxScore, MaxScore);
     m.ready = fields.integers("ready", 6, 6, 0, 1);
     m.deadlineMs = static_cast<int>(fields.integer("deadlineMs", 0, MaxBetSeconds * 1000));
     m.digest = net::digest(fields);

@@ -125,6 +125,7 @@ struct StateMessage {
     QVector<std::optional<qint64>> scores;
     QVector<qint64> bets;
     QVector<qint64> lastBets;
+    QVector<qint64> lastPayments;  // six: what each seat's last turn as a player paid it
     QVector<qint64> ready;  // six 0/1: the seat has said ready while the bets are open
     int deadlineMs = 0;     // what is left of the time for bets, 0 unless they are open
     QString digest;

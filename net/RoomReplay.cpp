@@ -82,6 +82,7 @@ void RoomReplay::resume(const StateMessage& m)
         state.P_score[seat] = m.scores.value(seat);
         state.P_bet[seat] = static_cast<qint16>(m.bets.value(seat));
         state.P_lastBet[seat] = static_cast<qint16>(m.lastBets.value(seat));
+        state.P_lastPayment[seat] = m.lastPayments.value(seat);
     }
     m_flow.resume(m.turn, state);
     m_phase = m.phase;

@@ -18,7 +18,8 @@ QString newToken()
 RoomSeats::RoomSeats(const RoomRules& rules, int hostSeat) : m_hostSeat(hostSeat)
 {
     for (int seat = 0; seat < rules.seats(); ++seat)
-        m_seats.append({rules.settings.isComputer(seat), rules.settings.name(seat), -1, QString(), QDeadlineTimer(0)});
+        m_seats.append({rules.settings.isComputer(seat), rules.settings.name(seat), -1, QString(), rules::Character::Omakase,
+                           QDeadlineTimer(0)});
 }
 
 bool RoomSeats::isFree(int seat) const
@@ -45,13 +46,20 @@ std::variant<int, ErrorCode> RoomSeats::seatFor(const JoinMessage& join) const
     return ErrorCode::RoomFull;
 }
 
-QString RoomSeats::take(int seat, int participant, const QString& name)
+bool RoomSeats::isDropped(int seat) const
+{
+    const Seat& s = m_seats.at(seat);
+    return !s.computer && s.participant < 0 && !s.token.isEmpty();
+}
+
+QString RoomSeats::take(int seat, int participant, const QString& name, rules::Character fallback)
 {
     Seat& s = m_seats[seat];
     if (s.token.isEmpty() || s.reserved.hasExpired())
         s.token = newToken();
     s.participant = participant;
     s.name = name;
+    s.fallback = fallback;
     s.reserved = QDeadlineTimer(QDeadlineTimer::Forever);
     return s.token;
 }

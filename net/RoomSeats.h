@@ -24,8 +24,9 @@ public:
     // The seat a join takes: the seat of its token, else the asked seat or the first free
     // person's seat; RoomFull when there is none.
     std::variant<int, ErrorCode> seatFor(const JoinMessage& join) const;
-    // The participant takes the seat; returns the seat's token.
-    QString take(int seat, int participant, const QString& name);
+    // The participant takes the seat, to be played by `fallback` while it is away; returns the
+    // seat's token.
+    QString take(int seat, int participant, const QString& name, rules::Character fallback);
     // The participant's connection is gone; returns its seat, or -1.
     int release(int participant, int rejoinMs);
 
@@ -35,6 +36,9 @@ public:
     int hostSeat() const { return m_hostSeat; }
     int host() const { return participantAt(m_hostSeat); }
     bool isHeld(int seat) const { return participantAt(seat) >= 0; }
+    // A person's seat whose player has gone: the room plays it by the player's fallback.
+    bool isDropped(int seat) const;
+    rules::Character fallback(int seat) const { return m_seats.at(seat).fallback; }
     QVector<int> participants() const;
     QVector<SeatInfo> infos() const;
 
@@ -44,6 +48,7 @@ private:
         QString name;
         int participant = -1;
         QString token;
+        rules::Character fallback = rules::Character::Omakase;
         QDeadlineTimer reserved{QDeadlineTimer::Forever};
     };
     bool isFree(int seat) const;

@@ -93,7 +93,7 @@ void Server::create(ServerConnection* connection, const CreateMessage& message)
     });
     connect(room, &Room::closed, this, [this, room] { endRoom(room); });
     connection->enter(room);
-    room->admitHost(connection->id(), message.name);
+    room->admitHost(connection->id(), message.name, message.fallback);
     emit roomOpened(code);
 }
 

@@ -19,6 +19,9 @@ QByteArray digestForm(const TableFlow& flow)
     form += ";lastBets=";
     for (const qint16 bet : s.P_lastBet)
         form += QByteArray::number(bet) + ',';
+    form += ";lastPayments=";
+    for (const qint64 payment : s.P_lastPayment)
+        form += QByteArray::number(payment) + ',';
     return form;
 }
 
