@@ -134,4 +134,34 @@ TEST_F(ReplayedRoom, AWindowThatDiffersAsksForTheRoomsStateAndTakesItOver)
     EXPECT_EQ(windows[2]->replay.mismatches(), 1);
 }
 
+TEST_F(ReplayedRoom, WhileASeatIsAwayTheWindowsReplayItsFallbackBetsAndItsPlayerComesBackToTheSameTable)
+{
+    act(1, net::CommandMessage{Command::NewGame});
+    const QString token = probe.received<net::WelcomeMessage>(3).constFirst().token;
+    // The player comes back as a gambler, whose stake follows its last payment, and goes again.
+    probe.room.drop(3);
+    probe.room.admit(3, net::JoinMessage{QStringLiteral("ACDEFG"), QStringLiteral("B"), -1, {}, token,
+                                         rules::Character::Gambler});
+    deliver();
+    probe.room.drop(3);
+    for (int turn = 0; turn < 4; ++turn) {
+        probe.room.receive(commander(), net::CommandMessage{Command::OpenBets});
+        for (const int seat : {0, 2}) {
+            if (probe.room.seats().participantAt(seat) != commander())
+                probe.room.receive(probe.room.seats().participantAt(seat), net::ReadyMessage{seat});
+        }
+        probe.room.receive(commander(), net::CommandMessage{Command::Throw});
+        probe.room.receive(commander(), net::CommandMessage{Command::NextTurn});
+    }
+    int reasoned = 0;
+    for (const net::BetMessage& bet : probe.received<net::BetMessage>(1))
+        reasoned += bet.seat == 3 && bet.reason && bet.reason->character == rules::Character::Gambler;
+    EXPECT_GE(reasoned, 2);
+    probe.room.admit(3, net::JoinMessage{QStringLiteral("ACDEFG"), QStringLiteral("B"), -1, {}, token});
+    deliver();  // windows 1 and 2 replayed every step; window 3 took the state over
+    EXPECT_EQ(windows[1]->replay.mismatches(), 0);
+    EXPECT_EQ(windows[2]->replay.mismatches(), 0);
+    EXPECT_EQ(windows[3]->flow.state().P_lastPayment, probe.room.flow().state().P_lastPayment);
+}
+
 }  // namespace
