@@ -26,6 +26,10 @@ class frmSound;
 class frmSpeed;
 class frmOdds;
 class frmTotal;
+namespace net {
+class Client;
+struct WelcomeMessage;
+}  // namespace net
 
 // The table: six seats around it, the command labels that drive a game, the menus.
 // Every control is a member named as the control and carries that name as its objectName;
@@ -165,6 +169,10 @@ public:
     void showSpeedState();
     // Closes the sound and speed windows if they are open.
     void closeOptionWindows();
+
+    // The table follows a room: `client` has been welcomed (the welcome is given) and stays alive
+    // while the table plays in it; the room's steps, not this window's keyboard, drive the game.
+    void playInRoom(net::Client& client, const net::WelcomeMessage& welcome);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

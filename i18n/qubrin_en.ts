@@ -9,6 +9,89 @@
     </message>
 </context>
 <context>
+    <name>RoomTexts</name>
+    <message>
+        <source>部屋が読めない通信を受け取りました。</source>
+        <translation>The room received a message it could not read.</translation>
+    </message>
+    <message>
+        <source>部屋の通信の版がこのゲームと違います。同じ版のゲームで入ってください。</source>
+        <translation>The room speaks another version of the protocol. Join with the same version of the game.</translation>
+    </message>
+    <message>
+        <source>その部屋コードの部屋はありません。</source>
+        <translation>There is no room with that code.</translation>
+    </message>
+    <message>
+        <source>部屋に空いている席がありません。</source>
+        <translation>The room has no free seat.</translation>
+    </message>
+    <message>
+        <source>部屋のルールが届いたものと一致しません。</source>
+        <translation>The room&apos;s rules do not match the ones received.</translation>
+    </message>
+    <message>
+        <source>サーバーの部屋がいっぱいです。</source>
+        <translation>The server has no room left.</translation>
+    </message>
+    <message>
+        <source>まだ部屋に入っていません。</source>
+        <translation>You have not joined a room yet.</translation>
+    </message>
+    <message>
+        <source>もう部屋に入っています。</source>
+        <translation>You are already in a room.</translation>
+    </message>
+    <message>
+        <source>自分の席ではありません。</source>
+        <translation>That is not your seat.</translation>
+    </message>
+    <message>
+        <source>その操作は親のプレイヤーの番です。</source>
+        <translation>Only the banker&apos;s player may do that.</translation>
+    </message>
+    <message>
+        <source>いまはその操作はできません。</source>
+        <translation>That cannot be done now.</translation>
+    </message>
+    <message>
+        <source>賭け金が範囲の外です。</source>
+        <translation>The bet is outside the limits.</translation>
+    </message>
+    <message>
+        <source>まだ賭け金を決めていない席があります。</source>
+        <translation>Some seats have not placed their bets yet.</translation>
+    </message>
+    <message>
+        <source>ホストが部屋を閉じました。</source>
+        <translation>The host closed the room.</translation>
+    </message>
+    <message>
+        <source>ホストとの接続が切れたため、部屋が閉じられました。</source>
+        <translation>The room was closed: the host&apos;s connection was lost.</translation>
+    </message>
+    <message>
+        <source>通信が多すぎるため、部屋から切断されました。</source>
+        <translation>Disconnected from the room: too many messages.</translation>
+    </message>
+    <message>
+        <source>時間内に部屋に入れませんでした。</source>
+        <translation>Could not join the room in time.</translation>
+    </message>
+    <message>
+        <source>サーバーが停止しました。</source>
+        <translation>The server stopped.</translation>
+    </message>
+    <message>
+        <source>部屋に入れませんでした。</source>
+        <translation>Could not join the room.</translation>
+    </message>
+    <message>
+        <source>部屋との接続が切れました。</source>
+        <translation>The connection to the room was lost.</translation>
+    </message>
+</context>
+<context>
     <name>TableZoom</name>
     <message>
         <source>拡大(&amp;I)</source>
@@ -28,8 +111,8 @@
     <message>
         <source>「%1」が見つかりません。
 ゲームのフォルダーにこのファイルがあるか確かめて下さい。</source>
-        <translation>"%1" was not found.
-Please check that the game's folder holds this file.</translation>
+        <translation>&quot;%1&quot; was not found.
+Please check that the game&apos;s folder holds this file.</translation>
     </message>
     <message>
         <source>

@@ -3,7 +3,7 @@
 # The program's folders from the bottom layer up. A file may include headers of its own folder and
 # of the folders before it, never of a folder after it: so the core never reaches into the windows,
 # the dialogs never into the table (app/), and no two folders include each other.
-set(layers settings game state net server platform ui/widgets ui/chart ui/options ui/settings ui/stats app)
+set(layers settings game state net server platform ui/widgets ui/chart ui/options ui/settings ui/stats ui/net app)
 
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.h ${SOURCE_DIR}/*.cpp)
 list(FILTER sources EXCLUDE REGEX "^(tests|bench|tools|build|assets)/")
