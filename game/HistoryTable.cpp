@@ -32,6 +32,13 @@ bool textColumn(int column)
     return column == BankerColumn || column == NameColumn || column == ThrowsColumn || column == HandColumn;
 }
 
+// The hand in the language in force; a record whose value is no hand keeps the name it was given.
+QString shownHandName(const SeatTurn& seatTurn)
+{
+    const QString name = rules::handName(seatTurn.handValue);
+    return name.isEmpty() ? seatTurn.handName : name;
+}
+
 QPointF scorePoint(const TurnRecord& turn, int seat)
 {
     return {double(turn.number), double(turn.seats[seat].score)};
@@ -70,7 +77,7 @@ QString cell(const GameHistory& history, int row, int column)
     case ThrowsColumn:
         return throwsText(seatTurn);
     case HandColumn:
-        return rules::handName(seatTurn.handValue);
+        return shownHandName(seatTurn);
     case BetColumn:
         return seat == turn.banker ? QString() : QString::number(seatTurn.bet);
     case PaymentColumn:

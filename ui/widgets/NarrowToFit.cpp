@@ -13,9 +13,13 @@ void showNarrowedToFit(QLabel* label, const QString& text)
     QFont font = label->font();
     font.setStretch(fullWidth);
     const double room = label->contentsRect().width() - 2 * label->margin();
-    const double width = QFontMetricsF(font).horizontalAdvance(text);
-    if (width > room && width > 0)
-        font.setStretch(std::max(narrowest, int(std::floor(fullWidth * room / width))));
+    double width = QFontMetricsF(font).horizontalAdvance(text);
+    // Glyphs narrow in steps, not in proportion: narrower still until the text fits.
+    for (int stretch = int(std::floor(fullWidth * room / std::max(width, 1.0)));
+         width > room && stretch >= narrowest; --stretch) {
+        font.setStretch(stretch);
+        width = QFontMetricsF(font).horizontalAdvance(text);
+    }
     label->setFont(font);
     label->setText(text);
 }
