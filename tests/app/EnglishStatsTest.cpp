@@ -193,7 +193,10 @@ TEST_F(EnglishStats, TheTablesHandLabelNarrowsALongEnglishHandToFit)
         EXPECT_EQ(label->text(), s.name) << s.seat;
         EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width()) << s.seat;
     }
+    EXPECT_EQ(table->P_yaku[0]->font().stretch(), QFont::AnyStretch);
+    EXPECT_GT(table->P_yaku[1]->font().stretch(), QFont::AnyStretch);
     choose("languageJapanese");
+    EXPECT_EQ(table->P_yaku[1]->font().stretch(), QFont::AnyStretch);
     EXPECT_EQ(table->P_yaku[1]->text(), "場　外");
     EXPECT_EQ(table->P_yaku[2]->text(), "シゴロ");
 }

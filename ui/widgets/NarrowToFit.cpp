@@ -11,7 +11,7 @@ void showNarrowedToFit(QLabel* label, const QString& text)
     constexpr int fullWidth = 100;
     constexpr int narrowest = 50;
     QFont font = label->font();
-    font.setStretch(fullWidth);
+    font.setStretch(QFont::AnyStretch);  // the font as the label was given it
     const double room = label->contentsRect().width() - 2 * label->margin();
     double width = QFontMetricsF(font).horizontalAdvance(text);
     // Glyphs narrow in steps, not in proportion: narrower still until the text fits.
