@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include "game/DiceFaces.h"
+#include "game/HandName.h"
 #include "game/HandRanking.h"
 #include "platform/Platform.h"
 #include "state/Program.h"
@@ -8,6 +9,7 @@
 #include "ui/options/ThrowSound.h"
 #include "ui/widgets/CommandLabel.h"
 #include "ui/widgets/LiveTexts.h"
+#include "ui/widgets/NarrowToFit.h"
 #include "ui/widgets/Pictures.h"
 #include "ui/widgets/TableColours.h"
 
@@ -117,7 +119,10 @@ void frmMain::ShowHand()
     QPalette palette = P_yaku[seat]->palette();
     palette.setColor(QPalette::WindowText, tableColours::ofHand(rules::handColour(thrown.value)));
     P_yaku[seat]->setPalette(palette);
-    P_yaku[seat]->setText(state.P_yakuName[seat]);
+    QLabel* name = P_yaku[seat];
+    LiveTexts::of(this).add({name, "text", [name] { return name->text(); },
+                             [name](const QString& shown) { showNarrowedToFit(name, shown); }},
+                            [value = thrown.value] { return rules::handName(value); });
     P_Label[seat]->setText(QString::number(state.P_yakuValue[seat]));
 }
 

@@ -1,6 +1,9 @@
 #include "game/HistoryTable.h"
 
+#include "game/HandName.h"
 #include "game/Standings.h"
+
+#include <QCoreApplication>
 
 #include <QStringList>
 
@@ -29,6 +32,13 @@ bool textColumn(int column)
     return column == BankerColumn || column == NameColumn || column == ThrowsColumn || column == HandColumn;
 }
 
+// The hand in the language in force; a record whose value is no hand keeps the name it was given.
+QString shownHandName(const SeatTurn& seatTurn)
+{
+    const QString name = rules::handName(seatTurn.handValue);
+    return name.isEmpty() ? seatTurn.handName : name;
+}
+
 QPointF scorePoint(const TurnRecord& turn, int seat)
 {
     return {double(turn.number), double(turn.seats[seat].score)};
@@ -38,10 +48,14 @@ QPointF scorePoint(const TurnRecord& turn, int seat)
 
 QString header(int column)
 {
-    static const QStringList headers{QStringLiteral("ターン"), QStringLiteral("親"),   QStringLiteral("名前"),
-                                     QStringLiteral("出目"),   QStringLiteral("役"),   QStringLiteral("賭け"),
-                                     QStringLiteral("支払い"), QStringLiteral("持ち点"), QStringLiteral("理由")};
-    return headers.value(column);
+    static const char* const headers[ColumnCount]{
+        QT_TRANSLATE_NOOP("HistoryTable", "ターン"), QT_TRANSLATE_NOOP("HistoryTable", "親"),
+        QT_TRANSLATE_NOOP("HistoryTable", "名前"),   QT_TRANSLATE_NOOP("HistoryTable", "出目"),
+        QT_TRANSLATE_NOOP("HistoryTable", "役"),     QT_TRANSLATE_NOOP("HistoryTable", "賭け"),
+        QT_TRANSLATE_NOOP("HistoryTable", "支払い"), QT_TRANSLATE_NOOP("HistoryTable", "持ち点"),
+        QT_TRANSLATE_NOOP("HistoryTable", "理由")};
+    return column >= 0 && column < ColumnCount ? QCoreApplication::translate("HistoryTable", headers[column])
+                                               : QString();
 }
 
 int rowCount(const GameHistory& history) { return int(history.turns().size()) * history.seats(); }
@@ -57,13 +71,13 @@ QString cell(const GameHistory& history, int row, int column)
     case TurnColumn:
         return QString::number(turn.number);
     case BankerColumn:
-        return seat == turn.banker ? QStringLiteral("親") : QString();
+        return seat == turn.banker ? QCoreApplication::translate("HistoryTable", "親") : QString();
     case NameColumn:
         return history.names()[seat];
     case ThrowsColumn:
         return throwsText(seatTurn);
     case HandColumn:
-        return seatTurn.handName;
+        return shownHandName(seatTurn);
     case BetColumn:
         return seat == turn.banker ? QString() : QString::number(seatTurn.bet);
     case PaymentColumn:

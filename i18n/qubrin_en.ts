@@ -2,6 +2,95 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>Qubrin&#x3000;ﾊﾞｰｼﾞｮﾝ情報</source>
+        <translation>About Qubrin</translation>
+    </message>
+    <message>
+        <source>Qubrin Ver1.02&#x3000;</source>
+        <translation>Qubrin version 1.02</translation>
+    </message>
+    <message>
+        <source>(C) 2026 Qubrin Project</source>
+        <translation>(C) 2026 Qubrin Project</translation>
+    </message>
+    <message>
+        <source>Made with Qt 6 ― ちんちろりん</source>
+        <translation>Made with Qt 6 ― chinchirorin</translation>
+    </message>
+    <message>
+        <source>License: GPL-3.0-or-later</source>
+        <translation>License: GPL-3.0-or-later</translation>
+    </message>
+</context>
+<context>
+    <name>HandName</name>
+    <message>
+        <source>%1のゾロ目</source>
+        <translation>Triple %1s</translation>
+    </message>
+    <message>
+        <source>%1の目</source>
+        <translation>Point %1</translation>
+    </message>
+    <message>
+        <source>シゴロ</source>
+        <translation>4-5-6</translation>
+    </message>
+    <message>
+        <source>役なし</source>
+        <translation>No hand</translation>
+    </message>
+    <message>
+        <source>場&#x3000;外</source>
+        <translation>Out of the bowl</translation>
+    </message>
+    <message>
+        <source>ヒフミ</source>
+        <translation>1-2-3</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryTable</name>
+    <message>
+        <source>ターン</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>親</source>
+        <translation>Banker</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>出目</source>
+        <translation>Dice</translation>
+    </message>
+    <message>
+        <source>役</source>
+        <translation>Hand</translation>
+    </message>
+    <message>
+        <source>賭け</source>
+        <translation>Bet</translation>
+    </message>
+    <message>
+        <source>支払い</source>
+        <translation>Payment</translation>
+    </message>
+    <message>
+        <source>持ち点</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>理由</source>
+        <translation>Reason</translation>
+    </message>
+</context>
+<context>
     <name>OptionWindow</name>
     <message>
         <source>閉じる</source>
@@ -92,6 +181,17 @@
     </message>
 </context>
 <context>
+    <name>ScoreChartView</name>
+    <message>
+        <source>持ち点の推移</source>
+        <translation>Scores over the game</translation>
+    </message>
+    <message>
+        <source>ターン</source>
+        <translation>Turn</translation>
+    </message>
+</context>
+<context>
     <name>TableZoom</name>
     <message>
         <source>拡大(&amp;I)</source>
@@ -125,6 +225,29 @@ Please check that the game&apos;s folder holds this file.</translation>
     <message>
         <source>閉じる</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>frmHistory</name>
+    <message>
+        <source>ターン履歴</source>
+        <translation>Turn history</translation>
+    </message>
+    <message>
+        <source>コピー(&amp;C)</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>CSV保存(&amp;S)</source>
+        <translation>&amp;Save CSV</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>保存に失敗しました。(ToT)</source>
+        <translation>The history could not be saved. (T_T)</translation>
     </message>
 </context>
 <context>
@@ -332,6 +455,109 @@ Please check that the game&apos;s folder holds this file.</translation>
         <source>確率と期待値</source>
         <translation>Odds and expectation</translation>
     </message>
+    <message>
+        <source>1のゾロ目5倍勝ち</source>
+        <translation>Triple 1s win 5×</translation>
+    </message>
+    <message>
+        <source>1のゾロ目3倍負け</source>
+        <translation>Triple 1s lose 3×</translation>
+    </message>
+    <message>
+        <source>5のゾロ目5倍勝ち</source>
+        <translation>Triple 5s win 5×</translation>
+    </message>
+    <message>
+        <source>親6の目で子も振る</source>
+        <translation>Players roll on banker&apos;s Point 6</translation>
+    </message>
+    <message>
+        <source>親1の目で子も振る</source>
+        <translation>Players roll on banker&apos;s Point 1</translation>
+    </message>
+    <message>
+        <source>場外は振り直し</source>
+        <translation>Out of the bowl rolls again</translation>
+    </message>
+    <message>
+        <source>振る回数 %1回&#x3000;特別ルール：%2</source>
+        <translation>Throws: %1   House rules: %2</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>役</source>
+        <translation>Hand</translation>
+    </message>
+    <message>
+        <source>1投の確率</source>
+        <translation>Chance per throw</translation>
+    </message>
+    <message>
+        <source>最終の役（%1投まで）</source>
+        <translation>Final hand (up to %1 throws)</translation>
+    </message>
+    <message>
+        <source>配当</source>
+        <translation>Pays</translation>
+    </message>
+</context>
+<context>
+    <name>frmResult</name>
+    <message>
+        <source>順位</source>
+        <translation>Rank</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>持ち点</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>増減</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>親</source>
+        <translation>Banker</translation>
+    </message>
+    <message>
+        <source>最高の役</source>
+        <translation>Best hand</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>対局結果</source>
+        <translation>Final results</translation>
+    </message>
+    <message>
+        <source>途中経過</source>
+        <translation>Standings so far</translation>
+    </message>
+    <message>
+        <source>&#x3000;%1ターン</source>
+        <translation> after turn %1</translation>
+    </message>
+    <message>
+        <source>%1位</source>
+        <translation>#%1</translation>
+    </message>
+    <message>
+        <source>%1回</source>
+        <translation>%1</translation>
+    </message>
 </context>
 <context>
     <name>frmSound</name>
@@ -365,6 +591,78 @@ Please check that the game&apos;s folder holds this file.</translation>
     <message>
         <source>遅くします</source>
         <translation>Makes the game slower</translation>
+    </message>
+</context>
+<context>
+    <name>frmTotal</name>
+    <message>
+        <source>出目集計</source>
+        <translation>Dice tally</translation>
+    </message>
+    <message>
+        <source>1のゾロ目２のゾロ目３のゾロ目４のゾロ目５のゾロ目６のゾロ目&#x3000;&#x3000;&#x3000;シゴロ&#x3000;&#x3000;&#x3000;６の目&#x3000;&#x3000;&#x3000;５の目&#x3000;&#x3000;&#x3000;４の目&#x3000;&#x3000;&#x3000;３の目&#x3000;&#x3000;&#x3000;２の目&#x3000;&#x3000;&#x3000;１の目&#x3000;&#x3000;&#x3000;役なし&#x3000;&#x3000;&#x3000;場&#x3000;外&#x3000;&#x3000;&#x3000;ヒフミ&#x3000;</source>
+        <translation>Triple 1s
+Triple 2s
+Triple 3s
+Triple 4s
+Triple 5s
+Triple 6s
+4-5-6
+Point 6
+Point 5
+Point 4
+Point 3
+Point 2
+Point 1
+No hand
+Out of the bowl
+1-2-3
+</translation>
+    </message>
+    <message>
+        <source>期待数</source>
+        <translation>Expected</translation>
+    </message>
+    <message>
+        <source>集計した役の数から見込まれる、各役の出る数</source>
+        <translation>How often each hand should have come, from the number of hands counted</translation>
+    </message>
+    <message>
+        <source>出た役の数を期待数と比べるカイ二乗検定です。p値が0.01より小さければ、サイコロの偏りが疑われます。
+期待数が5に満たない役はひとまとめにし、どの組も期待数5以上になってから判定します。</source>
+        <translation>A chi-square test of the hands that came against the expected counts. A p-value below 0.01 suggests biased dice.
+Hands expected fewer than 5 times are pooled; the test starts once every group is expected at least 5 times.</translation>
+    </message>
+    <message>
+        <source>集計クリア</source>
+        <translation>Clear tally</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>サイコロの公平性&#x3000;p値 %1（χ² %2、自由度 %3）</source>
+        <translation>Dice fairness: p = %1 (χ² %2, %3 d.f.)</translation>
+    </message>
+    <message>
+        <source>サイコロの公平性&#x3000;集計中</source>
+        <translation>Dice fairness: still counting</translation>
+    </message>
+</context>
+<context>
+    <name>oddsText</name>
+    <message>
+        <source>子の期待値：1ベットあたり %1%2&#x3000;親の有利：%3%</source>
+        <translation>Player&apos;s expectation per bet: %1%2   Banker&apos;s edge: %3%</translation>
+    </message>
+    <message>
+        <source>%1倍</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>%1倍負け</source>
+        <translation>loses %1×</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QChart>
+#include <QEvent>
 #include <QLineSeries>
 #include <QValueAxis>
 
@@ -34,10 +35,9 @@ int turnStep(int lastTurn)
     }
 }
 
-QValueAxis* axis(QChart* chart, const QString& title)
+QValueAxis* axis(QChart* chart)
 {
     auto* axis = new QValueAxis(chart);
-    axis->setTitleText(title);
     axis->setLabelFormat(QStringLiteral("%d"));
     axis->setLabelsFont(QApplication::font());
     axis->setTitleFont(QApplication::font());
@@ -51,19 +51,32 @@ ScoreChartView::ScoreChartView(QWidget* parent) : QChartView(new QChart(), paren
     setObjectName(QStringLiteral("ScoreChart"));
     setRenderHint(QPainter::Antialiasing);
     QChart* chart = this->chart();
-    chart->setTitle(QStringLiteral("持ち点の推移"));
     chart->setTitleFont(QApplication::font());
     chart->legend()->setAlignment(Qt::AlignRight);
     chart->legend()->setFont(QApplication::font());
     chart->setMargins(QMargins(4, 4, 4, 4));
-    m_turns = axis(chart, QStringLiteral("ターン"));
+    m_turns = axis(chart);
     m_turns->setTickType(QValueAxis::TicksDynamic);
     m_turns->setTickAnchor(0);
-    m_scores = axis(chart, QString());
+    m_scores = axis(chart);
     chart->addAxis(m_turns, Qt::AlignBottom);
     chart->addAxis(m_scores, Qt::AlignLeft);
     fitTurns();
     fitScores();
+    showTitles();
+}
+
+void ScoreChartView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        showTitles();
+    QChartView::changeEvent(event);
+}
+
+void ScoreChartView::showTitles()
+{
+    chart()->setTitle(tr("持ち点の推移"));
+    m_turns->setTitleText(tr("ターン"));
 }
 
 void ScoreChartView::drawLines(const QStringList& names, const QList<QList<QPointF>>& lines)

@@ -22,7 +22,12 @@ public:
     void drawLines(const QStringList& names, const QList<QList<QPointF>>& lines);
     void addPoints(const QList<QPointF>& points);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // The titles in the language in force.
+    void showTitles();
     void take(const QPointF& point);
     void fitTurns();
     void fitScores();

@@ -2,26 +2,29 @@
 
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
 
 constexpr int lineWidth = 33;
 
-QString padded(const QString& line) { return line.leftJustified(lineWidth, QLatin1Char(' ')); }
+QString text(const char* source) { return QCoreApplication::translate("AboutBox", source); }
+
+QString padded(const char* line) { return text(line).leftJustified(lineWidth, QLatin1Char(' ')); }
 
 }  // namespace
 
-QString aboutTitle() { return QStringLiteral("Qubrin　ﾊﾞｰｼﾞｮﾝ情報"); }
+QString aboutTitle() { return text(QT_TRANSLATE_NOOP("AboutBox", "Qubrin　ﾊﾞｰｼﾞｮﾝ情報")); }
 
 QString aboutText()
 {
     const QStringList lines{
-        padded(QStringLiteral("Qubrin Ver1.02　")),
+        padded(QT_TRANSLATE_NOOP("AboutBox", "Qubrin Ver1.02　")),
         QString(),
-        padded(QStringLiteral("(C) 2026 Qubrin Project")),
-        padded(QStringLiteral("Made with Qt 6 ― ちんちろりん")),
-        padded(QStringLiteral("License: GPL-3.0-or-later")),
+        padded(QT_TRANSLATE_NOOP("AboutBox", "(C) 2026 Qubrin Project")),
+        padded(QT_TRANSLATE_NOOP("AboutBox", "Made with Qt 6 ― ちんちろりん")),
+        padded(QT_TRANSLATE_NOOP("AboutBox", "License: GPL-3.0-or-later")),
     };
     return lines.join(QStringLiteral("\r\n"));
 }

@@ -1,5 +1,7 @@
 #include "ui/options/OddsText.h"
 
+#include <QCoreApplication>
+
 #include <cstdlib>
 
 namespace oddsText {
@@ -9,7 +11,7 @@ QString percent(long double chance) { return QString::number(double(chance) * 10
 QString expectation(const rules::TurnOdds& odds)
 {
     const double player = double(odds.playerExpectation);
-    return QStringLiteral("子の期待値：1ベットあたり %1%2　親の有利：%3%")
+    return QCoreApplication::translate("oddsText", "子の期待値：1ベットあたり %1%2　親の有利：%3%")
         .arg(player < 0 ? QStringLiteral("−") : QStringLiteral("+"))
         .arg(QString::number(std::abs(player), 'f', 4))
         .arg(QString::number(double(odds.bankerEdge) * 100, 'f', 2));
@@ -17,7 +19,8 @@ QString expectation(const rules::TurnOdds& odds)
 
 QString payFactor(int factor)
 {
-    return factor >= 0 ? QStringLiteral("%1倍").arg(factor) : QStringLiteral("%1倍負け").arg(-factor);
+    return factor >= 0 ? QCoreApplication::translate("oddsText", "%1倍").arg(factor)
+                       : QCoreApplication::translate("oddsText", "%1倍負け").arg(-factor);
 }
 
 }  // namespace oddsText

@@ -1,5 +1,6 @@
 #include "ui/options/frmOdds.h"
 
+#include "game/HandName.h"
 #include "game/HandOdds.h"
 #include "game/HandRanking.h"
 #include "settings/GameSettings.h"
@@ -7,6 +8,7 @@
 #include "ui/widgets/TableColours.h"
 #include "ui/widgets/Twips.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -22,8 +24,9 @@ struct RuleName {
     const char* name;
 };
 constexpr RuleName ruleNames[] = {
-    {3, "1のゾロ目5倍勝ち"}, {4, "1のゾロ目3倍負け"}, {5, "5のゾロ目5倍勝ち"},
-    {1, "親6の目で子も振る"}, {2, "親1の目で子も振る"}, {12, "場外は振り直し"},
+    {3, QT_TRANSLATE_NOOP("frmOdds", "1のゾロ目5倍勝ち")},   {4, QT_TRANSLATE_NOOP("frmOdds", "1のゾロ目3倍負け")},
+    {5, QT_TRANSLATE_NOOP("frmOdds", "5のゾロ目5倍勝ち")},   {1, QT_TRANSLATE_NOOP("frmOdds", "親6の目で子も振る")},
+    {2, QT_TRANSLATE_NOOP("frmOdds", "親1の目で子も振る")}, {12, QT_TRANSLATE_NOOP("frmOdds", "場外は振り直し")},
 };
 
 QString rulesText(const SettingsRecord& settings)
@@ -31,10 +34,10 @@ QString rulesText(const SettingsRecord& settings)
     QStringList on;
     for (const RuleName& rule : ruleNames)
         if (settings.option(rule.option))
-            on << QString::fromUtf8(rule.name);
-    return QStringLiteral("振る回数 %1回　特別ルール：%2")
+            on << frmOdds::tr(rule.name);
+    return frmOdds::tr("振る回数 %1回　特別ルール：%2")
         .arg(std::max<qint32>(settings.NAGEKAI, 1))
-        .arg(on.isEmpty() ? QStringLiteral("なし") : on.join(QStringLiteral("、")));
+        .arg(on.isEmpty() ? frmOdds::tr("なし") : on.join(frmOdds::tr("、")));
 }
 
 QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment)
@@ -73,15 +76,15 @@ frmOdds::frmOdds(QWidget* table, const SettingsRecord& settings)
 
 void frmOdds::showOdds(const SettingsRecord& settings)
 {
+    m_settings = settings;
     const rules::TurnOdds odds = rules::turnOdds(settings);
     L_rules->setText(rulesText(settings));
     OddsTable->setHorizontalHeaderLabels(
-        {QStringLiteral("役"), QStringLiteral("1投の確率"),
-         QStringLiteral("最終の役（%1投まで）").arg(std::max<qint32>(settings.NAGEKAI, 1)), QStringLiteral("配当")});
+        {tr("役"), tr("1投の確率"), tr("最終の役（%1投まで）").arg(std::max<qint32>(settings.NAGEKAI, 1)), tr("配当")});
     OddsTable->setRowCount(int(odds.rows.size()));
     for (int row = 0; row < int(odds.rows.size()); ++row) {
         const rules::HandOddsRow& hand = odds.rows[size_t(row)];
-        QTableWidgetItem* name = cell(hand.name, Qt::AlignLeft);
+        QTableWidgetItem* name = cell(rules::handName(hand.value), Qt::AlignLeft);
         name->setForeground(tableColours::ofHand(rules::handColour(hand.value)));
         OddsTable->setItem(row, HandColumn, name);
         OddsTable->setItem(row, PerThrowColumn, cell(oddsText::percent(hand.perThrow), Qt::AlignRight));
@@ -101,4 +104,11 @@ void frmOdds::showOdds(const SettingsRecord& settings)
         height += OddsTable->rowHeight(row);
     OddsTable->setFixedSize(width, height);
     L_expect->setText(oddsText::expectation(odds));
+}
+
+void frmOdds::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        showOdds(m_settings);
+    OptionWindow::changeEvent(event);
 }

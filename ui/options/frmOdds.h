@@ -1,8 +1,8 @@
 #pragma once
 
+#include "settings/GameSettings.h"
 #include "ui/options/OptionWindow.h"
 
-struct SettingsRecord;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -21,4 +21,11 @@ public:
 
     // Fills the window from the rules in settings.
     void showOdds(const SettingsRecord& settings);
+
+protected:
+    // A new language shows the same rules again in it.
+    void changeEvent(QEvent* event) override;
+
+private:
+    SettingsRecord m_settings;
 };

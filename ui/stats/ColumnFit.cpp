@@ -11,6 +11,8 @@ ColumnFit::ColumnFit(QTableView* view) : QObject(view), m_view(view), m_viewport
 {
     const QAbstractItemModel* model = view->model();
     connect(model, &QAbstractItemModel::modelReset, this, &ColumnFit::restart);
+    // Headers that change (a new language) may change every text below them too.
+    connect(model, &QAbstractItemModel::headerDataChanged, this, &ColumnFit::restart);
     connect(model, &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex&, int first, int last) { measure(first, last); });
     connect(model, &QAbstractItemModel::dataChanged, this,

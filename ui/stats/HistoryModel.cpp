@@ -62,6 +62,13 @@ QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int 
     return historyTable::header(section);
 }
 
+void HistoryModel::languageChanged()
+{
+    if (m_rows > 0)
+        emit dataChanged(index(0, 0), index(m_rows - 1, historyTable::ColumnCount - 1));
+    emit headerDataChanged(Qt::Horizontal, 0, historyTable::ColumnCount - 1);
+}
+
 void HistoryModel::follow()
 {
     const int rows = historyTable::rowCount(*m_history);

@@ -16,6 +16,8 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // Every text is shown again in the language in force.
+    void languageChanged();
 
 private:
     void follow();

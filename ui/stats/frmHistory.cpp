@@ -9,11 +9,13 @@
 #include "ui/stats/HistoryModel.h"
 #include "ui/widgets/ControlNames.h"
 #include "ui/widgets/EscapeCloses.h"
+#include "ui/widgets/LiveTexts.h"
 #include "ui/widgets/ScreenCentre.h"
 #include "ui/widgets/Zoom.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -65,7 +67,7 @@ frmHistory::frmHistory(QWidget* table, const GameHistory* history) : QWidget(tab
 {
     setObjectName(QStringLiteral("frmHistory"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("ターン履歴"));
+    liveWindowTitle(this, [] { return tr("ターン履歴"); });
 
     m_model = new HistoryModel(history, this);
     HistoryGrid = named(new QTableView(this), "HistoryGrid");
@@ -90,9 +92,12 @@ frmHistory::frmHistory(QWidget* table, const GameHistory* history) : QWidget(tab
     split->setStretchFactor(1, 2);
     split->setChildrenCollapsible(false);
 
-    copyCommand = named(new QPushButton(QStringLiteral("コピー(&C)"), this), "copyCommand");
-    saveCommand = named(new QPushButton(QStringLiteral("CSV保存(&S)"), this), "saveCommand");
-    closeCommand = named(new QPushButton(QStringLiteral("閉じる"), this), "closeCommand");
+    copyCommand = named(new QPushButton(this), "copyCommand");
+    saveCommand = named(new QPushButton(this), "saveCommand");
+    closeCommand = named(new QPushButton(this), "closeCommand");
+    liveText(this, copyCommand, [] { return tr("コピー(&C)"); });
+    liveText(this, saveCommand, [] { return tr("CSV保存(&S)"); });
+    liveText(this, closeCommand, [] { return tr("閉じる"); });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     for (QPushButton* button : {copyCommand, saveCommand, closeCommand})
@@ -126,7 +131,14 @@ void frmHistory::saveCommand_Click()
         return;
     QSaveFile out(*file);
     if (!out.open(QIODevice::WriteOnly) || out.write(csvFileBytes(*m_history)) < 0 || !out.commit())
-        platform().warn(this, QStringLiteral("保存に失敗しました。(ToT)"));
+        platform().warn(this, tr("保存に失敗しました。(ToT)"));
+}
+
+void frmHistory::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        m_model->languageChanged();
+    QWidget::changeEvent(event);
 }
 
 // A player reading the last turns keeps seeing them as new turns come; one who scrolled back

@@ -24,6 +24,9 @@ public:
     void copyCommand_Click();
     void saveCommand_Click();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void showLastTurn();
     void drawChart();

@@ -1,11 +1,13 @@
 #include "ui/stats/frmResult.h"
 
 #include "game/GameHistory.h"
+#include "game/HandName.h"
 #include "game/Standings.h"
 #include "state/Program.h"
 #include "ui/widgets/ControlNames.h"
 #include "ui/widgets/EnterClicks.h"
 #include "ui/widgets/EscapeCloses.h"
+#include "ui/widgets/LiveTexts.h"
 #include "ui/widgets/Pictures.h"
 #include "ui/widgets/TableColours.h"
 #include "ui/widgets/TableFont.h"
@@ -16,6 +18,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -67,10 +70,12 @@ void frmResult::buildControls()
     headLab->setAlignment(Qt::AlignCenter);
     grid->addWidget(headLab, 0, 0, 1, 7);
 
-    const QStringList headers{QStringLiteral("順位"), QString(), QStringLiteral("名前"), QStringLiteral("持ち点"),
-                              QStringLiteral("増減"), QStringLiteral("親"), QStringLiteral("最高の役")};
-    for (int column = 0; column < headers.size(); ++column) {
-        auto* head = new QLabel(headers[column], this);
+    const std::array<TextInForce, 7> headers{
+        [] { return tr("順位"); }, [] { return QString(); },   [] { return tr("名前"); },    [] { return tr("持ち点"); },
+        [] { return tr("増減"); }, [] { return tr("親"); }, [] { return tr("最高の役"); }};
+    for (int column = 0; column < int(headers.size()); ++column) {
+        auto* head = new QLabel(this);
+        liveText(this, head, headers[column]);
         head->setFont(sized(12, true));
         head->setAlignment(column >= 3 && column <= 5 ? Qt::AlignRight : Qt::AlignLeft);
         grid->addWidget(head, 1, column);
@@ -96,7 +101,8 @@ void frmResult::buildControls()
         bestLab[row] = cell("bestLab", row, 6, 14, Qt::AlignLeft);
     }
 
-    closeCommand = named(new QPushButton(QStringLiteral("閉じる"), this), "closeCommand");
+    closeCommand = named(new QPushButton(this), "closeCommand");
+    liveText(this, closeCommand, [] { return tr("閉じる"); });
     grid->addWidget(closeCommand, 8, 5, 1, 2);
     connect(closeCommand, &QPushButton::clicked, this, &QWidget::close);
     grid->setSizeConstraint(QLayout::SetFixedSize);
@@ -108,9 +114,10 @@ void frmResult::showStandings()
 {
     const int played = int(std::count_if(m_history->turns().cbegin(), m_history->turns().cend(),
                                           [](const TurnRecord& turn) { return turn.settled; }));
-    const QString title = m_history->finished() ? QStringLiteral("対局結果") : QStringLiteral("途中経過");
-    setWindowTitle(title);
-    headLab->setText(title + QStringLiteral("　%1ターン").arg(played));
+    const bool finished = m_history->finished();
+    const auto title = [finished] { return finished ? tr("対局結果") : tr("途中経過"); };
+    liveWindowTitle(this, title);
+    liveText(this, headLab, [title, played] { return title() + tr("　%1ターン").arg(played); });
 
     const QList<SeatStanding> table = standings(*m_history);
     for (int row = 0; row < 6; ++row) {
@@ -121,7 +128,7 @@ void frmResult::showStandings()
         if (!used)
             continue;
         const SeatStanding& seat = table[row];
-        rankLab[row]->setText(QStringLiteral("%1位").arg(seat.rank));
+        liveText(this, rankLab[row], [rank = seat.rank] { return tr("%1位").arg(rank); });
         paintText(rankLab[row], seat.rank == 1 ? winnerColour : tableColours::HandBlack);
         showPicture(R_Picture[row], portraitFile(program::GameSettings.image(seat.seat)));
         nameLab[row]->setText(seat.name);
@@ -129,7 +136,9 @@ void frmResult::showStandings()
         scoLab[row]->setText(QString::number(seat.score));
         gainLab[row]->setText(signedText(seat.gain));
         paintText(gainLab[row], seat.gain > 0 ? gainColour : (seat.gain < 0 ? lossColour : tableColours::HandBlack));
-        oyaLab[row]->setText(QStringLiteral("%1回").arg(seat.bankerTurns));
-        bestLab[row]->setText(seat.bestHand == 0 ? QStringLiteral("―") : seat.bestHandName);
+        liveText(this, oyaLab[row], [turns = seat.bankerTurns] { return tr("%1回").arg(turns); });
+        liveText(this, bestLab[row], [best = seat.bestHand] {
+            return best == 0 ? QStringLiteral("―") : rules::handName(best);
+        });
     }
 }

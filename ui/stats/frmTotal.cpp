@@ -7,6 +7,7 @@
 #include "ui/stats/RowLabel.h"
 #include "ui/widgets/ControlNames.h"
 #include "ui/widgets/EscapeCloses.h"
+#include "ui/widgets/LiveTexts.h"
 #include "ui/widgets/TableFont.h"
 #include "ui/widgets/Twips.h"
 #include "ui/widgets/Zoom.h"
@@ -72,7 +73,7 @@ frmTotal::frmTotal(QWidget* table) : QWidget(table, Qt::Window)
 {
     setObjectName(QStringLiteral("frmTotal"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("出目集計"));
+    liveWindowTitle(this, [] { return tr("出目集計"); });
     setFixedSize(twips(GridRight + 90), twips(3840));
     buildControls();
     Form_Load();
@@ -106,10 +107,18 @@ void frmTotal::buildControls()
 
     Label7 = rowLabel(this, QStringLiteral("Label7"), twipRect(240, ColumnTop, ColumnWidth, ColumnHeight), pitch);
     Label7->setFont(nameFont);
-    Label7->setWrapCells(NameCells);
-    Label7->setText(QStringLiteral("1のゾロ目２のゾロ目３のゾロ目４のゾロ目５のゾロ目６のゾロ目"
-                                   "　　　シゴロ　　　６の目　　　５の目　　　４の目　　　３の目"
-                                   "　　　２の目　　　１の目　　　役なし　　　場　外　　　ヒフミ　"));
+    // A caption of one name per line (the English one) needs no wrap.
+    RowLabel* names = Label7;
+    LiveTexts::of(this).add({names, "text", [names] { return names->text(); },
+                             [names](const QString& shown) {
+                                 names->setWrapCells(shown.contains(QLatin1Char('\n')) ? 0 : NameCells);
+                                 names->setText(shown);
+                             }},
+                            [] {
+                                return tr("1のゾロ目２のゾロ目３のゾロ目４のゾロ目５のゾロ目６のゾロ目"
+                                          "　　　シゴロ　　　６の目　　　５の目　　　４の目　　　３の目"
+                                          "　　　２の目　　　１の目　　　役なし　　　場　外　　　ヒフミ　");
+                            });
 
     for (int seat = 0; seat < 6; ++seat) {
         const QRect head = twipRect(seatLeft(seat), 60, ColumnWidth, 375);
@@ -130,11 +139,12 @@ void frmTotal::buildControls()
     sumFont.setBold(true);
     Total_Label->setFont(sumFont);
 
-    Expect = named(new QLabel(QStringLiteral("期待数"), this), QStringLiteral("Expect"));
+    Expect = named(new QLabel(this), QStringLiteral("Expect"));
+    liveText(this, Expect, [] { return tr("期待数"); });
     Expect->setGeometry(twipRect(ExpectLeft, 120, ColumnWidth, 255));
     Expect->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Expect->setFont(headFont);
-    Expect->setToolTip(QStringLiteral("集計した役の数から見込まれる、各役の出る数"));
+    liveToolTip(this, Expect, [] { return tr("集計した役の数から見込まれる、各役の出る数"); });
     Expect_Label = rowLabel(this, QStringLiteral("Expect_Label"),
                             twipRect(ExpectLeft, ColumnTop, ColumnWidth, ColumnHeight), pitch);
     Expect_Label->setFont(countFont);
@@ -145,13 +155,17 @@ void frmTotal::buildControls()
     L_fair = named(new QLabel(this), QStringLiteral("L_fair"));
     L_fair->setGeometry(twipRect(240, 3480, 4680, 315));
     L_fair->setFont(countFont);
-    L_fair->setToolTip(QStringLiteral("出た役の数を期待数と比べるカイ二乗検定です。p値が0.01より小さければ、"
-                                      "サイコロの偏りが疑われます。\n期待数が5に満たない役はひとまとめにし、"
-                                      "どの組も期待数5以上になってから判定します。"));
+    liveToolTip(this, L_fair, [] {
+        return tr("出た役の数を期待数と比べるカイ二乗検定です。p値が0.01より小さければ、"
+                  "サイコロの偏りが疑われます。\n期待数が5に満たない役はひとまとめにし、"
+                  "どの組も期待数5以上になってから判定します。");
+    });
 
-    Command2 = named(new QPushButton(QStringLiteral("集計クリア"), this), QStringLiteral("Command2"));
+    Command2 = named(new QPushButton(this), QStringLiteral("Command2"));
+    liveText(this, Command2, [] { return tr("集計クリア"); });
     Command2->setGeometry(twipRect(5040, 3480, 1455, 315));
-    Command1 = named(new QPushButton(QStringLiteral("閉じる"), this), QStringLiteral("Command1"));
+    Command1 = named(new QPushButton(this), QStringLiteral("Command1"));
+    liveText(this, Command1, [] { return tr("閉じる"); });
     Command1->setGeometry(twipRect(6840, 3480, 1455, 315));
     connect(Command2, &QPushButton::clicked, this, &frmTotal::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &frmTotal::Command1_Click);
@@ -194,11 +208,13 @@ void frmTotal::showExpected()
     Expect_Label->setText(text);
 
     const rules::FairnessTest test = rules::diceFairness(program::RollTallySum, odds.finalHand);
-    L_fair->setText(test.meaningful ? QStringLiteral("サイコロの公平性　p値 %1（χ² %2、自由度 %3）")
-                                          .arg(QString::number(test.pValue, 'f', 3))
-                                          .arg(QString::number(test.chiSquare, 'f', 2))
-                                          .arg(test.degreesOfFreedom)
-                                    : QStringLiteral("サイコロの公平性　集計中"));
+    liveText(this, L_fair, [test] {
+        return test.meaningful ? tr("サイコロの公平性　p値 %1（χ² %2、自由度 %3）")
+                                     .arg(QString::number(test.pValue, 'f', 3))
+                                     .arg(QString::number(test.chiSquare, 'f', 2))
+                                     .arg(test.degreesOfFreedom)
+                               : tr("サイコロの公平性　集計中");
+    });
 }
 
 void frmTotal::Command2_Click()
