@@ -116,31 +116,19 @@ protected:
         ASSERT_TRUE(waitUntil([&] { return allIn(then); }, ms)) << "no window reached the next phase";
     }
 
-    // Every player's window bets on its own bar and says ready; the host's seat is ready by its throw.
+    // Every player's window bets on its own bar and says ready.
     void betAndReady(int turn, int ms)
     {
         for (const auto& w : windows) {
             frmMain& t = *w->table;
             const int seat = w->room()->seat();
-            if (seat == t.state.OyaSeat || w->room()->isHost())
+            if (seat == t.state.OyaSeat)
                 continue;
             ASSERT_TRUE(t.HScr[seat]->isEnabled());
             t.HScr[seat]->setValue(10 + 7 * turn + seat);
             QTest::mouseClick(t.findChild<CommandLabel*>(QStringLiteral("ready_Label")), Qt::LeftButton);
         }
-        const int banker = windows[0]->table->state.OyaSeat;
-        // The host waits for the guests' ready before it throws.
-        ASSERT_TRUE(waitUntil([&] {
-            for (const auto& w : windows) {
-                const int seat = w->room()->seat();
-                if (!w->room()->isHost() && seat != banker &&
-                    !windows[0]->table->findChild<QLabel*>(QStringLiteral("net_Lab_%1").arg(seat))->text().contains(
-                        RoomTable::tr("・準備完了")) &&
-                    windows[0]->room()->phase() == net::Phase::BetsOpen)
-                    return false;
-            }
-            return windows[0]->room()->isIdle();
-        }, ms));
+        ASSERT_TRUE(waitUntil([&] { return allIn(net::Phase::BetsClosed); }, ms));
     }
 
     // What a player reads off the table, seat by seat.
