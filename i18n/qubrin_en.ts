@@ -56,11 +56,11 @@
     </message>
     <message>
         <source>部屋 %1&#x3000;ベントの受付中</source>
-        <translation>Room %1　bets are open</translation>
+        <translation>Room %1&#x3000;bets are open</translation>
     </message>
     <message>
         <source>部屋 %1&#x3000;%2 の番</source>
-        <translation>Room %1　%2 to move</translation>
+        <translation>Room %1&#x3000;%2 to move</translation>
     </message>
     <message>
         <source>締切まで %1 秒</source>
