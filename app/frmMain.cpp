@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include "app/LanguageMenu.h"
+#include "app/RoomTable.h"
 #include "app/TableZoom.h"
 #include "game/GameHistory.h"
 #include "game/HandRanking.h"
@@ -101,7 +102,8 @@ frmMain::frmMain(QWidget* parent)
     Form_Load();
 }
 
-frmMain::~frmMain() = default;
+// The room goes first: it may still be playing on the table.
+frmMain::~frmMain() { delete m_room; }
 
 void frmMain::buildMenus()
 {
@@ -413,6 +415,8 @@ void frmMain::closeEvent(QCloseEvent* event)
     // Closing the table ends the program, also in the middle of a throw sequence: the pauses
     // end at once and the sequence returns before anything else touches the table.
     platform().endWaits();
+    if (m_room)
+        m_room->leave();
     closeOptionWindows();
     if (settingsWindow)
         settingsWindow->close();

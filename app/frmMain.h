@@ -6,6 +6,7 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class CommandLabel;
@@ -26,6 +27,7 @@ class frmSound;
 class frmSpeed;
 class frmOdds;
 class frmTotal;
+class RoomTable;
 namespace net {
 class Client;
 struct WelcomeMessage;
@@ -173,11 +175,25 @@ public:
     // The table follows a room: `client` has been welcomed (the welcome is given) and stays alive
     // while the table plays in it; the room's steps, not this window's keyboard, drive the game.
     void playInRoom(net::Client& client, const net::WelcomeMessage& welcome);
+    // The room the table plays in, null at a single screen.
+    RoomTable* room() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The room's steps are played through the same steps as the single screen's commands.
+    friend class RoomTable;
+    void startGame(int seconds);
+    void showGameTable();
+    void openTableBets(const std::function<float()>& draw);
+    void throwTurn();
+    void endTableTurn();
+    void passBank();
+    void interruptGame();
+    // Back to the single screen: the settings file read again, the table empty.
+    void leaveRoom();
+
     void buildMenus();
     void buildTable();
     void buildSeat(int seat);
@@ -203,4 +219,5 @@ private:
     std::array<qint16, 3> RollFaces{};  // faces of the present animation frame
 
     std::unique_ptr<HistoryRecorder> m_recorder;
+    QPointer<RoomTable> m_room;
 };

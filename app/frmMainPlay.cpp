@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include "app/GameLanguage.h"
+#include "app/RoomTable.h"
 #include "game/Betting.h"
 #include "platform/Platform.h"
 #include "state/Program.h"
@@ -37,9 +38,25 @@ rules::BetLimits betLimits() { return rules::betLimits(settings().BETMIN, settin
 
 void frmMain::Gamein_Click()
 {
+    if (m_room)
+        return m_room->send(net::Command::NewGame);
+    startGame(platform().secondsOfTime());
+}
+
+void frmMain::startGame(int seconds)
+{
     // The settings are played as they stand: a seat count outside 2..6 plays six seats and the bet
     // limits are taken within 0..9999 where they are used; nothing is written back.
-    const flow::GameStarted started = flow.newGame(platform().secondsOfTime());
+    flow.newGame(seconds);
+    showGameTable();
+    PlayEffect(QStringLiteral("beep1.wav"));
+    OpenTurn();
+    ShowPassCommand();
+    bent_Label->setFocus();
+}
+
+void frmMain::showGameTable()
+{
     program::GameFlag = 1;
     gameLab->setText(QStringLiteral("game 1"));
     changeLab->setText(QStringLiteral("change %1").arg(state.OyaTurn));
@@ -49,26 +66,22 @@ void frmMain::Gamein_Click()
     gameResult->setEnabled(true);
     for (CommandLabel* command : {turn_Label, turn2_Label, suru_Label})
         command->setEnabled(false);
-    LabLAST->setText(QString::number(started.turnsLeft));
-    oya->setText(QStringLiteral("oya %1").arg(started.oyaSeat));
+    LabLAST->setText(QString::number(state.TurnsLeft));
+    oya->setText(QStringLiteral("oya %1").arg(state.OyaSeat));
 
     const rules::BetLimits limits = betLimits();
     for (int seat = 0; seat < 6; ++seat) {
-        const bool inPlay = seat < started.seats;
+        const bool inPlay = seat < flow.seats();
         showSeat(seat, inPlay);
         if (!inPlay)
             continue;
-        P_scoLab[seat]->setText(QString::number(started.score[seat]));
+        P_scoLab[seat]->setText(QString::number(state.P_score[seat].value_or(0)));
         P_nameLab[seat]->setText(settings().name(seat));
         showPortrait(seat);
         const QSignalBlocker quiet(HScr[seat]);
         HScr[seat]->setRange(limits.min, limits.max);
     }
     sizeForSeats();
-    PlayEffect(QStringLiteral("beep1.wav"));
-    OpenTurn();
-    ShowPassCommand();
-    bent_Label->setFocus();
 }
 
 void frmMain::OpenTurn()
@@ -98,18 +111,25 @@ void frmMain::ShowPassCommand()
 
 void frmMain::bent_Label_Click()
 {
+    if (m_room)
+        return m_room->send(net::Command::OpenBets);
     // A computer banker offered ｽﾙｰ decides first; its pass takes the place of the bets, and its
     // reason stays on its seat.
     if (const std::optional<rules::PassDecision> choice = flow.computerBankerPass(); choice && choice->pass) {
         const int banker = state.OyaSeat;
-        suru_Label_Click();
+        passBank();
         showReason(banker, choice->reason);
         return;
     }
+    openTableBets([] { return platform().random(); });
+}
+
+void frmMain::openTableBets(const std::function<float()>& draw)
+{
     liveText(this, Turn, [] { return tr("ベントして下さい"); });
     bent_Label->setEnabled(false);
     suru_Label->setEnabled(false);
-    const flow::BetsOpened bets = flow.openBets([] { return platform().random(); });
+    const flow::BetsOpened bets = flow.openBets(draw);
     for (int seat = 0; seat < flow.seats(); ++seat) {
         const flow::SeatBet& placed = bets.seat[seat];
         showReason(seat, bets.reason[seat]);
@@ -147,7 +167,10 @@ void frmMain::HScr_Change(int seat)
 {
     const int value = HScr[seat]->value();
     P_betLab[seat]->setText(QString::number(value));
-    flow.setBet(seat, value);
+    if (m_room)
+        m_room->betChanged(seat, value);
+    else
+        flow.setBet(seat, value);
 }
 
 void frmMain::clearTable()
@@ -165,6 +188,13 @@ void frmMain::clearTable()
 }
 
 void frmMain::turn2_Label_Click()
+{
+    if (m_room)
+        return m_room->send(net::Command::NextTurn);
+    endTableTurn();
+}
+
+void frmMain::endTableTurn()
 {
     turn2_Label->setEnabled(false);
     liveText(this, Turn, [] { return tr("ベントを押して下さい"); });
@@ -190,6 +220,13 @@ void frmMain::turn2_Label_Click()
 
 void frmMain::suru_Label_Click()
 {
+    if (m_room)
+        return m_room->send(net::Command::Pass);
+    passBank();
+}
+
+void frmMain::passBank()
+{
     const flow::BankPassed passed = flow.pass();
     if (!passed.moved) {
         suru_Label->hide();
@@ -211,6 +248,13 @@ void frmMain::Gameout_Click()
         liveText(this, Turn, [] { return tr("中断はクリアされました"); });
         return;
     }
+    if (m_room)
+        return m_room->send(net::Command::Interrupt);
+    interruptGame();
+}
+
+void frmMain::interruptGame()
+{
     Turn->clear();
     Gamein->setEnabled(true);
     Gameout->setEnabled(false);

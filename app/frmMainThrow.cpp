@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 
+#include "app/RoomTable.h"
 #include "game/DiceFaces.h"
 #include "game/HandName.h"
 #include "game/HandRanking.h"
@@ -27,6 +28,13 @@ int paced(int perLevel) { return program::SpeedLevel * perLevel; }
 bool frmMain::Wait(int ms) { return platform().wait(ms); }
 
 void frmMain::turn_Label_Click()
+{
+    if (m_room)
+        return m_room->send(net::Command::Throw);
+    throwTurn();
+}
+
+void frmMain::throwTurn()
 {
     // While the dice roll nothing but the options, the tally, the settings and help can be used;
     // every pause returns false once the program is ending, and the sequence then stops at once.
@@ -86,6 +94,10 @@ void frmMain::turn_Label_Click()
 
 void frmMain::RollDice()
 {
+    if (m_room) {
+        flow.rollDice(m_room->nextFaces());
+        return;
+    }
     std::array<qint16, 3> faces{};
     for (qint16& die : faces) {
         platform().reseed();

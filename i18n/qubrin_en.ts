@@ -98,6 +98,65 @@
     </message>
 </context>
 <context>
+    <name>RoomTable</name>
+    <message>
+        <source>準備完了</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>このベントで決めます</source>
+        <translation>Settle on this bet</translation>
+    </message>
+    <message>
+        <source>部屋の状態に合わせ直しました</source>
+        <translation>The table was brought back in line with the room</translation>
+    </message>
+    <message>
+        <source>● ホスト</source>
+        <translation>● Host</translation>
+    </message>
+    <message>
+        <source>● ネット</source>
+        <translation>● Online</translation>
+    </message>
+    <message>
+        <source>コンピュータ</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>× 切断・コンピュータが代行</source>
+        <translation>× Disconnected, the computer plays</translation>
+    </message>
+    <message>
+        <source>空席</source>
+        <translation>Empty seat</translation>
+    </message>
+    <message>
+        <source>（自分）</source>
+        <translation> (you)</translation>
+    </message>
+    <message>
+        <source>・準備完了</source>
+        <translation>, ready</translation>
+    </message>
+    <message>
+        <source>あなた</source>
+        <translation>you</translation>
+    </message>
+    <message>
+        <source>部屋 %1&#x3000;ベントの受付中</source>
+        <translation>Room %1&#x3000;bets are open</translation>
+    </message>
+    <message>
+        <source>部屋 %1&#x3000;%2 の番</source>
+        <translation>Room %1&#x3000;%2 to move</translation>
+    </message>
+    <message>
+        <source>締切まで %1 秒</source>
+        <translation>%1 s left to bet</translation>
+    </message>
+</context>
+<context>
     <name>RoomTexts</name>
     <message>
         <source>部屋が読めない通信を受け取りました。</source>

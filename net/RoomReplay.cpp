@@ -70,7 +70,7 @@ void RoomReplay::check(bool agrees)
     emit resyncNeeded();
 }
 
-void RoomReplay::resume(const StateMessage& m)
+TableState RoomReplay::tableState(const StateMessage& m)
 {
     TableState state;
     state.OyaSeat = static_cast<qint16>(m.oyaSeat);
@@ -84,7 +84,12 @@ void RoomReplay::resume(const StateMessage& m)
         state.P_lastBet[seat] = static_cast<qint16>(m.lastBets.value(seat));
         state.P_lastPayment[seat] = m.lastPayments.value(seat);
     }
-    m_flow.resume(m.turn, state);
+    return state;
+}
+
+void RoomReplay::resume(const StateMessage& m)
+{
+    m_flow.resume(m.turn, tableState(m));
     m_phase = m.phase;
     m_waitingForState = false;
     emit resynced();

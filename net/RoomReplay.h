@@ -23,6 +23,8 @@ public:
     Phase phase() const { return m_phase; }
     // Steps that disagreed with the room since the start.
     int mismatches() const { return m_mismatches; }
+    // The table a state message describes, for TableFlow::resume.
+    static TableState tableState(const StateMessage& state);
 
 signals:
     // The table differs from the room's: the window sends resync and applies the state it gets.

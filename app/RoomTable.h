@@ -1,0 +1,93 @@
+#pragma once
+
+#include "net/Protocol.h"
+#include "net/RoomMessages.h"
+
+#include <QDeadlineTimer>
+#include <QObject>
+#include <QPointer>
+#include <QQueue>
+#include <QTimer>
+
+#include <array>
+#include <deque>
+
+class frmMain;
+class CommandLabel;
+class QLabel;
+namespace net {
+class Client;
+}
+
+// A table window in a room: the room's steps drive the window's own TableFlow through the same
+// animated steps as a local game, with the faces of the room's throws and the draws of its bets.
+// A step that arrives while the window is still animating waits its turn. The window's commands
+// and its own seat's bet go to the room; who may give them is shown by what is enabled.
+class RoomTable : public QObject {
+    Q_OBJECT
+
+public:
+    RoomTable(frmMain& table, net::Client& client, const net::WelcomeMessage& welcome);
+    ~RoomTable() override;
+
+    // A command of the table, sent to the room; the step coming back plays it.
+    void send(net::Command command);
+    // The own seat's scroll bar moved: the bet goes to the room once the bar rests.
+    void betChanged(int seat, int bet);
+    // The faces of the next throw of the turn being played.
+    std::array<qint16, 3> nextFaces();
+    // The window closes: the host's room ends for everybody.
+    void leave();
+
+    net::Phase phase() const { return m_phase; }
+    int seat() const { return m_seat; }
+    bool isHost() const { return m_host; }
+    // Whether this window gives the banker's commands: the banker's player, else the host.
+    bool commands() const;
+    // Steps waiting behind the animation, and whether one is being played.
+    bool isIdle() const { return !m_playing && m_steps.isEmpty(); }
+    int mismatches() const { return m_mismatches; }
+
+private:
+    void arrive(const net::RoomStep& step);
+    void playQueued();
+    void play(const net::RoomStep& step);
+    void takeState(const net::StateMessage& state);
+    void showBets(const QVector<qint64>& bets);
+    void check(bool agrees);
+    void seatsChanged(const QVector<net::SeatInfo>& seats);
+    void showSeatMarks();
+    void showPermissions();
+    void showClock();
+    void sendBet();
+    void sayReady();
+    void refused(net::ErrorCode code);
+    void closed(net::CloseReason reason);
+    void finish();
+    void buildControls();
+
+    frmMain& m_table;
+    QPointer<net::Client> m_client;
+    QString m_code;
+    int m_seat = 0;
+    bool m_host = false;
+    QVector<net::SeatInfo> m_seats;
+    std::array<bool, 6> m_everHeld{};
+    std::array<bool, 6> m_ready{};
+    QQueue<net::RoomStep> m_steps;
+    std::deque<std::array<qint16, 3>> m_faces;
+    bool m_playing = false;
+    bool m_closing = false;
+    bool m_waitingForState = false;
+    int m_mismatches = 0;
+    net::Phase m_phase = net::Phase::NoGame;
+    QDeadlineTimer m_betDeadline;
+    QTimer m_clock;
+    QTimer m_betRest;
+    int m_pendingBet = -1;
+
+    QPointer<QLabel> m_roomLab;
+    QPointer<QLabel> m_timeLab;
+    QPointer<CommandLabel> m_ready_Label;
+    std::array<QPointer<QLabel>, 6> m_netLab{};
+};

@@ -1,0 +1,137 @@
+#include "app/RoomTable.h"
+
+#include "app/frmMain.h"
+#include "net/Client.h"
+#include "ui/widgets/CommandLabel.h"
+#include "ui/widgets/ControlNames.h"
+#include "ui/widgets/LiveTexts.h"
+#include "ui/widgets/Shape.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QScrollBar>
+
+// What a window in a room shows of the room and which of its controls are open.
+namespace {
+
+// The bar's last position is sent once it has rested this long, so a drag is one message.
+constexpr int BetRestMs = 150;
+
+}  // namespace
+
+void RoomTable::buildControls()
+{
+    QWidget* felt = m_table.centralWidget();
+    const QPalette palette = m_table.Turn->palette();
+    const auto label = [&](const QString& name, const QRect& place) {
+        auto* l = named(new QLabel(felt), name);
+        l->setGeometry(place);
+        l->setPalette(palette);
+        l->show();
+        return l;
+    };
+    m_roomLab = label(QStringLiteral("roomLab"), QRect(8, 68, 230, 16));
+    m_timeLab = label(QStringLiteral("betTimeLab"), QRect(240, 68, 140, 16));
+    m_ready_Label = named(new CommandLabel(QString(), felt), QStringLiteral("ready_Label"));
+    m_ready_Label->setGeometry(392, 66, 76, 18);
+    liveText(&m_table, m_ready_Label, [] { return RoomTable::tr("準備完了"); });
+    liveToolTip(&m_table, m_ready_Label, [] { return RoomTable::tr("このベントで決めます"); });
+    m_ready_Label->show();
+    connect(m_ready_Label, &QPushButton::clicked, this, &RoomTable::sayReady);
+    for (int seat = 0; seat < 6; ++seat) {
+        const QRect panel = m_table.P_Shape[seat]->geometry();
+        m_netLab[seat] = label(elementName("net_Lab", seat), QRect(panel.x() + 3, panel.bottom() + 1, panel.width(), 13));
+    }
+}
+
+void RoomTable::betChanged(int seat, int bet)
+{
+    if (seat != m_seat)
+        return;
+    m_pendingBet = bet;
+    m_betRest.start(BetRestMs);
+}
+
+void RoomTable::sendBet()
+{
+    m_betRest.stop();
+    if (m_client && m_pendingBet >= 0)
+        m_client->bet(m_seat, m_pendingBet);
+    m_pendingBet = -1;
+}
+
+void RoomTable::sayReady()
+{
+    sendBet();
+    if (m_client)
+        m_client->ready(m_seat);
+}
+
+void RoomTable::showSeatMarks()
+{
+    for (int seat = 0; seat < 6; ++seat) {
+        QLabel* mark = m_netLab[seat];
+        const bool inPlay = seat < m_table.flow.seats() && seat < m_seats.size();
+        mark->setVisible(inPlay);
+        if (!inPlay)
+            continue;
+        QString text;
+        switch (m_seats[seat].holder) {
+        case net::Holder::Host: text = tr("● ホスト"); break;
+        case net::Holder::Remote: text = tr("● ネット"); break;
+        case net::Holder::Computer: text = tr("コンピュータ"); break;
+        case net::Holder::Absent: text = m_everHeld[seat] ? tr("× 切断・コンピュータが代行") : tr("空席"); break;
+        }
+        if (seat == m_seat)
+            text += tr("（自分）");
+        if (m_phase == net::Phase::BetsOpen && m_ready[seat])
+            text += tr("・準備完了");
+        mark->setText(text);
+    }
+}
+
+bool RoomTable::commands() const
+{
+    const int banker = m_table.state.OyaSeat;
+    const bool held = banker < m_seats.size() &&
+                      (m_seats[banker].holder == net::Holder::Host || m_seats[banker].holder == net::Holder::Remote);
+    return held ? banker == m_seat : m_host;
+}
+
+void RoomTable::showPermissions()
+{
+    using net::Phase;
+    frmMain& t = m_table;
+    const bool mine = commands();
+    const bool betsOpen = m_phase == Phase::BetsOpen;
+    t.bent_Label->setEnabled(mine && m_phase == Phase::TurnOpen);
+    t.turn_Label->setEnabled(mine && (betsOpen || m_phase == Phase::BetsClosed));
+    t.turn2_Label->setEnabled(mine && m_phase == Phase::TurnSettled);
+    t.suru_Label->setEnabled(mine && m_phase == Phase::TurnOpen && t.flow.mayPass());
+    t.Gamein->setEnabled(m_host && m_phase == Phase::NoGame);
+    t.Gameout->setEnabled(m_host && m_phase != Phase::NoGame);
+    t.setting->setEnabled(false);
+    t.iniread->setEnabled(false);
+    const bool betting = betsOpen && m_seat != t.state.OyaSeat && !m_ready[m_seat];
+    for (int seat = 0; seat < 6; ++seat)
+        t.HScr[seat]->setEnabled(betting && seat == m_seat);
+    m_ready_Label->setEnabled(betting);
+    showSeatMarks();
+    const QString banker = m_seats.value(t.state.OyaSeat).name;
+    liveText(&m_table, m_roomLab, [this, betsOpen, name = commands() ? tr("あなた") : banker] {
+        return betsOpen ? tr("部屋 %1　ベントの受付中").arg(m_code) : tr("部屋 %1　%2 の番").arg(m_code, name);
+    });
+    if (betsOpen)
+        m_clock.start();
+    else
+        m_clock.stop();
+    showClock();
+}
+
+void RoomTable::showClock()
+{
+    const bool betsOpen = m_phase == net::Phase::BetsOpen;
+    m_timeLab->setVisible(betsOpen);
+    if (betsOpen)
+        m_timeLab->setText(tr("締切まで %1 秒").arg((m_betDeadline.remainingTime() + 999) / 1000));
+}
