@@ -175,6 +175,43 @@ TEST_F(ServerTest, AConnectionThatDoesNotJoinInTimeIsClosedAndRoomsAreCounted)
     EXPECT_TRUE(nettest::waitUntil([&] { return server->roomCount() == 0; }));
 }
 
+TEST_F(ServerTest, AConnectionOverTheCapIsClosedAsServerFullAndCountedUntilASeatOfTheCapIsFree)
+{
+    net::Server::Options options;
+    options.maxConnections = 2;
+    start(options);
+    LoopbackPeer hostPeer(server->port());
+    const net::WelcomeMessage welcome = host(hostPeer);
+    auto idle = std::make_unique<LoopbackPeer>(server->port());
+    ASSERT_TRUE(nettest::waitUntil([&] { return server->connectionCount() == 2; }));
+
+    // A bare socket and a window's client both hear why, and neither takes a place.
+    LoopbackPeer extra(server->port());
+    ASSERT_TRUE(nettest::waitUntil([&] { return extra.closed; }));
+    ASSERT_EQ(extra.all<net::RoomClosedMessage>().size(), 1);
+    EXPECT_EQ(extra.all<net::RoomClosedMessage>()[0].reason, CloseReason::ServerFull);
+    EXPECT_EQ(extra.socket->closeCode(), QWebSocketProtocol::CloseCodePolicyViolated);
+    net::Client client;
+    QVector<CloseReason> closed;
+    QObject::connect(&client, &net::Client::roomClosed, [&](CloseReason reason) { closed.append(reason); });
+    client.open(QUrl(QStringLiteral("ws://127.0.0.1:%1").arg(server->port())));
+    client.join({welcome.code, QStringLiteral("g"), -1, {}, {}});
+    ASSERT_TRUE(nettest::waitUntil([&] { return !closed.isEmpty(); }));
+    EXPECT_EQ(closed, QVector<CloseReason>{CloseReason::ServerFull});
+    EXPECT_EQ(client.seat(), -1);
+    EXPECT_EQ(server->refusedConnections(), 2);
+    EXPECT_EQ(server->connectionCount(), 2);
+    EXPECT_FALSE(hostPeer.closed);
+
+    // The idle connection gone, the next one joins the room.
+    idle.reset();
+    ASSERT_TRUE(nettest::waitUntil([&] { return server->connectionCount() == 1; }));
+    LoopbackPeer guest(server->port());
+    guest.send(net::JoinMessage{welcome.code, QStringLiteral("g"), -1, {}, {}});
+    EXPECT_TRUE(guest.first<net::WelcomeMessage>());
+    EXPECT_EQ(server->refusedConnections(), 2);
+}
+
 TEST_F(ServerTest, AConnectionGoneSilentIsFoundByEitherEndAndItsSeatShowsAbsent)
 {
     // Which end beats fast: the other waits 5 s a beat and would not notice within the test.
