@@ -53,8 +53,9 @@ class NetBenchRoom {
 public:
     static constexpr int Clients = 6;
 
-    NetBenchRoom(const QUrl& url, int turnBudget, Tally& tally, std::function<void()> joined)
-        : m_url(url), m_turnBudget(turnBudget), m_tally(tally), m_joined(std::move(joined))
+    // pauseMs: the time from a turn's end to the next opening, 0 for none (a table of people).
+    NetBenchRoom(const QUrl& url, int turnBudget, Tally& tally, std::function<void()> joined, int pauseMs = 0)
+        : m_url(url), m_turnBudget(turnBudget), m_pauseMs(pauseMs), m_tally(tally), m_joined(std::move(joined))
     {
         for (Bot& bot : m_bots)
             bot.client = std::make_unique<net::Client>();
@@ -156,9 +157,12 @@ private:
         const int banker = bankerClient();
         switch (m_table->replay.phase()) {
         case net::Phase::TurnOpen:
-            if (std::holds_alternative<net::GameStartedMessage>(step) ||
-                std::holds_alternative<net::TurnEndedMessage>(step) || std::holds_alternative<net::PassedMessage>(step))
-                send(banker, [](net::Client& c) { c.command(net::Command::OpenBets); }, Sent::OpenBets);
+            if (std::holds_alternative<net::TurnEndedMessage>(step) && m_pauseMs > 0)
+                QTimer::singleShot(m_pauseMs, m_bots[0].client.get(), [this, banker] { openBets(banker); });
+            else if (std::holds_alternative<net::GameStartedMessage>(step) ||
+                     std::holds_alternative<net::TurnEndedMessage>(step) ||
+                     std::holds_alternative<net::PassedMessage>(step))
+                openBets(banker);
             break;
         case net::Phase::BetsClosed:
             send(banker, [](net::Client& c) { c.command(net::Command::Throw); }, Sent::Throw);
@@ -173,6 +177,11 @@ private:
         case net::Phase::BetsOpen:
             break;
         }
+    }
+
+    void openBets(int banker)
+    {
+        send(banker, [](net::Client& c) { c.command(net::Command::OpenBets); }, Sent::OpenBets);
     }
 
     int bankerClient() const
@@ -203,6 +212,7 @@ private:
 
     QUrl m_url;
     int m_turnBudget;
+    int m_pauseMs;
     Tally& m_tally;
     std::function<void()> m_joined;
     std::array<Bot, Clients> m_bots;

@@ -1,7 +1,8 @@
 // Many rooms on one server, each with six clients over loopback playing turns as fast as the
 // protocol allows. The server runs in a process of its own (forked before anything else starts,
 // one thread: one core at most); every client runs in this process's one thread.
-//   net_rooms [ROOMS [SECONDS [TURNS]]]   defaults 1000 rooms, 20 s, 200 turns a room
+//   net_rooms [ROOMS [SECONDS [TURNS [PAUSE_MS]]]]
+// defaults 1000 rooms, 20 s, 200 turns a room, no pause between a turn's end and the next opening
 #include "NetBenchRoom.h"
 
 #include "net/Server.h"
@@ -107,7 +108,10 @@ int main(int argc, char** argv)
     const int rooms = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
     const int seconds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 20;
     const int turns = argc > 3 ? std::max(1, std::atoi(argv[3])) : 200;
+    const int pauseMs = argc > 4 ? std::max(0, std::atoi(argv[4])) : 0;
     const rlim_t openFiles = raiseOpenFiles();
+    // The event loop qubrin-server runs, for the server and the clients alike.
+    qputenv("QT_NO_GLIB", "1");
 
     int report[2];
     int control[2];
@@ -138,7 +142,7 @@ int main(int argc, char** argv)
     constexpr int Opening = 32;
     const auto openNext = [&] {
         if (static_cast<int>(table.size()) < rooms)
-            table.push_back(std::make_unique<netbench::NetBenchRoom>(url, turns, tally, [&] { ++full; }));
+            table.push_back(std::make_unique<netbench::NetBenchRoom>(url, turns, tally, [&] { ++full; }, pauseMs));
     };
     const long selfBeforeKiB = residentKiB(getpid());
     QElapsedTimer clock;
@@ -177,7 +181,7 @@ int main(int argc, char** argv)
         room->stop();
 
     std::printf("open files allowed      %llu\n", static_cast<unsigned long long>(openFiles));
-    std::printf("rooms                   %d\n", rooms);
+    std::printf("rooms                   %d (pause between turns %d ms)\n", rooms, pauseMs);
     std::printf("connections             %d (set up in %.1f s)\n", rooms * netbench::NetBenchRoom::Clients, setUp);
     std::printf("played                  %.1f s, %lld turns (%.0f turns/s)\n", played, tally.turns,
                 tally.turns / played);
