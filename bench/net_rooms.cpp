@@ -194,6 +194,8 @@ int main(int argc, char** argv)
                 samples);
     std::printf("server CPU              %.1f s of %.1f s (%.0f %% of one core)\n", serverCpu, played,
                 100.0 * serverCpu / played);
+    std::printf("server CPU per turn     %.2f ms (six clients' messages included)\n",
+                tally.turns > 0 ? 1000.0 * serverCpu / static_cast<double>(tally.turns) : 0.0);
     std::printf("clients CPU             %.1f s (%.0f %% of one core)\n", selfCpu, 100.0 * selfCpu / played);
     std::printf("server memory per room  %.1f KiB (RSS %ld -> %ld KiB)\n",
                 static_cast<double>(serverAfterKiB - serverBeforeKiB) / rooms, serverBeforeKiB, serverAfterKiB);
