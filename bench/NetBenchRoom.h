@@ -5,6 +5,7 @@
 #include "net/RateLimit.h"
 #include "net/RoomReplay.h"
 
+#include <QRandomGenerator>
 #include <QTimer>
 
 #include <array>
@@ -53,7 +54,7 @@ class NetBenchRoom {
 public:
     static constexpr int Clients = 6;
 
-    // pauseMs: the time from a turn's end to the next opening, 0 for none (a table of people).
+    // pauseMs: about the time from a turn's end to the next opening, 0 for none.
     NetBenchRoom(const QUrl& url, int turnBudget, Tally& tally, std::function<void()> joined, int pauseMs = 0)
         : m_url(url), m_turnBudget(turnBudget), m_pauseMs(pauseMs), m_tally(tally), m_joined(std::move(joined))
     {
@@ -158,7 +159,7 @@ private:
         switch (m_table->replay.phase()) {
         case net::Phase::TurnOpen:
             if (std::holds_alternative<net::TurnEndedMessage>(step) && m_pauseMs > 0)
-                QTimer::singleShot(m_pauseMs, m_bots[0].client.get(), [this, banker] { openBets(banker); });
+                QTimer::singleShot(pause(), m_bots[0].client.get(), [this, banker] { openBets(banker); });
             else if (std::holds_alternative<net::GameStartedMessage>(step) ||
                      std::holds_alternative<net::TurnEndedMessage>(step) ||
                      std::holds_alternative<net::PassedMessage>(step))
@@ -178,6 +179,9 @@ private:
             break;
         }
     }
+
+    // Half to one and a half times the pause, so that rooms do not open their bets in step.
+    int pause() const { return m_pauseMs / 2 + static_cast<int>(QRandomGenerator::global()->bounded(m_pauseMs + 1)); }
 
     void openBets(int banker)
     {
