@@ -212,6 +212,37 @@ TEST_F(ServerTest, AConnectionOverTheCapIsClosedAsServerFullAndCountedUntilASeat
     EXPECT_EQ(server->refusedConnections(), 2);
 }
 
+TEST_F(ServerTest, ABurstOfConnectionsOverTheCapLeavesExactlyTheCapHeldAndNothingBehindOnceAllHaveGone)
+{
+    constexpr int Cap = 4;
+    constexpr int Burst = 10;
+    net::Server::Options options;
+    options.maxConnections = Cap;
+    start(options);
+    std::vector<std::unique_ptr<QWebSocket>> sockets;
+    int closed = 0;
+    for (int i = 0; i < Burst; ++i) {
+        sockets.push_back(std::make_unique<QWebSocket>());
+        QObject::connect(sockets.back().get(), &QWebSocket::disconnected, [&] { ++closed; });
+        sockets.back()->open(QUrl(QStringLiteral("ws://127.0.0.1:%1").arg(server->port())));
+    }
+    ASSERT_TRUE(nettest::waitUntil([&] { return closed == Burst - Cap; }));
+    QTest::qWait(50);
+    EXPECT_EQ(closed, Burst - Cap);
+    EXPECT_EQ(server->connectionCount(), Cap);
+    EXPECT_EQ(server->refusedConnections(), Burst - Cap);
+
+    sockets.clear();
+    EXPECT_TRUE(nettest::waitUntil([&] { return server->connectionCount() == 0; }));
+    // The places are free again: a whole cap's worth joins.
+    std::vector<std::unique_ptr<LoopbackPeer>> again;
+    for (int i = 0; i < Cap; ++i)
+        again.push_back(std::make_unique<LoopbackPeer>(server->port()));
+    ASSERT_TRUE(nettest::waitUntil([&] { return server->connectionCount() == Cap; }));
+    EXPECT_TRUE(std::none_of(again.begin(), again.end(), [](const auto& peer) { return peer->closed; }));
+    EXPECT_EQ(server->refusedConnections(), Burst - Cap);
+}
+
 TEST_F(ServerTest, AConnectionGoneSilentIsFoundByEitherEndAndItsSeatShowsAbsent)
 {
     // Which end beats fast: the other waits 5 s a beat and would not notice within the test.
