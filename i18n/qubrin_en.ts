@@ -238,6 +238,10 @@
         <source>部屋との接続が切れました。</source>
         <translation>The connection to the room was lost.</translation>
     </message>
+    <message>
+        <source>サーバーの接続数が上限に達しているため、接続できませんでした。</source>
+        <translation>The server holds as many connections as it can; you could not connect.</translation>
+    </message>
 </context>
 <context>
     <name>ScoreChartView</name>

@@ -65,6 +65,7 @@ enum class CloseReason {
     ServerStopping,
     Refused,           // a refusal that ends the connection (wrong version, rules mismatch)
     ConnectionLost,    // seen by a client: the socket went away without a message
+    ServerFull,        // the server holds as many connections as it may
 };
 
 // The table's commands and who may give them.

@@ -4,8 +4,15 @@
 #include "net/RoomCode.h"
 
 #include <QRandomGenerator>
+#include <QTimer>
 
 namespace net {
+namespace {
+
+// How long a connection refused for a full server may wait for its peer to answer the close.
+constexpr int RefusalLingerMilliseconds = 2000;
+
+}  // namespace
 
 Server::Server(Options options, QObject* parent)
     : QObject(parent), m_options(std::move(options)),
@@ -47,11 +54,26 @@ void Server::stop()
 void Server::accept()
 {
     while (QWebSocket* socket = m_server.nextPendingConnection()) {
+        if (m_connections.size() >= m_options.maxConnections) {
+            refuseFull(socket);
+            continue;
+        }
         auto* connection = new ServerConnection(m_nextId++, socket, m_options.handshakeMs, m_options.heartbeatMs, this);
         m_connections.insert(connection->id(), connection);
         connect(connection, &ServerConnection::messageArrived, this, &Server::dispatch);
         connect(connection, &ServerConnection::gone, this, &Server::forget);
     }
+}
+
+void Server::refuseFull(QWebSocket* socket)
+{
+    ++m_refusedConnections;
+    socket->setParent(this);
+    connect(socket, &QWebSocket::disconnected, socket, &QObject::deleteLater);
+    socket->sendTextMessage(QString::fromUtf8(encodeRoomMessage(RoomClosedMessage{CloseReason::ServerFull})));
+    socket->close(QWebSocketProtocol::CloseCodePolicyViolated, codeName(CloseReason::ServerFull));
+    // A peer that never answers the close frame holds nothing for long.
+    QTimer::singleShot(RefusalLingerMilliseconds, socket, &QWebSocket::abort);
 }
 
 void Server::dispatch(ServerConnection* connection, const ClientMessage& message)

@@ -19,6 +19,8 @@ class Server : public QObject {
 public:
     struct Options {
         int maxRooms = 100;
+        // Connections held at once, in rooms or not; one more is closed with server_full.
+        int maxConnections = 4096;
         int handshakeMs = HandshakeMilliseconds;
         int rejoinMs = RejoinMilliseconds;
         int heartbeatMs = HeartbeatMilliseconds;
@@ -34,6 +36,8 @@ public:
     QString errorString() const { return m_server.errorString(); }
     int roomCount() const { return static_cast<int>(m_rooms.size()); }
     int connectionCount() const { return static_cast<int>(m_connections.size()); }
+    // Connections closed at once because maxConnections were held.
+    int refusedConnections() const { return m_refusedConnections; }
     // The room of a code, or nullptr.
     Room* room(const QString& code) const { return m_rooms.value(code); }
     // Every connection gets roomClosed server_stopping; nothing listens any more.
@@ -45,6 +49,7 @@ signals:
 
 private:
     void accept();
+    void refuseFull(QWebSocket* socket);
     void dispatch(ServerConnection* connection, const ClientMessage& message);
     void create(ServerConnection* connection, const CreateMessage& message);
     void join(ServerConnection* connection, const JoinMessage& message);
@@ -56,6 +61,7 @@ private:
     QHash<int, ServerConnection*> m_connections;
     QHash<QString, Room*> m_rooms;
     int m_nextId = 1;
+    int m_refusedConnections = 0;
 };
 
 }  // namespace net

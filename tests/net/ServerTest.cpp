@@ -175,6 +175,74 @@ TEST_F(ServerTest, AConnectionThatDoesNotJoinInTimeIsClosedAndRoomsAreCounted)
     EXPECT_TRUE(nettest::waitUntil([&] { return server->roomCount() == 0; }));
 }
 
+TEST_F(ServerTest, AConnectionOverTheCapIsClosedAsServerFullAndCountedUntilASeatOfTheCapIsFree)
+{
+    net::Server::Options options;
+    options.maxConnections = 2;
+    start(options);
+    LoopbackPeer hostPeer(server->port());
+    const net::WelcomeMessage welcome = host(hostPeer);
+    auto idle = std::make_unique<LoopbackPeer>(server->port());
+    ASSERT_TRUE(nettest::waitUntil([&] { return server->connectionCount() == 2; }));
+
+    // A bare socket and a window's client both hear why, and neither takes a place.
+    LoopbackPeer extra(server->port());
+    ASSERT_TRUE(nettest::waitUntil([&] { return extra.closed; }));
+    ASSERT_EQ(extra.all<net::RoomClosedMessage>().size(), 1);
+    EXPECT_EQ(extra.all<net::RoomClosedMessage>()[0].reason, CloseReason::ServerFull);
+    EXPECT_EQ(extra.socket->closeCode(), QWebSocketProtocol::CloseCodePolicyViolated);
+    net::Client client;
+    QVector<CloseReason> closed;
+    QObject::connect(&client, &net::Client::roomClosed, [&](CloseReason reason) { closed.append(reason); });
+    client.open(QUrl(QStringLiteral("ws://127.0.0.1:%1").arg(server->port())));
+    client.join({welcome.code, QStringLiteral("g"), -1, {}, {}});
+    ASSERT_TRUE(nettest::waitUntil([&] { return !closed.isEmpty(); }));
+    EXPECT_EQ(closed, QVector<CloseReason>{CloseReason::ServerFull});
+    EXPECT_EQ(client.seat(), -1);
+    EXPECT_EQ(server->refusedConnections(), 2);
+    EXPECT_EQ(server->connectionCount(), 2);
+    EXPECT_FALSE(hostPeer.closed);
+
+    // The idle connection gone, the next one joins the room.
+    idle.reset();
+    ASSERT_TRUE(nettest::waitUntil([&] { return server->connectionCount() == 1; }));
+    LoopbackPeer guest(server->port());
+    guest.send(net::JoinMessage{welcome.code, QStringLiteral("g"), -1, {}, {}});
+    EXPECT_TRUE(guest.first<net::WelcomeMessage>());
+    EXPECT_EQ(server->refusedConnections(), 2);
+}
+
+TEST_F(ServerTest, ABurstOfConnectionsOverTheCapLeavesExactlyTheCapHeldAndNothingBehindOnceAllHaveGone)
+{
+    constexpr int Cap = 4;
+    constexpr int Burst = 10;
+    net::Server::Options options;
+    options.maxConnections = Cap;
+    start(options);
+    std::vector<std::unique_ptr<QWebSocket>> sockets;
+    int closed = 0;
+    for (int i = 0; i < Burst; ++i) {
+        sockets.push_back(std::make_unique<QWebSocket>());
+        QObject::connect(sockets.back().get(), &QWebSocket::disconnected, [&] { ++closed; });
+        sockets.back()->open(QUrl(QStringLiteral("ws://127.0.0.1:%1").arg(server->port())));
+    }
+    ASSERT_TRUE(nettest::waitUntil([&] { return closed == Burst - Cap; }));
+    QTest::qWait(50);
+    EXPECT_EQ(closed, Burst - Cap);
+    EXPECT_EQ(server->connectionCount(), Cap);
+    EXPECT_EQ(server->refusedConnections(), Burst - Cap);
+
+    sockets.clear();
+    EXPECT_TRUE(nettest::waitUntil([&] { return server->connectionCount() == 0; }));
+    // The places are free again: a whole cap's worth joins.
+    std::vector<std::unique_ptr<LoopbackPeer>> again;
+    for (int i = 0; i < Cap; ++i)
+        again.push_back(std::make_unique<LoopbackPeer>(server->port()));
+    ASSERT_TRUE(nettest::waitUntil([&] { return server->connectionCount() == Cap; }));
+    EXPECT_TRUE(std::none_of(again.begin(), again.end(), [](const auto& peer) { return peer->closed; }));
+    EXPECT_EQ(server->refusedConnections(), Burst - Cap);
+}
+
 TEST_F(ServerTest, AConnectionGoneSilentIsFoundByEitherEndAndItsSeatShowsAbsent)
 {
     // Which end beats fast: the other waits 5 s a beat and would not notice within the test.

@@ -5,14 +5,14 @@ set -uo pipefail
 server=$1
 fail=0
 "$server" --version | grep -q '^qubrin-server ' || { echo "--version"; fail=1; }
-for bad in "--port 70000" "--port x" "--listen nowhere" "--max-rooms 0"; do
+for bad in "--port 70000" "--port x" "--listen nowhere" "--max-rooms 0" "--max-connections 0" "--max-connections many"; do
   # shellcheck disable=SC2086
   "$server" $bad 2>/dev/null
   [ $? -eq 2 ] || { echo "$bad was not refused"; fail=1; }
 done
 out=$(mktemp)
 trap 'rm -f "$out"' EXIT
-"$server" --port 0 >"$out" &
+"$server" --port 0 --max-connections 8 >"$out" &
 pid=$!
 for _ in $(seq 50); do grep -q listening "$out" && break; sleep 0.1; done
 grep -Eq '^qubrin-server .* listening on ws://127\.0\.0\.1:[0-9]+$' "$out" || { echo "no listening line: $(cat "$out")"; fail=1; }

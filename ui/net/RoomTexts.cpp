@@ -59,6 +59,8 @@ QString closing(net::CloseReason reason)
         return QCoreApplication::translate("RoomTexts", "部屋に入れませんでした。");
     case CloseReason::ConnectionLost:
         return QCoreApplication::translate("RoomTexts", "部屋との接続が切れました。");
+    case CloseReason::ServerFull:
+        return QCoreApplication::translate("RoomTexts", "サーバーの接続数が上限に達しているため、接続できませんでした。");
     }
     return {};
 }
