@@ -14,6 +14,8 @@ import sys
 import unicodedata
 import wave
 
+import help_en
+
 try:
     from PIL import Image, ImageDraw
 except ImportError:
@@ -781,7 +783,7 @@ def make_sounds():
     write_wav("beep8.wav", rattle(rolling_seconds(15), 20, 8))
 
 
-# Texts: Help1.txt and Readme.txt in UTF-8 with LF; dice.ini in CP932 with CR LF.
+# Texts: Help1.txt, Help1_en.txt and Readme.txt in UTF-8 with LF; dice.ini in CP932 with CR LF.
 
 HELP = """\
 Qubrin　ちんちろりん　ヘルプ
@@ -1310,6 +1312,10 @@ KEYS_TABLE = table([
 
 HELP = HELP.replace("@BANKER@", BANKER_TABLE).replace("@MENU@", MENU_TABLE).replace("@KEYS@", KEYS_TABLE)
 
+HELP_EN = help_en.HELP_EN.replace("@BANKER@", table(help_en.BANKER_ROWS, 2)) \
+    .replace("@MENU@", "\n".join(line for title, rows in help_en.MENU_ROWS for line in (title, table(rows, 4)))) \
+    .replace("@KEYS@", table(help_en.KEYS_ROWS, 2))
+
 DICE_INI = [
     ("NINZU", "4"), ("SCORE", "500"), ("BETMAX", "50"), ("BETMIN", "5"),
     ("OYA", "3"), ("LAST", "30"), ("NAGEKAI", "3"),
@@ -1327,6 +1333,7 @@ def write_bytes(name, data):
 
 def make_texts():
     write_bytes("Help1.txt", HELP.encode("utf-8"))
+    write_bytes("Help1_en.txt", HELP_EN.encode("utf-8"))
     write_bytes("Readme.txt", README.encode("utf-8"))
     lines = ["[DiceGame]"] + ["%s=%s" % kv for kv in DICE_INI]
     write_bytes("dice.ini", "".join(line + "\r\n" for line in lines).encode("cp932"))
