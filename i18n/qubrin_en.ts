@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>HelpEdition</name>
+    <message>
+        <source>Help1.txt</source>
+        <extracomment>The name of the help file written in this language; the Japanese file is shown while it is missing.</extracomment>
+        <translation>Help1_en.txt</translation>
+    </message>
+</context>
+<context>
     <name>OptionWindow</name>
     <message>
         <source>閉じる</source>
