@@ -213,7 +213,8 @@ void frmMain::buildTable()
     };
     bent_Label = command("bent_Label", QT_TR_NOOP("ベント"), QT_TR_NOOP("ﾀｰﾝのｽﾀｰﾄです"), 2880, 58);
     turn_Label = command("turn_Label", QT_TR_NOOP("実 行"), QT_TR_NOOP("親からサイコロを振ります"), 3840, 58);
-    turn2_Label = command("turn2_Label", QT_TR_NOOP("次のﾀｰﾝ"), QT_TR_NOOP("ﾀｰﾝ終了"), 4800, 76);
+    // Wide enough for "Next turn" in its bold face and the focus frame, with the gap the others leave.
+    turn2_Label = command("turn2_Label", QT_TR_NOOP("次のﾀｰﾝ"), QT_TR_NOOP("ﾀｰﾝ終了"), 4800, 82);
     suru_Label = command("suru_Label", QT_TR_NOOP("ｽﾙｰ"), QT_TR_NOOP("親を流します"), 6120, 52);
 
     for (int seat = 0; seat < 6; ++seat)
