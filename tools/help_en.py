@@ -415,7 +415,7 @@ MENU_ROWS = [
                  ("Results", "opens the ranks and results (Ctrl+R)"),
                  ("Speed", "Faster / Slower"),
                  ("Sound effects", "On / Off")]),
-    ("View", [("Zoom in", "Ctrl++", "makes the table and its windows one step larger"),
+    ("View", [("Zoom in", "Ctrl++", "the table and its windows one step larger"),
               ("Zoom out", "Ctrl+-", "one step smaller"),
               ("100 %", "Ctrl+0", "back to the first size"),
               ("125 % / 150 % / 200 %", "", "that size"),
@@ -429,9 +429,9 @@ MENU_ROWS = [
 
 KEYS_ROWS = [
     ("Enter / Space", "gives the command that has the focus"),
-    ("Tab / Shift+Tab", "moves through the commands and the person seats' bet scroll bars"),
+    ("Tab / Shift+Tab", "moves between the commands and the bet scroll bars"),
     ("Arrow keys", "bet 1 more or less"),
-    ("PageUp / PageDown", "bet 10 more or less (100 when the highest bet is 1000 or more)"),
+    ("PageUp / PageDown", "bet 10 more or less (100 when the highest bet is 1000+)"),
     ("Home / End", "the lowest / the highest bet"),
     ("F2 / F9", "New game / Quit this game"),
     ("Ctrl++ / Ctrl+-", "zoom the table in / out (Ctrl+0 for 100 %)"),

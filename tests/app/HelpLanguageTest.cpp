@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -97,6 +98,25 @@ TEST_F(HelpLanguage, AViewerOpenedInEnglishWithoutTheEnglishFileShowsTheJapanese
     ASSERT_NE(viewer, nullptr);
     EXPECT_EQ(viewer->text->toPlainText(), QStringLiteral("ヘルプ本文"));
     EXPECT_EQ(viewer->windowTitle(), "Help1.txt");
+}
+
+// The English help as built is shown whole: no line of it wraps in the viewer, so its tables line up.
+TEST_F(HelpLanguage, EveryLineOfTheBuiltEnglishHelpFitsTheViewerUnwrapped)
+{
+    QFile built(QCoreApplication::applicationDirPath() + QStringLiteral("/Help1_en.txt"));
+    ASSERT_TRUE(built.open(QIODevice::ReadOnly));
+    folder.write(QStringLiteral("Help1_en.txt"), built.readAll());
+    open();
+    choose("languageEnglish");
+    TextViewer* viewer = openViewer(table->P_Help1);
+    ASSERT_NE(viewer, nullptr);
+    const QStringList lines = viewer->text->toPlainText().split(u'\n');
+    ASSERT_GT(lines.size(), 300);
+    EXPECT_TRUE(lines.first().startsWith("Qubrin"));
+    const QFontMetricsF metrics(viewer->text->font());
+    const qreal room = viewer->text->viewport()->width() - 2 * viewer->text->document()->documentMargin();
+    for (const QString& line : lines)
+        EXPECT_LE(metrics.horizontalAdvance(line), room) << line.toStdString();
 }
 
 }  // namespace
