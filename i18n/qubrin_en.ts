@@ -333,6 +333,26 @@ Please check that the game&apos;s folder holds this file.</translation>
         <source>ターン終了</source>
         <translation>End of the turn</translation>
     </message>
+    <message>
+        <source>残り回数</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>親の回数</source>
+        <translation>Bank</translation>
+    </message>
+    <message>
+        <source>振る回数</source>
+        <translation>Throws</translation>
+    </message>
+    <message>
+        <source>下限</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>上限</source>
+        <translation>Max</translation>
+    </message>
 </context>
 <context>
     <name>frmOdds</name>

@@ -64,9 +64,10 @@ The top row shows what to do next ("Place your bets" and the like) and four
 commands: Bet, Roll, Next turn and Pass. Only the commands that can be given
 now are enabled; the others are grey.
 
-The table also shows the settings in use (turns left, turns as banker,
-throws, the lowest and highest bet), the speed picture (a tortoise and a
-hare) and the sound picture (a speaker).
+The table also shows the settings in use: Left (the turns left), Bank (the
+turns a banker holds the bank), Throws (the throws of a seat), Min and Max
+(the lowest and highest bet), the speed picture (a tortoise and a hare) and
+the sound picture (a speaker).
 
 
 3. How a game goes

@@ -93,6 +93,7 @@ TEST_F(TableTextFit, EveryTextOfTheTableFitsItsControlInBothLanguagesAtEachStep)
     for (const Language language : {Language::Japanese, Language::English}) {
         ASSERT_TRUE(useLanguage(language));
         QCoreApplication::processEvents();
+        EXPECT_EQ(table->L_LabLAST->text(), language == Language::English ? "Left" : QStringLiteral("残り回数"));
         for (const int percent : TableZoom::Steps) {
             table->tableZoom->apply(percent);
             EXPECT_EQ(textsThatDoNotFit(table.get()).join(u'|').toStdString(), "")
