@@ -52,6 +52,14 @@
     </message>
 </context>
 <context>
+    <name>HelpEdition</name>
+    <message>
+        <source>Help1.txt</source>
+        <extracomment>The name of the help file written in this language; the Japanese file is shown while it is missing.</extracomment>
+        <translation>Help1_en.txt</translation>
+    </message>
+</context>
+<context>
     <name>HistoryTable</name>
     <message>
         <source>ターン</source>
@@ -510,6 +518,26 @@ Please check that the game&apos;s folder holds this file.</translation>
     <message>
         <source>ターン終了</source>
         <translation>End of the turn</translation>
+    </message>
+    <message>
+        <source>残り回数</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>親の回数</source>
+        <translation>Banks</translation>
+    </message>
+    <message>
+        <source>振る回数</source>
+        <translation>Throws</translation>
+    </message>
+    <message>
+        <source>下限</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>上限</source>
+        <translation>Max</translation>
     </message>
 </context>
 <context>

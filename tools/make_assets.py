@@ -14,6 +14,8 @@ import sys
 import unicodedata
 import wave
 
+import help_en
+
 try:
     from PIL import Image, ImageDraw
 except ImportError:
@@ -781,7 +783,7 @@ def make_sounds():
     write_wav("beep8.wav", rattle(rolling_seconds(15), 20, 8))
 
 
-# Texts: Help1.txt and Readme.txt in UTF-8 with LF; dice.ini in CP932 with CR LF.
+# Texts: Help1.txt, Help1_en.txt and Readme.txt in UTF-8 with LF; dice.ini in CP932 with CR LF.
 
 HELP = """\
 Qubrin　ちんちろりん　ヘルプ
@@ -1136,8 +1138,8 @@ Qubrin　ちんちろりん　Ver1.02
 ==============================
 
 Qubrin is a desktop game of chinchirorin, the Japanese three-dice game with
-one banker, for two to six players (people or the computer). Its texts are
-in Japanese.
+one banker, for two to six players (people or the computer). It speaks
+Japanese or English (menu 言語 / Language); see "How to play" below.
 
 
 ■ Qubrin とは
@@ -1189,6 +1191,7 @@ qubrin --help でコマンドラインのオプションが見られます。
   qubrin                      プログラム
   dice.ini                    設定ファイル
   Help1.txt                   ヘルプ（遊び方）
+  Help1_en.txt                ヘルプの英語版（Help in English）
   Readme.txt                  このファイル
   img1.gif～img9.gif          似顔絵（9種類）
   1_.gif～6_.gif              サイコロの目
@@ -1238,6 +1241,30 @@ BOM を付けてください）。手で書き換えることもできますが�
   Ctrl+H   ターン履歴
   Ctrl+R   成績
   Ctrl+X   終了
+
+
+■ How to play
+
+  1. Game -> New game (F2) seats the players and picks the first banker.
+  2. Bet: each player bets against the banker (a person sets the bet with
+     the seat's scroll bar; the computer bets by its character).
+  3. Roll: the banker rolls first, then each player clockwise, up to the set
+     number of throws, until the dice make a hand. Some banker hands (a
+     triple, 4-5-6, point 6, point 1, no hand, out of the bowl, 1-2-3)
+     decide every bet at once.
+  4. Next turn clears the table; the bank moves clockwise after the set
+     number of turns. Pass lets the banker give up the bank when the rule
+     options allow it.
+  5. After the last turn the results window shows the ranks. Game -> Quit
+     this game (F9) closes a game before the next new game.
+
+The hands, the payouts and the twelve rule options are explained in
+Help1_en.txt (menu Help -> Help). The English edition covers the table, its
+menus and messages and the help; a window not yet translated shows its
+Japanese texts. The settings file dice.ini, the names typed by the players
+and the network play do not change with the language; the turn history's
+CSV file keeps its columns in the same order, only its header row follows
+the language in force.
 
 
 ■ バージョン
@@ -1310,6 +1337,10 @@ KEYS_TABLE = table([
 
 HELP = HELP.replace("@BANKER@", BANKER_TABLE).replace("@MENU@", MENU_TABLE).replace("@KEYS@", KEYS_TABLE)
 
+HELP_EN = help_en.HELP_EN.replace("@BANKER@", table(help_en.BANKER_ROWS, 2)) \
+    .replace("@MENU@", "\n".join(line for title, rows in help_en.MENU_ROWS for line in (title, table(rows, 4)))) \
+    .replace("@KEYS@", table(help_en.KEYS_ROWS, 2))
+
 DICE_INI = [
     ("NINZU", "4"), ("SCORE", "500"), ("BETMAX", "50"), ("BETMIN", "5"),
     ("OYA", "3"), ("LAST", "30"), ("NAGEKAI", "3"),
@@ -1327,6 +1358,7 @@ def write_bytes(name, data):
 
 def make_texts():
     write_bytes("Help1.txt", HELP.encode("utf-8"))
+    write_bytes("Help1_en.txt", HELP_EN.encode("utf-8"))
     write_bytes("Readme.txt", README.encode("utf-8"))
     lines = ["[DiceGame]"] + ["%s=%s" % kv for kv in DICE_INI]
     write_bytes("dice.ini", "".join(line + "\r\n" for line in lines).encode("cp932"))

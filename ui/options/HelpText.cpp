@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "settings/AppFolder.h"
+#include "ui/options/HelpEdition.h"
 #include "ui/options/TextViewer.h"
 
 #include <QApplication>
@@ -24,7 +25,7 @@ void openHelpText(QWidget* owner, const QString& fileName)
 {
     // The desktop's opener is trusted only when the desktop names a program for text: otherwise
     // it may start, find none and leave the player with nothing.
-    if (platform().desktopOpensTextFiles() && platform().openWithShell(AppFolder() + fileName))
+    if (platform().desktopOpensTextFiles() && platform().openWithShell(AppFolder() + helpEditionInForce(fileName)))
         return;
     if (QWidget* window = mainWindowOf(owner))
         TextViewer::showFor(window, fileName);

@@ -1,11 +1,13 @@
 #include "ui/options/TextViewer.h"
 
 #include "settings/AppFolder.h"
+#include "ui/options/HelpEdition.h"
 #include "ui/widgets/EscapeCloses.h"
 #include "ui/widgets/LiveTexts.h"
 #include "ui/widgets/ScreenCentre.h"
 #include "ui/widgets/Twips.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -62,7 +64,6 @@ TextViewer::TextViewer(QWidget* owner, const QString& fileName) : QWidget(owner,
 {
     setObjectName(QStringLiteral("TextViewer"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(fileName);
     new EscapeCloses(this);
 
     text = new QPlainTextEdit(this);
@@ -71,7 +72,7 @@ TextViewer::TextViewer(QWidget* owner, const QString& fileName) : QWidget(owner,
     text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     text->setFont(viewerFont(text->font()));
-    text->setPlainText(readText(fileName));
+    showEditionInForce();
 
     Command = new QPushButton(this);
     liveText(this, Command, [] { return tr("閉じる"); });
@@ -90,6 +91,20 @@ TextViewer::TextViewer(QWidget* owner, const QString& fileName) : QWidget(owner,
     resize(twips(9900), twips(9000));
     if (owner)
         centreOver(this, owner);
+}
+
+void TextViewer::showEditionInForce()
+{
+    const QString edition = helpEditionInForce(m_fileName);
+    setWindowTitle(edition);
+    text->setPlainText(readText(edition));
+}
+
+void TextViewer::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        showEditionInForce();
 }
 
 TextViewer* TextViewer::showFor(QWidget* owner, const QString& fileName)
