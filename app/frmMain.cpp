@@ -173,16 +173,16 @@ void frmMain::buildTable()
         int valueWidth;
     };
     const Setting settingLabels[] = {
-        {&L_LabLAST, &LabLAST, "L_LabLAST", "LabLAST", "残り回数", 50, 31},
-        {&L_LabOYA, &LabOYA, "L_LabOYA", "LabOYA", "親の回数", 50, 22},
-        {&L_LabNAGEKAI, &LabNAGEKAI, "L_LabNAGEKAI", "LabNAGEKAI", "振る回数", 50, 22},
-        {&L_LabBETMIN, &LabBETMIN, "L_LabBETMIN", "LabBETMIN", "下限", 26, 35},
-        {&L_LabBETMAX, &LabBETMAX, "L_LabBETMAX", "LabBETMAX", "上限", 26, 35},
+        {&L_LabLAST, &LabLAST, "L_LabLAST", "LabLAST", QT_TR_NOOP("残り回数"), 50, 31},
+        {&L_LabOYA, &LabOYA, "L_LabOYA", "LabOYA", QT_TR_NOOP("親の回数"), 50, 22},
+        {&L_LabNAGEKAI, &LabNAGEKAI, "L_LabNAGEKAI", "LabNAGEKAI", QT_TR_NOOP("振る回数"), 50, 22},
+        {&L_LabBETMIN, &LabBETMIN, "L_LabBETMIN", "LabBETMIN", QT_TR_NOOP("下限"), 26, 35},
+        {&L_LabBETMAX, &LabBETMAX, "L_LabBETMAX", "LabBETMAX", QT_TR_NOOP("上限"), 26, 35},
     };
     int x = 9;
     for (const Setting& s : settingLabels) {
         *s.caption = label(table, QString::fromLatin1(s.captionName), QRect(x, 7, s.captionWidth, 18));
-        (*s.caption)->setText(QString::fromUtf8(s.text));
+        liveText(this, *s.caption, [text = s.text] { return tr(text); });
         paintText(*s.caption, captionText);
         x += s.captionWidth + 2;
         *s.value = label(table, QString::fromLatin1(s.valueName), QRect(x, 7, s.valueWidth, 18));
