@@ -354,7 +354,7 @@ Please check that the game&apos;s folder holds this file.</translation>
     </message>
     <message>
         <source>親の回数</source>
-        <translation>Banker turns</translation>
+        <translation>Banks</translation>
     </message>
     <message>
         <source>振る回数</source>
