@@ -2,6 +2,8 @@
 
 #include "settings/NumberText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -12,7 +14,7 @@ namespace {
 
 struct CharacterInfo {
     Character character;
-    const char16_t* name;
+    const char* name;  // the name settings and rooms compare; the catalogue gives its English
     const char* key;
     // Below this banker's edge a computer banker passes the bank when it may.
     long double passBelowEdge;
@@ -23,11 +25,11 @@ constexpr long double Never = -std::numeric_limits<long double>::infinity();
 // 堅実 gives the bank away unless it earns clearly; 計算 as soon as it loses on average; 強気 only
 // when it loses heavily; 博徒 never.
 const std::array<CharacterInfo, CharacterCount> characters{{
-    {Character::Omakase, u"おまかせ", "omakase", Never},
-    {Character::Steady, u"堅実", "steady", 0.005L},
-    {Character::Calculating, u"計算", "calculating", 0},
-    {Character::Bold, u"強気", "bold", -0.05L},
-    {Character::Gambler, u"博徒", "gambler", Never},
+    {Character::Omakase, QT_TRANSLATE_NOOP("rules", "おまかせ"), "omakase", Never},
+    {Character::Steady, QT_TRANSLATE_NOOP("rules", "堅実"), "steady", 0.005L},
+    {Character::Calculating, QT_TRANSLATE_NOOP("rules", "計算"), "calculating", 0},
+    {Character::Bold, QT_TRANSLATE_NOOP("rules", "強気"), "bold", -0.05L},
+    {Character::Gambler, QT_TRANSLATE_NOOP("rules", "博徒"), "gambler", Never},
 }};
 
 const CharacterInfo& info(Character character)
@@ -103,7 +105,12 @@ QString expectationText(long double share) { return QStringLiteral("期待値 ")
 
 }  // namespace
 
-QString characterName(Character character) { return QString::fromUtf16(info(character).name); }
+QString characterName(Character character) { return QString::fromUtf8(info(character).name); }
+
+QString shownCharacterName(Character character)
+{
+    return QCoreApplication::translate("rules", info(character).name);
+}
 
 QString characterKey(Character character) { return QString::fromLatin1(info(character).key); }
 

@@ -23,6 +23,8 @@ using SeatCharacters = std::array<Character, 6>;
 
 // The name the table shows: おまかせ, 堅実, 計算, 強気, 博徒.
 QString characterName(Character character);
+// The name as a player reads it, in the language in force.
+QString shownCharacterName(Character character);
 // The word a settings file keeps a character by; an unknown word (any text) is おまかせ.
 QString characterKey(Character character);
 Character characterFromKey(const QString& key);

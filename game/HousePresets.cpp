@@ -3,6 +3,8 @@
 #include "game/ComputerCharacter.h"
 #include "game/HandOdds.h"
 
+#include <QCoreApplication>
+
 namespace rules {
 
 namespace {
@@ -19,7 +21,28 @@ constexpr std::array<HousePreset, 5> presets{{
     {u"流しありの場", u"親はいつでもスルーでき、場外は役なしとして振り直す。",            3, 3, {0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 1}},
 }};
 
+// The same names and lines as the catalogue knows them, for showing each in the language in force.
+constexpr std::array<std::array<const char*, 2>, presets.size()> shownTexts{{
+    {QT_TRANSLATE_NOOP("rules", "基本の場"), QT_TRANSLATE_NOOP("rules", "三投まで、特別配当もスルーもない素の勝負。")},
+    {QT_TRANSLATE_NOOP("rules", "親の稼ぎ場"),
+     QT_TRANSLATE_NOOP("rules", "五投まで振れて親の役が揃いやすく、１のゾロ目は５倍勝ち。")},
+    {QT_TRANSLATE_NOOP("rules", "子の稼ぎ場"),
+     QT_TRANSLATE_NOOP("rules", "１のゾロ目は３倍負け、親がヒフミを出せば親が流れる。")},
+    {QT_TRANSLATE_NOOP("rules", "早回しの場"),
+     QT_TRANSLATE_NOOP("rules", "一投勝負で親は毎回交代、親の悪い目でもすぐ流れる。")},
+    {QT_TRANSLATE_NOOP("rules", "流しありの場"),
+     QT_TRANSLATE_NOOP("rules", "親はいつでもスルーでき、場外は役なしとして振り直す。")},
+}};
+
+// A preset's name (0) or line (1) in the language in force.
+QString shownText(const HousePreset& preset, size_t which)
+{
+    return QCoreApplication::translate("rules", shownTexts[size_t(&preset - presets.data())][which]);
+}
+
 }  // namespace
+
+QString shownPresetName(const HousePreset& preset) { return shownText(preset, 0); }
 
 std::span<const HousePreset> housePresets() { return presets; }
 
@@ -48,9 +71,9 @@ QString presetDescription(const HousePreset& preset)
 {
     const TurnOdds odds = turnOdds(withPreset(SettingsRecord{}, preset));
     const QString favours = odds.bankerEdge >= 0
-                                ? QStringLiteral("親に有利：親の有利 ") + percentText(odds.bankerEdge)
-                                : QStringLiteral("子に有利：子の期待値 ") + percentText(odds.playerExpectation);
-    return QString::fromUtf16(preset.plays) + QLatin1Char('\n') + favours;
+                                ? QCoreApplication::translate("rules", "親に有利：親の有利 %1").arg(percentText(odds.bankerEdge))
+                                : QCoreApplication::translate("rules", "子に有利：子の期待値 %1").arg(percentText(odds.playerExpectation));
+    return shownText(preset, 1) + QLatin1Char('\n') + favours;
 }
 
 }  // namespace rules

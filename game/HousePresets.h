@@ -27,7 +27,9 @@ SettingsRecord withPreset(SettingsRecord settings, const HousePreset& preset);
 // The preset whose options, NAGEKAI and OYA the settings hold (options counting as on only at
 // exactly 1), or nullptr.
 const HousePreset* matchingPreset(const SettingsRecord& settings);
-// Two lines: how the game plays, then whom it favours by its exact edge,
+// The name as a player reads it, in the language in force (the table above keeps the Japanese).
+QString shownPresetName(const HousePreset& preset);
+// Two lines, in the language in force: how the game plays, then whom it favours by its exact edge,
 // "親に有利：親の有利 +1.03%" or "子に有利：子の期待値 +30.12%".
 QString presetDescription(const HousePreset& preset);
 

@@ -263,6 +263,29 @@
     </message>
 </context>
 <context>
+    <name>SettingsGaps</name>
+    <message>
+        <source> ほか%1項目</source>
+        <translation> and %1 more</translation>
+    </message>
+    <message>
+        <source>設定ﾌｧｲﾙの一部が読めませんでした。</source>
+        <translation>Part of the settings file could not be read.</translation>
+    </message>
+    <message>
+        <source>無い項目：</source>
+        <translation>Missing: </translation>
+    </message>
+    <message>
+        <source>数値でない項目：</source>
+        <translation>Not a number: </translation>
+    </message>
+    <message>
+        <source>。(ToT)</source>
+        <translation>. (ToT)</translation>
+    </message>
+</context>
+<context>
     <name>TableZoom</name>
     <message>
         <source>拡大(&amp;I)</source>
@@ -651,6 +674,197 @@ Please check that the game&apos;s folder holds this file.</translation>
     </message>
 </context>
 <context>
+    <name>frmSet</name>
+    <message>
+        <source>設定</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>参加者</source>
+        <translation>Players</translation>
+    </message>
+    <message>
+        <source>数値設定</source>
+        <translation>Numbers</translation>
+    </message>
+    <message>
+        <source>特別ﾙｰﾙ</source>
+        <translation>Rules</translation>
+    </message>
+    <message>
+        <source>保存（&amp;S）</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>読込(&amp;L)</source>
+        <translation>&amp;Load settings</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>ﾍﾙﾌﾟ</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>参加人物</source>
+        <translation>Seats</translation>
+    </message>
+    <message>
+        <source>参加人数</source>
+        <translation>Players at the table</translation>
+    </message>
+    <message>
+        <source>イメージ</source>
+        <translation>Pictures</translation>
+    </message>
+    <message>
+        <source>自動にする</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>コンピュータの性格</source>
+        <translation>The computer&apos;s character</translation>
+    </message>
+    <message>
+        <source>ｲﾒｰｼﾞ№</source>
+        <translation>Picture no.</translation>
+    </message>
+    <message>
+        <source>スコア</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>初期値</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>ベント</source>
+        <translation>Bet</translation>
+    </message>
+    <message>
+        <source>上限</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>下限</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>回数</source>
+        <translation>Counts</translation>
+    </message>
+    <message>
+        <source>ゲームの回数</source>
+        <translation>Games</translation>
+    </message>
+    <message>
+        <source>親の回数</source>
+        <translation>Banker turns</translation>
+    </message>
+    <message>
+        <source>基本は3回です</source>
+        <translation>Usually 3</translation>
+    </message>
+    <message>
+        <source>振る回数</source>
+        <translation>Throws</translation>
+    </message>
+    <message>
+        <source>ハウスルール</source>
+        <translation>House rules</translation>
+    </message>
+    <message>
+        <source>特別配当</source>
+        <translation>Special payouts</translation>
+    </message>
+    <message>
+        <source>１のゾロ目を５倍勝ちにする</source>
+        <translation>Triple ones win five times</translation>
+    </message>
+    <message>
+        <source>１のゾロ目を３倍負けにする</source>
+        <translation>Triple ones lose three times</translation>
+    </message>
+    <message>
+        <source>５のゾロ目を５倍勝ちにする</source>
+        <translation>Triple fives win five times</translation>
+    </message>
+    <message>
+        <source>親の出目で子は？</source>
+        <translation>After the banker&apos;s point</translation>
+    </message>
+    <message>
+        <source>親が６の目の場合、子は出来る</source>
+        <translation>Players throw after a point of 6</translation>
+    </message>
+    <message>
+        <source>親が１の目の場合、子は出来る</source>
+        <translation>Players throw after a point of 1</translation>
+    </message>
+    <message>
+        <source>親のスルー</source>
+        <translation>The banker&apos;s pass</translation>
+    </message>
+    <message>
+        <source>親をスルーする事が出来る</source>
+        <translation>The banker may pass</translation>
+    </message>
+    <message>
+        <source>親をスルーする事が出来るが、1回は必ずする</source>
+        <translation>The banker may pass after one turn</translation>
+    </message>
+    <message>
+        <source>親の出目でスルーする</source>
+        <translation>The bank passes on the banker&apos;s</translation>
+    </message>
+    <message>
+        <source>親がヒフミ(3倍負け含む)の場合</source>
+        <translation>1-2-3 (also losing three times)</translation>
+    </message>
+    <message>
+        <source>親が場外の場合</source>
+        <translation>Out of the bowl</translation>
+    </message>
+    <message>
+        <source>親が役なしの場合</source>
+        <translation>No hand</translation>
+    </message>
+    <message>
+        <source>親が1の目の場合</source>
+        <translation>Point of 1</translation>
+    </message>
+    <message>
+        <source>その他</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>場外は役なしと同じとする</source>
+        <translation>Out of the bowl counts as no hand</translation>
+    </message>
+    <message>
+        <source>基本はその場で終了</source>
+        <translation>Usually the throw ends at once</translation>
+    </message>
+    <message>
+        <source>保存に失敗しました。(ToT)</source>
+        <translation>Saving failed. (ToT)</translation>
+    </message>
+    <message>
+        <source>設定ﾌｧｲﾙが見つかりません。(ToT)</source>
+        <translation>The settings file was not found. (ToT)</translation>
+    </message>
+    <message>
+        <source>読み込みに失敗しました。(ToT)</source>
+        <translation>Loading failed. (ToT)</translation>
+    </message>
+</context>
+<context>
     <name>frmSound</name>
     <message>
         <source>効果音</source>
@@ -754,6 +968,77 @@ Hands expected fewer than 5 times are pooled; the test starts once every group i
     <message>
         <source>%1倍負け</source>
         <translation>loses %1×</translation>
+    </message>
+</context>
+<context>
+    <name>rules</name>
+    <message>
+        <source>おまかせ</source>
+        <translation>Random</translation>
+    </message>
+    <message>
+        <source>堅実</source>
+        <translation>Steady</translation>
+    </message>
+    <message>
+        <source>計算</source>
+        <translation>Calculating</translation>
+    </message>
+    <message>
+        <source>強気</source>
+        <translation>Bold</translation>
+    </message>
+    <message>
+        <source>博徒</source>
+        <translation>Gambler</translation>
+    </message>
+    <message>
+        <source>基本の場</source>
+        <translation>Plain table</translation>
+    </message>
+    <message>
+        <source>三投まで、特別配当もスルーもない素の勝負。</source>
+        <translation>Up to three throws, no special payouts, no passing: the plain game.</translation>
+    </message>
+    <message>
+        <source>親の稼ぎ場</source>
+        <translation>Banker&apos;s table</translation>
+    </message>
+    <message>
+        <source>五投まで振れて親の役が揃いやすく、１のゾロ目は５倍勝ち。</source>
+        <translation>Up to five throws help the banker to a hand; triple ones win five times.</translation>
+    </message>
+    <message>
+        <source>子の稼ぎ場</source>
+        <translation>Players&apos; table</translation>
+    </message>
+    <message>
+        <source>１のゾロ目は３倍負け、親がヒフミを出せば親が流れる。</source>
+        <translation>Triple ones lose three times; a banker&apos;s 1-2-3 passes the bank.</translation>
+    </message>
+    <message>
+        <source>早回しの場</source>
+        <translation>Fast table</translation>
+    </message>
+    <message>
+        <source>一投勝負で親は毎回交代、親の悪い目でもすぐ流れる。</source>
+        <translation>One throw, a new banker every turn, a bad throw passes the bank at once.</translation>
+    </message>
+    <message>
+        <source>流しありの場</source>
+        <translation>Passing table</translation>
+    </message>
+    <message>
+        <source>親はいつでもスルーでき、場外は役なしとして振り直す。</source>
+        <translation>The banker may pass at any time; out of the bowl is no hand, thrown again.</translation>
+    </message>
+    <message>
+        <source>親に有利：親の有利 %1</source>
+        <translation>Favours the banker: banker&apos;s edge %1</translation>
+    </message>
+    <message>
+        <source>子に有利：子の期待値 %1</source>
+        <translation>Favours the players: player&apos;s expectation %1</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,8 @@
 #include "settings/GameSettings.h"
 #include "settings/NumberText.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 namespace {
@@ -32,7 +34,7 @@ QString keyList(const QStringList& keys)
 {
     QString text = keys.first(qMin(keys.size(), MaxKeysNamed)).join(QStringLiteral(", "));
     if (keys.size() > MaxKeysNamed)
-        text += QStringLiteral(" ほか%1項目").arg(keys.size() - MaxKeysNamed);
+        text += QCoreApplication::translate("SettingsGaps", " ほか%1項目").arg(keys.size() - MaxKeysNamed);
     return text;
 }
 
@@ -68,10 +70,10 @@ QString settingsGapsWarning(const SettingsGaps& gaps)
 {
     if (gaps.isEmpty())
         return {};
-    QStringList lines{QStringLiteral("設定ﾌｧｲﾙの一部が読めませんでした。")};
+    QStringList lines{QCoreApplication::translate("SettingsGaps", "設定ﾌｧｲﾙの一部が読めませんでした。")};
     if (!gaps.missing.isEmpty())
-        lines.append(QStringLiteral("無い項目：") + keyList(gaps.missing));
+        lines.append(QCoreApplication::translate("SettingsGaps", "無い項目：") + keyList(gaps.missing));
     if (!gaps.unreadable.isEmpty())
-        lines.append(QStringLiteral("数値でない項目：") + keyList(gaps.unreadable));
-    return lines.join(u'\n') + QStringLiteral("。(ToT)");
+        lines.append(QCoreApplication::translate("SettingsGaps", "数値でない項目：") + keyList(gaps.unreadable));
+    return lines.join(u'\n') + QCoreApplication::translate("SettingsGaps", "。(ToT)");
 }

@@ -10,11 +10,13 @@
 #include "ui/settings/SettingsTexts.h"
 #include "ui/widgets/ControlNames.h"
 #include "ui/widgets/EscapeCloses.h"
+#include "ui/widgets/LiveTexts.h"
 #include "ui/widgets/Pictures.h"
 #include "ui/widgets/Twips.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QFrame>
@@ -53,46 +55,92 @@ QFrame* horizontalLine(QWidget* parent)
     return line;
 }
 
+// A group's title and a tab's caption that follow the language, as LiveTexts' own places do.
+void liveTitle(QWidget* window, QGroupBox* group, TextInForce text)
+{
+    LiveTexts::of(window).add({group, "title", [group] { return group->title(); },
+                               [group](const QString& shown) { group->setTitle(shown); }},
+                              std::move(text));
+}
+
+void liveTab(QWidget* window, QTabWidget* tabs, int index, const char* place, TextInForce text)
+{
+    LiveTexts::of(window).add({tabs, place, [tabs, index] { return tabs->tabText(index); },
+                               [tabs, index](const QString& shown) { tabs->setTabText(index, shown); }},
+                              std::move(text));
+}
+
 }  // namespace
 
 frmSet::frmSet(QWidget* table) : QWidget(table, Qt::Dialog)
 {
     setObjectName(QStringLiteral("frmSet"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("設定"));
+    liveWindowTitle(this, [] { return tr("設定"); });
 
     auto* layout = new QVBoxLayout(this);
     SSTab1 = named(new QTabWidget(this), "SSTab1");
-    SSTab1->addTab(buildSeatsTab(), QStringLiteral("参加者"));
-    SSTab1->addTab(buildNumbersTab(), QStringLiteral("数値設定"));
-    SSTab1->addTab(buildRulesTab(), QStringLiteral("特別ﾙｰﾙ"));
+    SSTab1->addTab(buildSeatsTab(), QString());
+    SSTab1->addTab(buildNumbersTab(), QString());
+    SSTab1->addTab(buildRulesTab(), QString());
+    liveTab(this, SSTab1, 0, "tab0", [] { return tr("参加者"); });
+    liveTab(this, SSTab1, 1, "tab1", [] { return tr("数値設定"); });
+    liveTab(this, SSTab1, 2, "tab2", [] { return tr("特別ﾙｰﾙ"); });
     layout->addWidget(SSTab1);
 
     auto* buttons = new QHBoxLayout;
-    const auto button = [this, buttons](QPushButton*& target, const char* name, const QString& text) {
-        target = named(new QPushButton(text, this), name);
+    const auto button = [this, buttons](QPushButton*& target, const char* name, const char* text) {
+        target = named(new QPushButton(this), name);
+        liveText(this, target, [text] { return tr(text); });
         target->setAutoDefault(false);
         buttons->addWidget(target);
     };
-    button(cmdWPPS, "cmdWPPS", QStringLiteral("保存（&S）"));
-    button(cmdGPPS, "cmdGPPS", QStringLiteral("読込(&L)"));
+    button(cmdWPPS, "cmdWPPS", QT_TR_NOOP("保存（&S）"));
+    button(cmdGPPS, "cmdGPPS", QT_TR_NOOP("読込(&L)"));
     buttons->addStretch();
-    button(OKCom, "OKCom", QStringLiteral("OK"));
-    button(cmdQuit, "cmdQuit", QStringLiteral("ｷｬﾝｾﾙ(&C)"));
-    button(helpcom, "helpcom", QStringLiteral("ﾍﾙﾌﾟ"));
+    button(OKCom, "OKCom", QT_TR_NOOP("OK"));
+    button(cmdQuit, "cmdQuit", QT_TR_NOOP("ｷｬﾝｾﾙ(&C)"));
+    button(helpcom, "helpcom", QT_TR_NOOP("ﾍﾙﾌﾟ"));
     layout->addLayout(buttons);
 
     txtPath = named(new QLineEdit(this), "txtPath");
     txtPath->hide();
 
-    // The original client area is the least size; Japanese captions may need more.
-    const QSize least(twips(6990), twips(5205));
-    setFixedSize(sizeHint().expandedTo(least));
-
     connectControls();
     Form_Load();
     showRuleOdds();
     showPresetName();
+    fitToTexts();
+}
+
+void frmSet::fitToTexts()
+{
+    // The original client area is the least size; the captions of either language may need more.
+    const QSize least(twips(6990), twips(5205));
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    layout()->activate();
+    setFixedSize(sizeHint().expandedTo(least));
+}
+
+bool frmSet::event(QEvent* event)
+{
+    // The window's own texts follow first (LiveTexts is a child); then the lists and the lines
+    // made of several texts, and the size that fits them.
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::LanguageChange) {
+        for (QComboBox* box : Comchar) {
+            for (int c = 0; c < rules::CharacterCount; ++c)
+                box->setItemText(c, rules::shownCharacterName(rules::Character(c)));
+        }
+        const auto presets = rules::housePresets();
+        for (size_t p = 0; p < presets.size(); ++p)
+            Comrule->setItemText(int(p) + 1, rules::shownPresetName(presets[p]));
+        showRuleOdds();
+        showPresetName();
+        fitToTexts();
+    }
+    return handled;
 }
 
 QWidget* frmSet::buildSeatsTab()
@@ -100,10 +148,12 @@ QWidget* frmSet::buildSeatsTab()
     auto* page = new QWidget(SSTab1);
     auto* pageLayout = new QVBoxLayout(page);
 
-    Frame2 = named(new QGroupBox(QStringLiteral("参加人物"), page), "Frame2");
+    Frame2 = named(new QGroupBox(page), "Frame2");
+    liveTitle(this, Frame2, [] { return tr("参加人物"); });
     auto* frameLayout = new QVBoxLayout(Frame2);
     auto* countRow = new QHBoxLayout;
-    L_Comninzu = named(new QLabel(QStringLiteral("参加人数"), Frame2), "L_Comninzu");
+    L_Comninzu = named(new QLabel(Frame2), "L_Comninzu");
+    liveText(this, L_Comninzu, [] { return tr("参加人数"); });
     Comninzu = named(new ChoiceBox(numbers(2, 6), Frame2), "Comninzu");
     L_Comninzu->setBuddy(Comninzu);
     countRow->addWidget(horizontalLine(Frame2), 1);
@@ -123,7 +173,8 @@ QWidget* frmSet::buildSeatsTab()
     frameLayout->addLayout(rows);
     pageLayout->addWidget(Frame2);
 
-    Frame8 = named(new QGroupBox(QStringLiteral("イメージ"), page), "Frame8");
+    Frame8 = named(new QGroupBox(page), "Frame8");
+    liveTitle(this, Frame8, [] { return tr("イメージ"); });
     auto* catalogue = new QGridLayout(Frame8);
     catalogue->setVerticalSpacing(2);
     for (int k = 0; k < 9; ++k) {
@@ -155,13 +206,14 @@ QWidget* frmSet::buildSeatRow(int seat, QWidget* parent)
     L_seat[seat]->setMinimumWidth(12);
     P_nameTex[seat] = named(new QLineEdit(row), elementName("P_nameTex", seat));
     P_nameTex[seat]->setMinimumWidth(twips(1500));
-    P_flgCheck[seat] = named(new QCheckBox(QStringLiteral("自動にする"), row), elementName("P_flgCheck", seat));
+    P_flgCheck[seat] = named(new QCheckBox(row), elementName("P_flgCheck", seat));
+    liveText(this, P_flgCheck[seat], [] { return tr("自動にする"); });
     Comchar[seat] = named(new QComboBox(row), elementName("Comchar", seat));
     for (int c = 0; c < rules::CharacterCount; ++c)
-        Comchar[seat]->addItem(rules::characterName(rules::Character(c)));
-    Comchar[seat]->setToolTip(QStringLiteral("コンピュータの性格"));
+        Comchar[seat]->addItem(rules::shownCharacterName(rules::Character(c)));
+    liveToolTip(this, Comchar[seat], [] { return tr("コンピュータの性格"); });
     Comimag[seat] = named(new ChoiceBox(numbers(1, 9), row), elementName("Comimag", seat));
-    Comimag[seat]->setToolTip(QStringLiteral("ｲﾒｰｼﾞ№"));
+    liveToolTip(this, Comimag[seat], [] { return tr("ｲﾒｰｼﾞ№"); });
     P_Imag[seat] = named(new QLabel(row), elementName("P_Imag", seat));
     P_Imag[seat]->setFixedSize(twips(495), twips(495));
     P_Imag[seat]->setScaledContents(true);
@@ -185,16 +237,18 @@ QWidget* frmSet::buildNumbersTab()
     auto* page = new QWidget(SSTab1);
     auto* pageLayout = new QHBoxLayout(page);
 
-    const auto frame = [page](QGroupBox*& target, const char* name, const QString& title) {
-        target = named(new QGroupBox(title, page), name);
+    const auto frame = [this, page](QGroupBox*& target, const char* name, const char* title) {
+        target = named(new QGroupBox(page), name);
+        liveTitle(this, target, [title] { return tr(title); });
         auto* form = new QFormLayout(target);
         form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
         form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
         return form;
     };
-    const auto field = [](QFormLayout* form, QLabel*& caption, const char* captionName, const QString& text,
-                          QWidget* control) {
-        caption = named(new QLabel(text, form->parentWidget()), captionName);
+    const auto field = [this](QFormLayout* form, QLabel*& caption, const char* captionName, const char* text,
+                              QWidget* control) {
+        caption = named(new QLabel(form->parentWidget()), captionName);
+        liveText(this, caption, [text] { return tr(text); });
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         caption->setBuddy(control);
         control->setFixedWidth(twips(1500));
@@ -206,20 +260,20 @@ QWidget* frmSet::buildNumbersTab()
         return target;
     };
 
-    QFormLayout* score = frame(Frame10, "Frame10", QStringLiteral("スコア"));
-    field(score, L_Txtscore, "L_Txtscore", QStringLiteral("初期値"), lineEdit(Txtscore, "Txtscore", Frame10));
+    QFormLayout* score = frame(Frame10, "Frame10", QT_TR_NOOP("スコア"));
+    field(score, L_Txtscore, "L_Txtscore", QT_TR_NOOP("初期値"), lineEdit(Txtscore, "Txtscore", Frame10));
 
-    QFormLayout* bets = frame(Frame3, "Frame3", QStringLiteral("ベント"));
-    field(bets, L_txtBETMAX, "L_txtBETMAX", QStringLiteral("上限"), lineEdit(txtBETMAX, "txtBETMAX", Frame3));
-    field(bets, L_txtBETMIN, "L_txtBETMIN", QStringLiteral("下限"), lineEdit(txtBETMIN, "txtBETMIN", Frame3));
+    QFormLayout* bets = frame(Frame3, "Frame3", QT_TR_NOOP("ベント"));
+    field(bets, L_txtBETMAX, "L_txtBETMAX", QT_TR_NOOP("上限"), lineEdit(txtBETMAX, "txtBETMAX", Frame3));
+    field(bets, L_txtBETMIN, "L_txtBETMIN", QT_TR_NOOP("下限"), lineEdit(txtBETMIN, "txtBETMIN", Frame3));
 
-    QFormLayout* counts = frame(Frame1, "Frame1", QStringLiteral("回数"));
-    field(counts, L_txtLAST, "L_txtLAST", QStringLiteral("ゲームの回数"), lineEdit(txtLAST, "txtLAST", Frame1));
+    QFormLayout* counts = frame(Frame1, "Frame1", QT_TR_NOOP("回数"));
+    field(counts, L_txtLAST, "L_txtLAST", QT_TR_NOOP("ゲームの回数"), lineEdit(txtLAST, "txtLAST", Frame1));
     Comoya = named(new ChoiceBox(numbers(1, 9), Frame1), "Comoya");
-    field(counts, L_Comoya, "L_Comoya", QStringLiteral("親の回数"), Comoya);
+    field(counts, L_Comoya, "L_Comoya", QT_TR_NOOP("親の回数"), Comoya);
     Comnagekai = named(new ChoiceBox(numbers(1, 5), Frame1), "Comnagekai");
-    Comnagekai->setToolTip(QStringLiteral("基本は3回です"));
-    field(counts, L_Comnagekai, "L_Comnagekai", QStringLiteral("振る回数"), Comnagekai);
+    liveToolTip(this, Comnagekai, [] { return tr("基本は3回です"); });
+    field(counts, L_Comnagekai, "L_Comnagekai", QT_TR_NOOP("振る回数"), Comnagekai);
 
     // The two frames of the left column line their fields up under each other.
     const int captionWidth = std::max({L_Txtscore->sizeHint().width(), L_txtBETMAX->sizeHint().width(),
@@ -244,11 +298,12 @@ QWidget* frmSet::buildRulesTab()
     auto* page = new QWidget(SSTab1);
     auto* pageLayout = new QVBoxLayout(page);
     auto* presetRow = new QHBoxLayout;
-    L_Comrule = named(new QLabel(QStringLiteral("ハウスルール"), page), "L_Comrule");
+    L_Comrule = named(new QLabel(page), "L_Comrule");
+    liveText(this, L_Comrule, [] { return tr("ハウスルール"); });
     Comrule = named(new QComboBox(page), "Comrule");
     Comrule->addItem(QString());  // the options match no house
     for (const rules::HousePreset& preset : rules::housePresets())
-        Comrule->addItem(QString::fromUtf16(preset.name));
+        Comrule->addItem(rules::shownPresetName(preset));
     L_Comrule->setBuddy(Comrule);
     presetRow->addWidget(L_Comrule);
     presetRow->addWidget(Comrule);
@@ -266,36 +321,38 @@ QWidget* frmSet::buildRulesTab()
         const char* name;
         const char* caption;
     };
-    const auto frame = [page](QGroupBox*& target, const char* name, const QString& title,
-                              std::initializer_list<Box> boxes) {
-        target = named(new QGroupBox(title, page), name);
+    const auto frame = [this, page](QGroupBox*& target, const char* name, const char* title,
+                                    std::initializer_list<Box> boxes) {
+        target = named(new QGroupBox(page), name);
+        liveTitle(this, target, [title] { return tr(title); });
         auto* column = new QVBoxLayout(target);
         column->setSpacing(2);
         column->setContentsMargins(10, 4, 10, 6);
         for (const Box& b : boxes) {
-            *b.box = named(new QCheckBox(QString::fromUtf8(b.caption), target), b.name);
+            *b.box = named(new QCheckBox(target), b.name);
+            liveText(this, *b.box, [caption = b.caption] { return tr(caption); });
             column->addWidget(*b.box);
         }
         column->addStretch();
         return target;
     };
-    frame(Frame4, "Frame4", QStringLiteral("特別配当"),
-          {{&P_Check3, "P_Check3", "１のゾロ目を５倍勝ちにする"},
-           {&P_Check4, "P_Check4", "１のゾロ目を３倍負けにする"},
-           {&P_Check5, "P_Check5", "５のゾロ目を５倍勝ちにする"}});
-    frame(Frame5, "Frame5", QStringLiteral("親の出目で子は？"),
-          {{&P_Check1, "P_Check1", "親が６の目の場合、子は出来る"},
-           {&P_Check2, "P_Check2", "親が１の目の場合、子は出来る"}});
-    frame(Frame6, "Frame6", QStringLiteral("親のスルー"),
-          {{&P_Check6, "P_Check6", "親をスルーする事が出来る"},
-           {&P_Check7, "P_Check7", "親をスルーする事が出来るが、1回は必ずする"}});
-    frame(Frame7, "Frame7", QStringLiteral("親の出目でスルーする"),
-          {{&P_Check8, "P_Check8", "親がヒフミ(3倍負け含む)の場合"},
-           {&P_Check9, "P_Check9", "親が場外の場合"},
-           {&P_Check10, "P_Check10", "親が役なしの場合"},
-           {&P_Check11, "P_Check11", "親が1の目の場合"}});
-    frame(Frame9, "Frame9", QStringLiteral("その他"), {{&P_Check12, "P_Check12", "場外は役なしと同じとする"}});
-    P_Check12->setToolTip(QStringLiteral("基本はその場で終了"));
+    frame(Frame4, "Frame4", QT_TR_NOOP("特別配当"),
+          {{&P_Check3, "P_Check3", QT_TR_NOOP("１のゾロ目を５倍勝ちにする")},
+           {&P_Check4, "P_Check4", QT_TR_NOOP("１のゾロ目を３倍負けにする")},
+           {&P_Check5, "P_Check5", QT_TR_NOOP("５のゾロ目を５倍勝ちにする")}});
+    frame(Frame5, "Frame5", QT_TR_NOOP("親の出目で子は？"),
+          {{&P_Check1, "P_Check1", QT_TR_NOOP("親が６の目の場合、子は出来る")},
+           {&P_Check2, "P_Check2", QT_TR_NOOP("親が１の目の場合、子は出来る")}});
+    frame(Frame6, "Frame6", QT_TR_NOOP("親のスルー"),
+          {{&P_Check6, "P_Check6", QT_TR_NOOP("親をスルーする事が出来る")},
+           {&P_Check7, "P_Check7", QT_TR_NOOP("親をスルーする事が出来るが、1回は必ずする")}});
+    frame(Frame7, "Frame7", QT_TR_NOOP("親の出目でスルーする"),
+          {{&P_Check8, "P_Check8", QT_TR_NOOP("親がヒフミ(3倍負け含む)の場合")},
+           {&P_Check9, "P_Check9", QT_TR_NOOP("親が場外の場合")},
+           {&P_Check10, "P_Check10", QT_TR_NOOP("親が役なしの場合")},
+           {&P_Check11, "P_Check11", QT_TR_NOOP("親が1の目の場合")}});
+    frame(Frame9, "Frame9", QT_TR_NOOP("その他"), {{&P_Check12, "P_Check12", QT_TR_NOOP("場外は役なしと同じとする")}});
+    liveToolTip(this, P_Check12, [] { return tr("基本はその場で終了"); });
 
     grid->addWidget(Frame4, 0, 0);
     grid->addWidget(Frame5, 1, 0);
@@ -487,7 +544,7 @@ void frmSet::Comninzu_Click()
 {
     const std::optional<qint16> value = toInt16(Comninzu->text());
     if (!value)
-        platform().warn(this, digitsMessage);
+        platform().warn(this, shown(digitsMessage));
     if (!value || *value < 2 || *value > 6) {
         Comninzu->setText(QStringLiteral("6"));  // a list item: this handler runs again with it
         return;
@@ -500,7 +557,7 @@ void frmSet::Comimag_Click(int index)
 {
     showPortrait(index);
     if (!toInt16(Comimag[index]->text()))
-        platform().warn(this, digitsMessage);
+        platform().warn(this, shown(digitsMessage));
 }
 
 void frmSet::showPortrait(int seat)

@@ -121,6 +121,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     QWidget* buildSeatsTab();
@@ -128,6 +129,8 @@ private:
     QWidget* buildRulesTab();
     QWidget* buildSeatRow(int seat, QWidget* parent);
     void connectControls();
+    // The least size that shows every text of the language in force.
+    void fitToTexts();
     void Form_Load();
     void LockSettings();
     void UnlockSettings();

@@ -22,47 +22,47 @@ using namespace settingsTexts;
 // The check that runs on each change of a number field's text. It stores the whole number into
 // its field (when it has one) before both range tests, which run independently.
 struct ChangeCheck {
-    const QString* notNumber;
+    const char* notNumber;
     qint32 SettingsRecord::* field;  // nullptr: checked as a real number, not stored
     bool (*first)(double value, const SettingsRecord& s);
-    const QString* firstMessage;
+    const char* firstMessage;
     bool (*second)(double value, const SettingsRecord& s);
-    const QString* secondMessage;
+    const char* secondMessage;
 };
 
 using S = SettingsRecord;
 
 const ChangeCheck scoreCheck{
-    &numberMessage, &S::SCORE,
-    [](double, const S& s) { return s.SCORE < s.BETMAX; }, &smallMessage,
-    [](double, const S& s) { return s.SCORE > 999999; }, &largeMessage};
+    numberMessage, &S::SCORE,
+    [](double, const S& s) { return s.SCORE < s.BETMAX; }, smallMessage,
+    [](double, const S& s) { return s.SCORE > 999999; }, largeMessage};
 const ChangeCheck betMaxCheck{
-    &numberMessage, &S::BETMAX,
-    [](double, const S& s) { return s.BETMAX < s.BETMIN; }, &smallMessage,
-    [](double, const S& s) { return s.BETMAX > 9999 || s.SCORE < s.BETMAX; }, &largeMessage};
+    numberMessage, &S::BETMAX,
+    [](double, const S& s) { return s.BETMAX < s.BETMIN; }, smallMessage,
+    [](double, const S& s) { return s.BETMAX > 9999 || s.SCORE < s.BETMAX; }, largeMessage};
 const ChangeCheck betMinCheck{
-    &numberMessage, &S::BETMIN,
-    [](double, const S& s) { return s.BETMIN > s.BETMAX; }, &largeMessage,
-    [](double, const S& s) { return s.BETMIN < 0; }, &smallMessage};
+    numberMessage, &S::BETMIN,
+    [](double, const S& s) { return s.BETMIN > s.BETMAX; }, largeMessage,
+    [](double, const S& s) { return s.BETMIN < 0; }, smallMessage};
 const ChangeCheck lastCheck{
-    &digitsMessage, &S::LAST,
-    [](double, const S& s) { return s.LAST < 1; }, &smallMessage,
-    [](double, const S& s) { return s.LAST > 9999; }, &largeMessage};
+    digitsMessage, &S::LAST,
+    [](double, const S& s) { return s.LAST < 1; }, smallMessage,
+    [](double, const S& s) { return s.LAST > 9999; }, largeMessage};
 const ChangeCheck oyaCheck{
-    &digitsMessage, &S::OYA,
-    [](double, const S& s) { return s.OYA < 1; }, &smallMessage,
-    [](double, const S& s) { return s.OYA > 9; }, &largeMessage};
+    digitsMessage, &S::OYA,
+    [](double, const S& s) { return s.OYA < 1; }, smallMessage,
+    [](double, const S& s) { return s.OYA > 9; }, largeMessage};
 const ChangeCheck nagekaiCheck{
-    &digitsMessage, nullptr,
-    [](double value, const S&) { return value < 1; }, &smallMessage,
-    [](double value, const S&) { return value > 5; }, &largeMessage};
+    digitsMessage, nullptr,
+    [](double value, const S&) { return value < 1; }, smallMessage,
+    [](double value, const S&) { return value > 5; }, largeMessage};
 
 void runChangeCheck(QWidget* parent, const ChangeCheck& check, const QString& text)
 {
     // A number too large for a 32-bit field counts as no number at all.
     const std::optional<qint32> whole = toInt32(text);
     if (!whole) {
-        platform().warn(parent, *check.notNumber);
+        platform().warn(parent, shown(check.notNumber));
         return;
     }
     SettingsRecord& settings = program::GameSettings;
@@ -72,9 +72,9 @@ void runChangeCheck(QWidget* parent, const ChangeCheck& check, const QString& te
         value = *whole;
     }
     if (check.first(value, settings))
-        platform().warn(parent, *check.firstMessage);
+        platform().warn(parent, shown(check.firstMessage));
     if (check.second(value, settings))
-        platform().warn(parent, *check.secondMessage);
+        platform().warn(parent, shown(check.secondMessage));
 }
 
 }  // namespace

@@ -99,7 +99,7 @@ QString frmSet::presetPath() { return SettingsFolder() + presetFile; }
 
 void frmSet::cmdWPPS_Click()
 {
-    const std::optional<QString> file = platform().saveFileName(this, presetPath(), fileFilter);
+    const std::optional<QString> file = platform().saveFileName(this, presetPath(), shown(fileFilter));
     if (!file)
         return;
     txtPath->setText(*file);
@@ -114,12 +114,12 @@ void frmSet::cmdWPPS_Click()
     }
     if (size > SectionBudget || !writeProfileSection(program::SettingsPath, entries) ||
         !rules::writeCharacters(program::SettingsPath, chosenCharacters()))
-        platform().warn(this, QStringLiteral("保存に失敗しました。(ToT)"));
+        platform().warn(this, tr("保存に失敗しました。(ToT)"));
 }
 
 void frmSet::cmdGPPS_Click()
 {
-    const std::optional<QString> file = platform().openFileName(this, presetPath(), fileFilter);
+    const std::optional<QString> file = platform().openFileName(this, presetPath(), shown(fileFilter));
     if (!file)
         return;
     txtPath->setText(*file);
@@ -130,12 +130,12 @@ void frmSet::ReadSettingsIntoDialog()
 {
     program::SettingsPath = txtPath->text();
     if (!QFileInfo(program::SettingsPath).isFile()) {
-        platform().warn(this, QStringLiteral("設定ﾌｧｲﾙが見つかりません。(ToT)"));
+        platform().warn(this, tr("設定ﾌｧｲﾙが見つかりません。(ToT)"));
         return;
     }
     const std::optional<QList<ProfileEntry>> entries = readProfileSection(program::SettingsPath);
     if (!entries) {
-        platform().warn(this, QStringLiteral("読み込みに失敗しました。(ToT)"));
+        platform().warn(this, tr("読み込みに失敗しました。(ToT)"));
         return;
     }
     for (const ProfileEntry& entry : *entries) {
