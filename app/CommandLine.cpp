@@ -38,6 +38,9 @@ CommandLine::CommandLine(const QStringList& arguments)
     parser.addVersionOption();
     parser.addOption(settingsOption);
     parser.addOption(languageOption);
+    parser.addPositionalArgument(QStringLiteral("invitation"),
+                                 QStringLiteral("Open the window to join the room of an invitation line."),
+                                 QStringLiteral("[qubrin://host:port/CODE]"));
     addQtOptions(parser);
     // Qt's options are words after one dash.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -60,8 +63,13 @@ QString CommandLine::error() const
 {
     if (!parsed)
         return parser.errorText();
-    if (!parser.positionalArguments().isEmpty())
-        return QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+    const QStringList arguments = parser.positionalArguments();
+    const qsizetype invitations =
+        !arguments.isEmpty() && arguments.constFirst().startsWith(QStringLiteral("qubrin:"), Qt::CaseInsensitive) ? 1 : 0;
+    if (invitations == 1 && !invitation())
+        return QStringLiteral("Not an invitation '%1': use qubrin://host:port/CODE.").arg(arguments.constFirst());
+    if (arguments.size() > invitations)
+        return QStringLiteral("Unexpected argument '%1'.").arg(arguments.at(invitations));
     if (parser.isSet(languageOption) && !language())
         return QStringLiteral("Unknown language '%1': use ja or en.").arg(parser.value(languageOption));
     return {};
@@ -74,3 +82,9 @@ QString CommandLine::settingsFile() const
 }
 
 std::optional<Language> CommandLine::language() const { return languageFromCode(parser.value(languageOption)); }
+
+std::optional<net::Invitation> CommandLine::invitation() const
+{
+    const QStringList arguments = parser.positionalArguments();
+    return arguments.isEmpty() ? std::nullopt : net::Invitation::fromString(arguments.constFirst());
+}

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "app/Language.h"
+#include "net/RoomCode.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
-// The program's options: --help, --version, --settings FILE and --lang ja|en, beside the standard options of Qt's
+// The program's options: --help, --version, --settings FILE, --lang ja|en and an invitation qubrin://host:port/CODE, beside the standard options of Qt's
 // applications (-platform NAME, -style STYLE, …). The arguments are read before any window system is
 // reached, so a mistake is told without a display as well.
 class CommandLine {
@@ -24,6 +25,8 @@ public:
     QString settingsFile() const;
     // The language asked for this run only; nullopt when none was.
     std::optional<Language> language() const;
+    // The room the player was invited to; nullopt when no invitation was given.
+    std::optional<net::Invitation> invitation() const;
 
 private:
     QCommandLineParser parser;

@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include "app/LanguageMenu.h"
+#include "app/NetworkMenu.h"
 #include "app/RoomTable.h"
 #include "app/TableZoom.h"
 #include "game/GameHistory.h"
@@ -144,6 +145,7 @@ void frmMain::buildMenus()
     view = menu(bar, "view", [] { return tr("表示(&V)"); });
 
     languageMenu = new LanguageMenu(*menu(bar, "language", [] { return tr("言語(&L)"); }), this);
+    networkMenu = new NetworkMenu(*menu(bar, "netMenu", [] { return tr("ネット対戦(&N)"); }), *this);
 
     heip = menu(bar, "heip", [] { return tr("ﾍﾙﾌﾟ(&H)"); });
     P_Help1 = item(heip, "P_Help1", [] { return tr("ヘルプ(&H)"); });

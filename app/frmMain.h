@@ -13,6 +13,7 @@ class CommandLabel;
 class ClickableImage;
 class Shape;
 class LanguageMenu;
+class NetworkMenu;
 class TableZoom;
 class QAction;
 class QLabel;
@@ -102,6 +103,7 @@ public:
     QMenu* view = nullptr;
     QMenu* heip = nullptr;
     LanguageMenu* languageMenu = nullptr;
+    NetworkMenu* networkMenu = nullptr;
     QAction* setting = nullptr;
     QAction* Gamein = nullptr;
     QAction* Gameout = nullptr;

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/GameLanguage.h"
+#include "app/NetworkMenu.h"
 #include "app/frmMain.h"
 #include "settings/PlayerSettings.h"
 #include "state/Program.h"
@@ -46,6 +47,8 @@ int main(int argc, char** argv)
     QApplication::setFont(tableFont());
     frmMain table;
     table.show();
+    if (const std::optional<net::Invitation> invitation = commandLine.invitation())
+        table.networkMenu->joinBy(*invitation);
     // The start-up benchmark (bench/startup) and the installed-tree check of test.sh ask for one line
     // once the table is up, and no more.
     if (qEnvironmentVariableIsSet("QUBRIN_BENCH_EXIT_ON_SHOW")) {

@@ -25,6 +25,29 @@
     </message>
 </context>
 <context>
+    <name>CharacterBox</name>
+    <message>
+        <source>おまかせ</source>
+        <translation>Random</translation>
+    </message>
+    <message>
+        <source>堅実</source>
+        <translation>Steady</translation>
+    </message>
+    <message>
+        <source>計算</source>
+        <translation>Calculating</translation>
+    </message>
+    <message>
+        <source>強気</source>
+        <translation>Bold</translation>
+    </message>
+    <message>
+        <source>博徒</source>
+        <translation>Gambler</translation>
+    </message>
+</context>
+<context>
     <name>HandName</name>
     <message>
         <source>%1のゾロ目</source>
@@ -96,6 +119,173 @@
     <message>
         <source>理由</source>
         <translation>Reason</translation>
+    </message>
+</context>
+<context>
+    <name>HostRoomWindow</name>
+    <message>
+        <source>ホスト</source>
+        <translation>host</translation>
+    </message>
+    <message>
+        <source>リモート</source>
+        <translation>remote</translation>
+    </message>
+    <message>
+        <source>コンピュータ</source>
+        <translation>computer</translation>
+    </message>
+    <message>
+        <source>空席</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>部屋を作る</source>
+        <translation>Host a room</translation>
+    </message>
+    <message>
+        <source>待ち受けアドレス</source>
+        <translation>Listen on address</translation>
+    </message>
+    <message>
+        <source>127.0.0.1 はこのコンピュータだけです。LAN の友だちにはこのコンピュータの LAN のアドレスを入れます。</source>
+        <translation>127.0.0.1 is this computer only. For friends on your LAN, enter this computer&apos;s LAN address.</translation>
+    </message>
+    <message>
+        <source>ポート</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>空き番号</source>
+        <translation>any free</translation>
+    </message>
+    <message>
+        <source>あなたの席</source>
+        <translation>Your seat</translation>
+    </message>
+    <message>
+        <source>リモートに開く席
+（ほかはコンピュータ）</source>
+        <translation>Seats open to remote players
+(the others: computer)</translation>
+    </message>
+    <message>
+        <source>賭けの時間</source>
+        <translation>Time for bets</translation>
+    </message>
+    <message>
+        <source> 秒</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>切断中の代打ち</source>
+        <translation>Plays for you if you drop</translation>
+    </message>
+    <message>
+        <source>部屋コード</source>
+        <translation>Room code</translation>
+    </message>
+    <message>
+        <source>招待</source>
+        <translation>Invitation</translation>
+    </message>
+    <message>
+        <source>コピー</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>参加者</source>
+        <translation>Players</translation>
+    </message>
+    <message>
+        <source>開始</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>待ち受けアドレスには、このコンピュータのアドレスを一つ入れてください。</source>
+        <translation>Enter one address of this computer to listen on.</translation>
+    </message>
+    <message>
+        <source>ポート %1 で待ち受けられません（%2）。</source>
+        <translation>Cannot listen on port %1 (%2).</translation>
+    </message>
+    <message>
+        <source>部屋を作っています…</source>
+        <translation>Creating the room…</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>JoinRoomWindow</name>
+    <message>
+        <source>部屋に入る</source>
+        <translation>Join a room</translation>
+    </message>
+    <message>
+        <source>アドレス</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>ホスト:ポート、または招待の行 qubrin://… をそのまま貼り付けます。</source>
+        <translation>host:port, or paste a whole invitation line qubrin://…</translation>
+    </message>
+    <message>
+        <source>部屋コード</source>
+        <translation>Room code</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>切断中の代打ち</source>
+        <translation>Plays for you if you drop</translation>
+    </message>
+    <message>
+        <source>入る</source>
+        <translation>Join</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>アドレス（ホスト:ポート）と6文字の部屋コードを入れてください。</source>
+        <translation>Enter an address (host:port) and the 6-character room code.</translation>
+    </message>
+    <message>
+        <source>名前を入れてください。</source>
+        <translation>Enter a name.</translation>
+    </message>
+    <message>
+        <source>接続しています…</source>
+        <translation>Connecting…</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkMenu</name>
+    <message>
+        <source>部屋を作る...</source>
+        <translation>Host a room...</translation>
+    </message>
+    <message>
+        <source>部屋に入る...</source>
+        <translation>Join a room...</translation>
+    </message>
+    <message>
+        <source>部屋を出る</source>
+        <translation>Leave the room</translation>
     </message>
 </context>
 <context>
@@ -561,6 +751,10 @@ Please check that the game&apos;s folder holds this file.</translation>
     <message>
         <source>上限</source>
         <translation>Max</translation>
+    </message>
+    <message>
+        <source>ネット対戦(&amp;N)</source>
+        <translation>&amp;Network</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,8 @@
 namespace net {
 
 inline constexpr int ProtocolVersion = 1;
+// The port a server listens on unless told another.
+inline constexpr quint16 DefaultPort = 47017;
 // A text frame longer than this closes the connection.
 inline constexpr qint64 MaxMessageBytes = 16 * 1024;
 // A connection may send this many messages at once, then this many each second.

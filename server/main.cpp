@@ -15,7 +15,6 @@
 // telling every participant server_stopping.
 namespace {
 
-constexpr quint16 DefaultPort = 47017;
 int signalPipe[2] = {-1, -1};
 
 void onSignal(int)
@@ -48,8 +47,8 @@ int main(int argc, char** argv)
     const QCommandLineOption listen(QStringLiteral("listen"), QStringLiteral("Address to listen on (default 127.0.0.1)."),
                                     QStringLiteral("address"), QStringLiteral("127.0.0.1"));
     const QCommandLineOption port(QStringLiteral("port"),
-                                  QStringLiteral("Port, 0 for any free one (default %1).").arg(DefaultPort),
-                                  QStringLiteral("port"), QString::number(DefaultPort));
+                                  QStringLiteral("Port, 0 for any free one (default %1).").arg(net::DefaultPort),
+                                  QStringLiteral("port"), QString::number(net::DefaultPort));
     const QCommandLineOption maxRooms(QStringLiteral("max-rooms"), QStringLiteral("Rooms at most (default 100)."),
                                       QStringLiteral("count"), QStringLiteral("100"));
     const QCommandLineOption maxConnections(QStringLiteral("max-connections"),

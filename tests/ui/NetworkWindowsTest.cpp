@@ -1,0 +1,272 @@
+#include "SoundSpeedHelpFixture.h"
+
+#include "app/NetworkMenu.h"
+#include "net/RoomCode.h"
+#include "ui/net/CharacterBox.h"
+#include "ui/net/HostRoomWindow.h"
+#include "ui/net/JoinRoomWindow.h"
+#include "ui/net/PlayerName.h"
+#include "ui/net/RoomAddress.h"
+#include "ui/net/RoomTexts.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTcpServer>
+#include <QTest>
+
+namespace {
+
+bool waitUntil(const std::function<bool()>& condition, int ms = 5000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition() && clock.elapsed() < ms)
+        QTest::qWait(5);
+    return condition();
+}
+
+// Four seats: two persons, a computer, a person.
+SettingsRecord fourSeats()
+{
+    SettingsRecord s;
+    s.NINZU = 4;
+    s.SCORE = 1000;
+    s.BETMIN = 10;
+    s.BETMAX = 100;
+    s.OYA = 2;
+    s.LAST = 10;
+    s.NAGEKAI = 3;
+    for (int seat = 0; seat < 4; ++seat)
+        s.name(seat) = seatNames[seat];
+    s.P_FLG2 = 1;
+    return s;
+}
+
+QString status(const QWidget* window) { return window->findChild<QLabel*>(QStringLiteral("roomStatus"))->text(); }
+
+// A host window with a room on a free loopback port.
+std::unique_ptr<HostRoomWindow> hostedRoom()
+{
+    auto host = std::make_unique<HostRoomWindow>(nullptr, fourSeats());
+    host->hostPort->setValue(0);
+    QTest::mouseClick(host->hostCreate, Qt::LeftButton);
+    waitUntil([&] { return host->hostStart->isEnabled(); });
+    return host;
+}
+
+std::unique_ptr<JoinRoomWindow> joinWindow() { return std::make_unique<JoinRoomWindow>(nullptr, fourSeats()); }
+
+}  // namespace
+
+TEST(NetworkWindows, AHostedRoomShowsItsCodeAndInvitationAndAGuestJoinsByIt)
+{
+    ScriptedPlatform scripted;
+    const std::unique_ptr<HostRoomWindow> host = hostedRoom();
+    ASSERT_TRUE(host->hostStart->isEnabled()) << status(host.get()).toStdString();
+    EXPECT_TRUE(net::isRoomCode(host->hostCode->text()));
+    const std::optional<net::Invitation> invitation = net::Invitation::fromString(host->hostInvitation->text());
+    ASSERT_TRUE(invitation);
+    EXPECT_EQ(invitation->host, QStringLiteral("127.0.0.1"));
+    EXPECT_EQ(invitation->code, host->hostCode->text());
+    EXPECT_NE(invitation->port, 0);
+    EXPECT_FALSE(host->hostCreate->isEnabled());
+    QTest::mouseClick(host->hostCopy, Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), host->hostInvitation->text());
+    ASSERT_EQ(host->hostPlayers->count(), 4);
+    EXPECT_EQ(host->hostPlayers->item(0)->text(), QStringLiteral("1: あなた（ホスト）"));
+    EXPECT_EQ(host->hostPlayers->item(2)->text(), QStringLiteral("3: ハナコ（コンピュータ）"));
+
+    // The whole line pasted into the address fills both fields.
+    const std::unique_ptr<JoinRoomWindow> guest = joinWindow();
+    guest->joinAddress->clear();
+    QTest::keyClicks(guest->joinAddress, host->hostInvitation->text());
+    EXPECT_EQ(guest->joinAddress->text(), QStringLiteral("127.0.0.1:%1").arg(invitation->port));
+    EXPECT_EQ(guest->joinCode->text(), invitation->code);
+    guest->joinName->setText(QStringLiteral("ゲスト"));
+    std::optional<net::WelcomeMessage> welcomed;
+    QObject::connect(guest.get(), &RoomWindow::play, [&](net::Client&, const net::WelcomeMessage& w) { welcomed = w; });
+    QTest::mouseClick(guest->joinEnter, Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([&] { return welcomed.has_value(); })) << status(guest.get()).toStdString();
+    EXPECT_EQ(welcomed->seat, 1);
+    EXPECT_NE(guest->playingClient(), nullptr);
+    EXPECT_TRUE(waitUntil([&] { return host->hostPlayers->item(1)->text() == QStringLiteral("2: ゲスト（リモート）"); }))
+        << host->hostPlayers->item(1)->text().toStdString();
+
+    // 開始 hands the host's client to the table; the window only hides and the room stays.
+    std::optional<int> hostSeat;
+    QObject::connect(host.get(), &RoomWindow::play, [&](net::Client&, const net::WelcomeMessage& w) { hostSeat = w.seat; });
+    host->show();
+    QTest::mouseClick(host->hostStart, Qt::LeftButton);
+    EXPECT_EQ(hostSeat, 0);
+    host->close();
+    EXPECT_FALSE(host->isVisible());
+    EXPECT_NE(host->playingClient(), nullptr);
+}
+
+TEST(NetworkWindows, RefusalsAndFailuresShowInTheWindowAndLetThePlayerTryAgain)
+{
+    ScriptedPlatform scripted;
+    const std::unique_ptr<HostRoomWindow> host = hostedRoom();
+    ASSERT_TRUE(host->hostStart->isEnabled());
+    const std::optional<net::Invitation> invitation = net::Invitation::fromString(host->hostInvitation->text());
+    ASSERT_TRUE(invitation);
+    QTcpServer closedPort;  // a port that is free now and refuses connections once closed
+    ASSERT_TRUE(closedPort.listen(QHostAddress::LocalHost, 0));
+    const quint16 refusingPort = closedPort.serverPort();
+    closedPort.close();
+
+    const struct {
+        const char* what;
+        QString address;
+        QString code;
+        QString shown;
+    } cases[] = {
+        {"wrong code", addressText(*invitation), QStringLiteral("ACDEFG"), RoomTexts::refusal(net::ErrorCode::NoSuchRoom)},
+        {"no server", QStringLiteral("127.0.0.1:%1").arg(refusingPort), invitation->code,
+         RoomTexts::closing(net::CloseReason::ConnectionLost)},
+        {"not a code", addressText(*invitation), QStringLiteral("12345"),
+         JoinRoomWindow::tr("アドレス（ホスト:ポート）と6文字の部屋コードを入れてください。")},
+        {"not an address", QStringLiteral("127.0.0.1:99999"), invitation->code,
+         JoinRoomWindow::tr("アドレス（ホスト:ポート）と6文字の部屋コードを入れてください。")},
+    };
+    for (const auto& c : cases) {
+        const std::unique_ptr<JoinRoomWindow> guest = joinWindow();
+        guest->joinAddress->setText(c.address);
+        guest->joinCode->setText(c.code);
+        QTest::mouseClick(guest->joinEnter, Qt::LeftButton);
+        EXPECT_TRUE(waitUntil([&] { return status(guest.get()) == c.shown; })) << c.what << ": "
+                                                                              << status(guest.get()).toStdString();
+        EXPECT_TRUE(guest->joinEnter->isEnabled()) << c.what;
+        EXPECT_EQ(guest->playingClient(), nullptr) << c.what;
+    }
+
+    // A second host on the first one's port cannot listen, says so and may choose again.
+    HostRoomWindow second(nullptr, fourSeats());
+    second.hostPort->setValue(invitation->port);
+    QTest::mouseClick(second.hostCreate, Qt::LeftButton);
+    EXPECT_TRUE(status(&second).startsWith(HostRoomWindow::tr("ポート %1 で待ち受けられません（%2）。")
+                                               .arg(invitation->port)
+                                               .section(QStringLiteral("（"), 0, 0)))
+        << status(&second).toStdString();
+    EXPECT_TRUE(second.hostCreate->isEnabled());
+    EXPECT_FALSE(second.hostStart->isEnabled());
+    second.hostAddress->setText(QStringLiteral("0.0.0.0"));
+    QTest::mouseClick(second.hostCreate, Qt::LeftButton);
+    EXPECT_EQ(status(&second), HostRoomWindow::tr("待ち受けアドレスには、このコンピュータのアドレスを一つ入れてください。"));
+
+    // Cancelling while the join is on its way is safe.
+    auto guest = joinWindow();
+    guest->fill(*invitation);
+    guest->enter();
+    guest.reset();
+    QTest::qWait(20);
+}
+
+TEST(NetworkWindows, TheRoomsRulesOpenTheCheckedSeatsAndGiveTheOthersToTheComputer)
+{
+    HostRoomWindow host(nullptr, fourSeats());
+    ASSERT_EQ(host.hostOpen.size(), 4);
+    EXPECT_EQ(host.hostSeat->currentIndex(), 0);
+    EXPECT_FALSE(host.hostOpen[0]->isEnabled());
+    EXPECT_EQ(host.hostPort->value(), net::DefaultPort);
+    EXPECT_EQ(host.hostBetSeconds->value(), net::DefaultBetSeconds);
+    EXPECT_EQ(host.hostBetSeconds->minimum(), net::MinBetSeconds);
+    EXPECT_EQ(host.hostBetSeconds->maximum(), net::MaxBetSeconds);
+    const struct {
+        int hostSeat;
+        std::array<bool, 4> open;
+        std::array<bool, 4> computer;
+    } cases[] = {
+        {0, {false, true, false, true}, {false, false, true, false}},  // as the settings say
+        {0, {false, false, true, true}, {false, true, false, false}},  // a computer seat opened, a person's closed
+        {2, {true, false, false, false}, {false, true, false, true}},  // the host sits at the computer's seat
+    };
+    for (const auto& c : cases) {
+        host.hostSeat->setCurrentIndex(c.hostSeat);
+        for (int seat = 0; seat < 4; ++seat) {
+            if (seat != c.hostSeat)
+                host.hostOpen[seat]->setChecked(c.open[size_t(seat)]);
+        }
+        const SettingsRecord rules = host.roomSettings();
+        for (int seat = 0; seat < 4; ++seat)
+            EXPECT_EQ(rules.isComputer(seat), c.computer[size_t(seat)]) << c.hostSeat << " seat " << seat;
+        EXPECT_FALSE(host.hostOpen[c.hostSeat]->isEnabled());
+    }
+    CharacterBox box(nullptr);
+    for (int c = 0; c < rules::CharacterCount; ++c)
+        EXPECT_EQ(box.itemText(c), rules::characterName(rules::Character(c)));
+}
+
+TEST(NetworkWindows, AnAddressAndCodeMakeARoomOnlyWhenBothAreWellFormed)
+{
+    const struct {
+        const char* address;
+        const char* code;
+        std::optional<net::Invitation> room;
+    } cases[] = {
+        {"127.0.0.1:5000", "acdefg", net::Invitation{"127.0.0.1", 5000, "ACDEFG"}},
+        {" localhost ", "ACDEFG", net::Invitation{"localhost", net::DefaultPort, "ACDEFG"}},
+        {"[::1]:47018", "ACDEFG", net::Invitation{"::1", 47018, "ACDEFG"}},
+        {"127.0.0.1:0", "ACDEFG", std::nullopt},
+        {"127.0.0.1:70000", "ACDEFG", std::nullopt},
+        {"", "ACDEFG", std::nullopt},
+        {"host/path", "ACDEFG", std::nullopt},
+        {"user@host", "ACDEFG", std::nullopt},
+        {"127.0.0.1", "ACDEF0", std::nullopt},
+        {"127.0.0.1", "ACDEFGH", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const std::optional<net::Invitation> room =
+            roomAddress(QString::fromUtf8(c.address), QString::fromUtf8(c.code));
+        ASSERT_EQ(room.has_value(), c.room.has_value()) << c.address << " " << c.code;
+        if (room) {
+            EXPECT_EQ(room->host, c.room->host) << c.address;
+            EXPECT_EQ(room->port, c.room->port) << c.address;
+            EXPECT_EQ(room->code, c.room->code) << c.address;
+            EXPECT_EQ(roomAddress(addressText(*room), room->code)->host, room->host) << c.address;
+        }
+    }
+}
+
+using NetworkMenuTest = SoundSpeedHelpTest;
+
+TEST_F(NetworkMenuTest, TheMenuStandsBeforeHelpAndOffersToLeaveOnlyInARoom)
+{
+    QStringList titles;
+    for (QAction* action : table->menuBar()->actions())
+        titles << action->menu()->objectName();
+    EXPECT_EQ(titles.indexOf(QStringLiteral("netMenu")), titles.indexOf(QStringLiteral("language")) + 1);
+    EXPECT_EQ(titles.indexOf(QStringLiteral("heip")), titles.indexOf(QStringLiteral("netMenu")) + 1);
+    NetworkMenu& menu = *table->networkMenu;
+    EXPECT_FALSE(menu.netLeave->isEnabled());
+
+    menu.joinBy(net::Invitation{QStringLiteral("127.0.0.1"), 47018, QStringLiteral("ACDEFG")});
+    ASSERT_NE(menu.joinWindow(), nullptr);
+    EXPECT_EQ(menu.joinWindow()->joinAddress->text(), QStringLiteral("127.0.0.1:47018"));
+    EXPECT_EQ(menu.joinWindow()->joinCode->text(), QStringLiteral("ACDEFG"));
+    EXPECT_EQ(menu.joinWindow()->joinName->text(), playerName(program::GameSettings));
+    menu.netHost->trigger();
+    settle();
+    EXPECT_EQ(menu.joinWindow(), nullptr);
+    ASSERT_NE(menu.hostWindow(), nullptr);
+    menu.hostWindow()->hostPort->setValue(0);
+    QTest::mouseClick(menu.hostWindow()->hostCreate, Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([&] { return menu.hostWindow()->hostStart->isEnabled(); }));
+    QTest::mouseClick(menu.hostWindow()->hostStart, Qt::LeftButton);
+    EXPECT_TRUE(menu.netLeave->isEnabled());
+    EXPECT_FALSE(menu.netJoin->isEnabled());
+    menu.netLeave->trigger();
+    settle();
+    EXPECT_EQ(menu.hostWindow(), nullptr);
+    EXPECT_FALSE(menu.netLeave->isEnabled());
+    EXPECT_TRUE(menu.netJoin->isEnabled());
+}

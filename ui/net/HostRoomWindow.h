@@ -1,0 +1,64 @@
+#pragma once
+
+#include "net/RoomMessages.h"
+#include "settings/GameSettings.h"
+#include "ui/net/RoomWindow.h"
+
+#include <QPointer>
+#include <QVector>
+
+class CharacterBox;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+namespace net {
+class Server;
+}  // namespace net
+
+// 部屋を作る: the host's choices (address and port, the host's own seat, the seats open to remote
+// players, the time for bets, who plays the host's seat while its connection is away), then a room
+// on a server of this process: its code, the invitation line, who has joined, and 開始.
+// The room's rules are a snapshot of `settings`: a closed seat is played by the computer.
+class HostRoomWindow : public RoomWindow {
+    Q_OBJECT
+public:
+    HostRoomWindow(QWidget* table, const SettingsRecord& settings);
+    // Ends the room for everybody in it.
+    ~HostRoomWindow() override;
+
+    // The rules the room would be made with from the choices shown.
+    SettingsRecord roomSettings() const;
+
+    QLineEdit* hostAddress = nullptr;
+    QSpinBox* hostPort = nullptr;
+    QComboBox* hostSeat = nullptr;
+    QVector<QCheckBox*> hostOpen;  // hostOpen_i, one a seat in play
+    QSpinBox* hostBetSeconds = nullptr;
+    CharacterBox* hostFallback = nullptr;
+    QPushButton* hostCreate = nullptr;
+    QLabel* hostCode = nullptr;
+    QLineEdit* hostInvitation = nullptr;
+    QPushButton* hostCopy = nullptr;
+    QListWidget* hostPlayers = nullptr;
+    QPushButton* hostStart = nullptr;
+    QPushButton* hostClose = nullptr;
+
+private:
+    void buildChoices();
+    void buildRoom();
+    void seatChosen();
+    void createRoom();
+    void welcomed(const net::WelcomeMessage& welcome);
+    void showSeats(const QVector<net::SeatInfo>& seats);
+    void failed() override;
+    void stopServer();
+    void enableChoices(bool enabled);
+
+    SettingsRecord m_settings;
+    QPointer<net::Server> m_server;
+    std::optional<net::WelcomeMessage> m_welcome;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "net/RoomCode.h"
+
+#include <QString>
+
+#include <optional>
+
+// The server and room a player typed: an address "host", "host:port" or "[v6]:port" (the default
+// port when none is given) and a room code in any letter case; nullopt when either is not one.
+std::optional<net::Invitation> roomAddress(const QString& address, const QString& code);
+// The address field's text for an invitation's server: "host:port", an IPv6 host in brackets.
+QString addressText(const net::Invitation& invitation);

@@ -1,0 +1,94 @@
+#include "ui/net/RoomWindow.h"
+
+#include "net/Client.h"
+#include "ui/net/RoomTexts.h"
+#include "ui/widgets/ControlNames.h"
+#include "ui/widgets/EscapeCloses.h"
+#include "ui/widgets/Twips.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+RoomWindow::RoomWindow(QWidget* table, const char* name, TextInForce title)
+    : QWidget(table, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QString::fromLatin1(name));
+    setAttribute(Qt::WA_DeleteOnClose);
+    liveWindowTitle(this, std::move(title));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twips(240), twips(210), twips(240), twips(210));
+    layout->setSpacing(twips(150));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    m_grid = new QGridLayout;
+    m_grid->setHorizontalSpacing(twips(120));
+    m_grid->setVerticalSpacing(twips(90));
+    layout->addLayout(m_grid);
+    m_status = named(new QLabel(this), "roomStatus");
+    m_status->setWordWrap(true);
+    m_status->setMinimumWidth(twips(5400));
+    m_status->setStyleSheet(QStringLiteral("color: #b00000;"));
+    layout->addWidget(m_status);
+    new EscapeCloses(this);
+}
+
+QLabel* RoomWindow::caption(int row, const char* name, TextInForce text)
+{
+    QLabel* label = named(new QLabel(this), name);
+    liveText(this, label, std::move(text));
+    m_grid->addWidget(label, row, 0);
+    return label;
+}
+
+void RoomWindow::showStatus(TextInForce text) { liveText(this, m_status, std::move(text)); }
+
+net::Client& RoomWindow::newClient()
+{
+    dropClient();
+    m_client = new net::Client(this);
+    connect(m_client, &net::Client::refused, this, [this](net::ErrorCode code) {
+        if (m_playing)
+            return;  // the table's own business from now on
+        showStatus([code] { return RoomTexts::refusal(code); });
+        dropClient();
+        failed();
+    });
+    connect(m_client, &net::Client::roomClosed, this, [this](net::CloseReason reason) {
+        showStatus([reason] { return RoomTexts::closing(reason); });
+        if (m_playing) {
+            emit roomGone();
+            return;
+        }
+        dropClient();
+        failed();
+    });
+    return *m_client;
+}
+
+void RoomWindow::dropClient()
+{
+    if (m_client) {
+        disconnect(m_client, nullptr, this, nullptr);
+        m_client->deleteLater();
+    }
+    m_client = nullptr;
+}
+
+void RoomWindow::startPlaying(const net::WelcomeMessage& welcome)
+{
+    m_playing = true;
+    showStatus([] { return QString(); });
+    hide();
+    emit play(*m_client, welcome);
+}
+
+void RoomWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_playing) {
+        event->ignore();
+        hide();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
