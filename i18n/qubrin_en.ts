@@ -1057,6 +1057,26 @@ Please check that the game&apos;s folder holds this file.</translation>
         <source>読み込みに失敗しました。(ToT)</source>
         <translation>Loading failed. (ToT)</translation>
     </message>
+    <message>
+        <source>数字を入力して下さい。(ToT)</source>
+        <translation>Please enter digits. (ToT)</translation>
+    </message>
+    <message>
+        <source>数値を入力して下さい。(ToT)</source>
+        <translation>Please enter a number. (ToT)</translation>
+    </message>
+    <message>
+        <source>値が小さいです。(ToT)</source>
+        <translation>The value is too small. (ToT)</translation>
+    </message>
+    <message>
+        <source>値が大きいです。(ToT)</source>
+        <translation>The value is too large. (ToT)</translation>
+    </message>
+    <message>
+        <source>設定(*.ini)|*.ini</source>
+        <translation>Settings (*.ini)|*.ini</translation>
+    </message>
 </context>
 <context>
     <name>frmSound</name>
