@@ -90,7 +90,7 @@ frmMain::frmMain(QWidget* parent)
       state(flow.state())
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Qubrin　ちんちろりん"));
+    liveWindowTitle(this, [] { return tr("Qubrin　ちんちろりん"); });
     history = new GameHistory(this);
     m_recorder = std::make_unique<HistoryRecorder>(*history, program::GameSettings);
     flow.addListener(m_recorder.get());

@@ -155,10 +155,11 @@ void frmMain::openTableBets(const std::function<float()>& draw)
 
 void frmMain::showReason(int seat, const rules::Reason& reason)
 {
-    const QString text = rules::reasonText(reason);
     // What it saw above what it did.
-    P_reason[seat]->setText(QString(text).replace(QStringLiteral(" → "), QStringLiteral("\n→ ")));
-    P_reason[seat]->setToolTip(text);
+    liveText(this, P_reason[seat], [reason] {
+        return rules::reasonText(reason).replace(QStringLiteral(" → "), QStringLiteral("\n→ "));
+    });
+    liveToolTip(this, P_reason[seat], [reason] { return rules::reasonText(reason); });
     // おまかせ is the table as it always was: a random bet, shown without a word.
     P_reason[seat]->setVisible(reason.character != rules::Character::Omakase);
 }

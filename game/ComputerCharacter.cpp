@@ -101,7 +101,7 @@ BetDecision gambler(const BetView& view)
     return made(cap == limits.max ? Motive::DoubleToLimit : Motive::DoubleToScore, cap);
 }
 
-QString expectationText(long double share) { return QStringLiteral("期待値 ") + percentText(share); }
+QString expectationText(long double share) { return QCoreApplication::translate("rules", "期待値 %1").arg(percentText(share)); }
 
 }  // namespace
 
@@ -158,61 +158,62 @@ QString reasonText(const Reason& r)
     case Motive::None:
         return {};
     case Motive::Random:
-        seen = QStringLiteral("運まかせ");
+        seen = QCoreApplication::translate("rules", "運まかせ");
         done = bet;
         break;
     case Motive::Small:
     case Motive::Larger:
         seen = expectationText(r.share);
-        done = (r.motive == Motive::Small ? QStringLiteral("控えめ ") : QStringLiteral("やや多め ")) + bet;
+        done = (r.motive == Motive::Small ? QCoreApplication::translate("rules", "控えめ %1") : QCoreApplication::translate("rules", "やや多め %1")).arg(bet);
         break;
     case Motive::Minimum:
         seen = expectationText(r.share);
-        done = QStringLiteral("最低額 ") + bet;
+        done = QCoreApplication::translate("rules", "最低額 %1").arg(bet);
         break;
     case Motive::NoScore:
-        seen = QStringLiteral("持ち点なし");
-        done = QStringLiteral("最低額 ") + bet;
+        seen = QCoreApplication::translate("rules", "持ち点なし");
+        done = QCoreApplication::translate("rules", "最低額 %1").arg(bet);
         break;
     case Motive::Kelly:
-        seen = QStringLiteral("持ち点の") + QString::number(double(r.share * 100), 'f', 1) + QStringLiteral("%");
+        seen = QCoreApplication::translate("rules", "持ち点の%1%").arg(QString::number(double(r.share * 100), 'f', 1));
         done = bet;
         break;
     case Motive::Large:
         seen = expectationText(r.share);
-        done = QStringLiteral("大きく ") + bet;
+        done = QCoreApplication::translate("rules", "大きく %1").arg(bet);
         break;
     case Motive::AfterWin:
-        seen = QStringLiteral("前回勝ち");
-        done = QStringLiteral("上限 ") + bet;
+        seen = QCoreApplication::translate("rules", "前回勝ち");
+        done = QCoreApplication::translate("rules", "上限 %1").arg(bet);
         break;
     case Motive::First:
-        seen = QStringLiteral("初手");
+        seen = QCoreApplication::translate("rules", "初手");
         done = bet;
         break;
     case Motive::Restart:
-        seen = QStringLiteral("勝ち");
-        done = QStringLiteral("振り出し ") + bet;
+        seen = QCoreApplication::translate("rules", "勝ち");
+        done = QCoreApplication::translate("rules", "振り出し %1").arg(bet);
         break;
     case Motive::Same:
-        seen = QStringLiteral("分け");
-        done = QStringLiteral("据え置き ") + bet;
+        seen = QCoreApplication::translate("rules", "分け");
+        done = QCoreApplication::translate("rules", "据え置き %1").arg(bet);
         break;
     case Motive::Double:
     case Motive::DoubleToLimit:
     case Motive::DoubleToScore:
-        seen = QStringLiteral("負け %1 の倍").arg(r.lastBet);
+        seen = QCoreApplication::translate("rules", "負け %1 の倍").arg(r.lastBet);
         done = r.motive == Motive::Double          ? bet
-               : r.motive == Motive::DoubleToLimit ? QStringLiteral("上限 ") + bet
-                                                   : QStringLiteral("持ち点 ") + bet;
+               : r.motive == Motive::DoubleToLimit ? QCoreApplication::translate("rules", "上限 %1").arg(bet)
+                                                   : QCoreApplication::translate("rules", "持ち点 %1").arg(bet);
         break;
     case Motive::KeepBank:
     case Motive::PassBank:
-        seen = QStringLiteral("親の有利 ") + percentText(r.share);
-        done = r.motive == Motive::PassBank ? QStringLiteral("ｽﾙｰ") : QStringLiteral("親を続ける");
+        seen = QCoreApplication::translate("rules", "親の有利 %1").arg(percentText(r.share));
+        done = r.motive == Motive::PassBank ? QCoreApplication::translate("rules", "ｽﾙｰ") : QCoreApplication::translate("rules", "親を続ける");
         break;
     }
-    return characterName(r.character) + QStringLiteral(": ") + seen + QStringLiteral(" → ") + done;
+    // In the language in force when it is made; a history keeps the line as it was then.
+    return QCoreApplication::translate("rules", "%1: %2 → %3").arg(shownCharacterName(r.character), seen, done);
 }
 
 QString percentText(long double share)

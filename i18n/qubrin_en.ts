@@ -756,6 +756,10 @@ Please check that the game&apos;s folder holds this file.</translation>
         <source>ネット対戦(&amp;N)</source>
         <translation>&amp;Network</translation>
     </message>
+    <message>
+        <source>Qubrin&#x3000;ちんちろりん</source>
+        <translation>Qubrin — Chinchirorin</translation>
+    </message>
 </context>
 <context>
     <name>frmOdds</name>
@@ -1253,6 +1257,90 @@ Hands expected fewer than 5 times are pooled; the test starts once every group i
     <message>
         <source>子に有利：子の期待値 %1</source>
         <translation>Favours the players: player&apos;s expectation %1</translation>
+    </message>
+    <message>
+        <source>期待値 %1</source>
+        <translation>expect %1</translation>
+    </message>
+    <message>
+        <source>運まかせ</source>
+        <translation>by luck</translation>
+    </message>
+    <message>
+        <source>控えめ %1</source>
+        <translation>modest %1</translation>
+    </message>
+    <message>
+        <source>やや多め %1</source>
+        <translation>a little more %1</translation>
+    </message>
+    <message>
+        <source>最低額 %1</source>
+        <translation>minimum %1</translation>
+    </message>
+    <message>
+        <source>持ち点なし</source>
+        <translation>no score</translation>
+    </message>
+    <message>
+        <source>持ち点の%1%</source>
+        <translation>%1% of score</translation>
+    </message>
+    <message>
+        <source>大きく %1</source>
+        <translation>large %1</translation>
+    </message>
+    <message>
+        <source>前回勝ち</source>
+        <translation>won last</translation>
+    </message>
+    <message>
+        <source>上限 %1</source>
+        <translation>maximum %1</translation>
+    </message>
+    <message>
+        <source>初手</source>
+        <translation>first bet</translation>
+    </message>
+    <message>
+        <source>勝ち</source>
+        <translation>won</translation>
+    </message>
+    <message>
+        <source>振り出し %1</source>
+        <translation>back to %1</translation>
+    </message>
+    <message>
+        <source>分け</source>
+        <translation>tie</translation>
+    </message>
+    <message>
+        <source>据え置き %1</source>
+        <translation>same %1</translation>
+    </message>
+    <message>
+        <source>負け %1 の倍</source>
+        <translation>lost %1, double</translation>
+    </message>
+    <message>
+        <source>持ち点 %1</source>
+        <translation>whole score %1</translation>
+    </message>
+    <message>
+        <source>親の有利 %1</source>
+        <translation>bank edge %1</translation>
+    </message>
+    <message>
+        <source>ｽﾙｰ</source>
+        <translation>pass</translation>
+    </message>
+    <message>
+        <source>親を続ける</source>
+        <translation>keep the bank</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1: %2 → %3</translation>
     </message>
 </context>
 </TS>

@@ -1,9 +1,15 @@
 #include "TableFixture.h"
 
+#include "app/GameLanguage.h"
+
 #include "game/CharacterSection.h"
 #include "game/GameHistory.h"
 #include "state/Program.h"
+#include "support/TextFit.h"
+#include "support/VisibleTexts.h"
 #include "ui/widgets/CommandLabel.h"
+
+#include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
@@ -54,6 +60,31 @@ TEST_F(TableCharacters, EachComputerSeatShowsTheReasonOfItsBetOnItsSeatAndInTheH
     ASSERT_EQ(t.history->turns().size(), 1);
     EXPECT_EQ(t.history->turns()[0].seats[1].reason, QStringLiteral("計算: 期待値 −1.03% → 最低額 10"));
     EXPECT_EQ(t.history->turns()[0].seats[0].reason, QString());
+}
+
+TEST_F(TableCharacters, TheReasonsOnTheTableFollowTheLanguageAndFitTheirTrays)
+{
+    using rules::Character;
+    openWith({Character::Omakase, Character::Calculating, Character::Gambler, Character::Steady});
+    platform.seconds = 3;
+    newGame();
+    scriptBets({0.5f, 0.5f, 0.5f});
+    openBets();
+    frmMain& t = *table;
+    const QString japanese[] = {reasonOf(t.P_reason[1]), reasonOf(t.P_reason[2]), reasonOf(t.P_reason[3])};
+    folder.copyBuilt({QStringLiteral("qubrin_en.qm")});
+    ASSERT_TRUE(useLanguage(Language::English));
+    QCoreApplication::processEvents();
+    // English lines are longer: they wrap within the tray, and the tip keeps the reason whole.
+    EXPECT_EQ(t.P_reason[1]->toolTip(), QStringLiteral("Calculating: expect −1.03% → minimum 10"));
+    EXPECT_EQ(t.P_reason[2]->toolTip(), QStringLiteral("Gambler: first bet → 10"));
+    for (int seat = 1; seat <= 3; ++seat)
+        EXPECT_FALSE(containsJapanese(t.P_reason[seat]->text())) << t.P_reason[seat]->text().toStdString();
+    EXPECT_EQ(textsThatDoNotFit(&t).filter(QStringLiteral("P_reason")), QStringList());
+    useLanguage(Language::Japanese);
+    QCoreApplication::processEvents();
+    for (int seat = 1; seat <= 3; ++seat)
+        EXPECT_EQ(reasonOf(t.P_reason[seat]), japanese[seat - 1]);
 }
 
 TEST_F(TableCharacters, AComputerBankerTakesSuruWhenItsCharacterSaysSoAndTheNextClickOpensTheBets)
