@@ -44,6 +44,8 @@ public:
     bool isHost() const { return m_host; }
     // Whether this window gives the banker's commands: the banker's player, else the host.
     bool commands() const;
+    // The seat whose player gives them: the banker's if a person holds it, else the host's; -1 if none.
+    int commander() const;
     // Steps waiting behind the animation, and whether one is being played.
     bool isIdle() const { return !m_playing && m_steps.isEmpty(); }
     int mismatches() const { return m_mismatches; }

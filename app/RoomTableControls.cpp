@@ -90,12 +90,24 @@ void RoomTable::showSeatMarks()
     }
 }
 
+int RoomTable::commander() const
+{
+    const auto holds = [this](int seat, net::Holder holder) {
+        return seat >= 0 && seat < m_seats.size() && m_seats[seat].holder == holder;
+    };
+    const int banker = m_table.state.OyaSeat;
+    if (holds(banker, net::Holder::Host) || holds(banker, net::Holder::Remote))
+        return banker;
+    for (int seat = 0; seat < m_seats.size(); ++seat)
+        if (holds(seat, net::Holder::Host))
+            return seat;
+    return -1;
+}
+
 bool RoomTable::commands() const
 {
-    const int banker = m_table.state.OyaSeat;
-    const bool held = banker < m_seats.size() &&
-                      (m_seats[banker].holder == net::Holder::Host || m_seats[banker].holder == net::Holder::Remote);
-    return held ? banker == m_seat : m_host;
+    const int seat = commander();
+    return seat >= 0 ? seat == m_seat : m_host;
 }
 
 void RoomTable::showPermissions()
@@ -117,8 +129,8 @@ void RoomTable::showPermissions()
         t.HScr[seat]->setEnabled(betting && seat == m_seat);
     m_ready_Label->setEnabled(betting);
     showSeatMarks();
-    const QString banker = m_seats.value(t.state.OyaSeat).name;
-    liveText(&m_table, m_roomLab, [this, betsOpen, name = commands() ? tr("あなた") : banker] {
+    const QString commanderName = m_seats.value(commander()).name;
+    liveText(&m_table, m_roomLab, [this, betsOpen, name = commands() ? tr("あなた") : commanderName] {
         return betsOpen ? tr("部屋 %1　ベントの受付中").arg(m_code) : tr("部屋 %1　%2 の番").arg(m_code, name);
     });
     if (betsOpen)

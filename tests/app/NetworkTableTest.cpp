@@ -97,7 +97,14 @@ protected:
     frmMain* commander(CommandLabel* frmMain::*command) const
     {
         frmMain* found = nullptr;
+        const int seat = windows[0]->room()->commander();
         for (const auto& w : windows) {
+            // Every other window names the player whose move it is.
+            const frmMain& t = *w->table;
+            if (!w->room()->commands()) {
+                const QString line = t.findChild<QLabel*>(QStringLiteral("roomLab"))->text();
+                EXPECT_TRUE(line.endsWith(t.P_nameLab[seat]->text() + QStringLiteral(" の番"))) << line.toStdString();
+            }
             if ((w->table.get()->*command)->isEnabled()) {
                 EXPECT_EQ(found, nullptr) << "two windows hold the command";
                 EXPECT_TRUE(w->room()->commands());
