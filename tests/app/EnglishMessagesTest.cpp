@@ -1,4 +1,4 @@
-#include "TableFixture.h"
+#include "EnglishTableFixture.h"
 
 #include "app/GameLanguage.h"
 #include "support/VisibleTexts.h"
@@ -15,15 +15,8 @@
 
 // Every message box of the table, through the platform seam, in English: the questions of an
 // interruption and the warnings of a reading of dice.ini, each case as a player meets it.
-class EnglishMessages : public ::testing::Test, public TableFixture {
+class EnglishMessages : public ::testing::Test, public EnglishTableFixture {
 protected:
-    EnglishMessages() { folder.copyBuilt({QStringLiteral("qubrin_en.qm")}); }
-    ~EnglishMessages() override
-    {
-        useLanguage(Language::Japanese);
-        QSettings(QStringLiteral("qubrin"), QStringLiteral("qubrin")).remove(QStringLiteral("ui/language"));
-    }
-
     void writeSettings(const QByteArray& bytes)
     {
         QFile file(folder.filePath(QStringLiteral("dice.ini")));

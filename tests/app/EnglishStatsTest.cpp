@@ -1,4 +1,4 @@
-#include "TableFixture.h"
+#include "EnglishTableFixture.h"
 
 #include "app/GameLanguage.h"
 #include "game/HandName.h"
@@ -54,15 +54,8 @@ TEST(EnglishHandNames, EveryHandHasItsEnglishNameAndItsJapaneseBack)
         EXPECT_EQ(rules::handName(hand.value), QString::fromUtf8(hand.japanese)) << hand.value;
 }
 
-class EnglishStats : public ::testing::Test, public TableFixture {
+class EnglishStats : public ::testing::Test, public EnglishTableFixture {
 protected:
-    EnglishStats() { folder.copyBuilt({QStringLiteral("qubrin_en.qm")}); }
-    ~EnglishStats() override
-    {
-        useLanguage(Language::Japanese);
-        QSettings(QStringLiteral("qubrin"), QStringLiteral("qubrin")).remove(QStringLiteral("ui/language"));
-    }
-
     // A short game of every kind of hand, up to the result of its last turn.
     void playGame()
     {

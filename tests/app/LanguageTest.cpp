@@ -1,4 +1,4 @@
-#include "TableFixture.h"
+#include "EnglishTableFixture.h"
 
 #include "app/CommandLine.h"
 #include "app/GameLanguage.h"
@@ -70,15 +70,8 @@ TEST(Language, LangTakesJaOrEnAndRefusesAnythingElse)
     }
 }
 
-class LanguageOfTheTable : public ::testing::Test, public TableFixture {
+class LanguageOfTheTable : public ::testing::Test, public EnglishTableFixture {
 protected:
-    LanguageOfTheTable() { folder.copyBuilt({QStringLiteral("qubrin_en.qm")}); }
-    ~LanguageOfTheTable() override
-    {
-        useLanguage(Language::Japanese);
-        QSettings(QStringLiteral("qubrin"), QStringLiteral("qubrin")).remove(QStringLiteral("ui/language"));
-    }
-
     // Every menu's title and item caption, and every tool tip of the table, in order.
     QStringList texts() const
     {

@@ -1,4 +1,4 @@
-#include "TableFixture.h"
+#include "EnglishTableFixture.h"
 
 #include "app/GameLanguage.h"
 #include "app/TableZoom.h"
@@ -69,13 +69,10 @@ TEST(TextFit, NamesTheControlsWhoseTextNeedsMoreRoomThanTheyHave)
 }
 
 // Six seats mid-turn with every label filled, in each language at each step of the zoom.
-class TableTextFit : public ::testing::Test, public TableFixture {
+class TableTextFit : public ::testing::Test, public EnglishTableFixture {
 protected:
-    TableTextFit() { folder.copyBuilt({QStringLiteral("qubrin_en.qm")}); }
     ~TableTextFit() override
     {
-        useLanguage(Language::Japanese);
-        QSettings(QStringLiteral("qubrin"), QStringLiteral("qubrin")).remove(QStringLiteral("ui/language"));
         QSettings(QStringLiteral("qubrin"), QStringLiteral("qubrin")).remove(QStringLiteral("table/zoom"));
     }
 };
