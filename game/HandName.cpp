@@ -10,20 +10,6 @@ namespace {
 
 QString text(const char* source) { return QCoreApplication::translate("HandName", source); }
 
-// The face of a triple at any of its values (the 5x and 3x variants included); 0 for no triple.
-int tripleFace(qint16 value)
-{
-    switch (value) {
-    case HandValue::OnesPaidFive:
-    case HandValue::OnesLoseThree:
-        return 1;
-    case HandValue::FivesPaidFive:
-        return 5;
-    default:
-        return isPlainTriple(value) ? value - HandValue::TripleBase : 0;
-    }
-}
-
 }  // namespace
 
 QString handName(qint16 value)

@@ -31,6 +31,19 @@ constexpr qint16 tripleValue(int face) { return qint16(HandValue::TripleBase + f
 constexpr qint16 pointValue(int face) { return qint16(HandValue::PointBase - face); }
 // A triple at its plain value, 11..16 (not the 5x or 3x variants).
 constexpr bool isPlainTriple(qint16 value) { return value >= tripleValue(1) && value <= tripleValue(6); }
+// The face of a triple at any of its values (the 5x and 3x variants included); 0 for no triple.
+constexpr int tripleFace(qint16 value)
+{
+    switch (value) {
+    case HandValue::OnesPaidFive:
+    case HandValue::OnesLoseThree:
+        return 1;
+    case HandValue::FivesPaidFive:
+        return 5;
+    default:
+        return isPlainTriple(value) ? value - HandValue::TripleBase : 0;
+    }
+}
 // A point hand, 6の目 (34) to 1の目 (39).
 constexpr bool isPoint(qint16 value) { return value >= pointValue(6) && value <= pointValue(1); }
 

@@ -23,16 +23,11 @@ constexpr qint16 MaxCount = std::numeric_limits<qint16>::max();
 
 int TallyRow(qint16 value)
 {
-    if (isPlainTriple(value))
-        return value - HandValue::TripleBase;
+    if (const int face = tripleFace(value))
+        return face;
     if (isPoint(value))
         return SixPointRow + (value - pointValue(6));
     switch (value) {
-    case HandValue::OnesPaidFive:
-    case HandValue::OnesLoseThree:
-        return 1;
-    case HandValue::FivesPaidFive:
-        return 5;
     case HandValue::Shigoro:
         return ShigoroRow;
     case HandValue::NoHand:

@@ -1,3 +1,4 @@
+#include "RoomFixture.h"
 #include "net/ClientMessages.h"
 #include "net/Envelope.h"
 #include "net/NameText.h"
@@ -8,20 +9,6 @@
 namespace {
 
 using net::ErrorCode;
-
-SettingsRecord fourSeats()
-{
-    SettingsRecord s;
-    s.NINZU = 4;
-    s.SCORE = 1000;
-    s.BETMIN = 10;
-    s.BETMAX = 100;
-    s.OYA = 3;
-    s.LAST = 30;
-    s.NAGEKAI = 3;
-    s.P_FLG1 = s.P_FLG2 = 1;
-    return s;
-}
 
 TEST(ClientMessageTest, EveryBadMessageIsRefusedWithItsCode)
 {
@@ -66,30 +53,30 @@ TEST(ClientMessageTest, AMessageReadsBackAsItWasWritten)
 
 TEST(RoomRulesTest, TheHostsRulesTravelAndHashAlike)
 {
-    const net::RoomRules rules = net::RoomRules::fromSettings(fourSeats());
+    const net::RoomRules rules = net::RoomRules::fromSettings(nettest::fourSeatRules());
     const std::optional<net::RoomRules> back = net::RoomRules::fromJson(rules.toJson());
     ASSERT_TRUE(back.has_value());
     EXPECT_EQ(back->hash(), rules.hash());
     EXPECT_EQ(rules.hash().size(), 64);
-    EXPECT_EQ(rules.canonicalForm(), QByteArray("qubrin-rules-1;seats=4;score=1000;betMin=10;betMax=100;oya=3;last=30;"
-                                                "nagekai=3;options=000000000000;computer=0110"));
+    EXPECT_EQ(rules.canonicalForm(), QByteArray("qubrin-rules-1;seats=4;score=1000;betMin=10;betMax=100;oya=2;last=30;"
+                                                "nagekai=3;options=000001000000;computer=0100"));
 }
 
 TEST(RoomRulesTest, NamesDoNotChangeTheHashButEveryRuleDoes)
 {
-    const net::RoomRules base = net::RoomRules::fromSettings(fourSeats());
-    SettingsRecord renamed = fourSeats();
+    const net::RoomRules base = net::RoomRules::fromSettings(nettest::fourSeatRules());
+    SettingsRecord renamed = nettest::fourSeatRules();
     renamed.P_NAME0 = QStringLiteral("太郎");
     EXPECT_EQ(net::RoomRules::fromSettings(renamed).hash(), base.hash());
     const std::function<void(SettingsRecord&)> changes[] = {
         [](SettingsRecord& s) { s.NINZU = 5; },   [](SettingsRecord& s) { s.SCORE = 2000; },
         [](SettingsRecord& s) { s.BETMIN = 20; }, [](SettingsRecord& s) { s.BETMAX = 200; },
-        [](SettingsRecord& s) { s.OYA = 2; },     [](SettingsRecord& s) { s.LAST = 10; },
+        [](SettingsRecord& s) { s.OYA = 3; },     [](SettingsRecord& s) { s.LAST = 10; },
         [](SettingsRecord& s) { s.NAGEKAI = 1; }, [](SettingsRecord& s) { s.P_CHECK12 = 1; },
         [](SettingsRecord& s) { s.P_FLG3 = 1; },
     };
     for (const auto& change : changes) {
-        SettingsRecord changed = fourSeats();
+        SettingsRecord changed = nettest::fourSeatRules();
         change(changed);
         EXPECT_NE(net::RoomRules::fromSettings(changed).hash(), base.hash());
     }
@@ -101,7 +88,7 @@ TEST(RoomRulesTest, RulesOutsideTheDialogsLimitsAreRefused)
         {"seats", 7}, {"score", 50}, {"betMin", 200}, {"oya", 0}, {"nagekai", 6}, {"last", 0}, {"options", 1},
     };
     for (const auto& [key, value] : faults) {
-        QJsonObject json = net::RoomRules::fromSettings(fourSeats()).toJson();
+        QJsonObject json = net::RoomRules::fromSettings(nettest::fourSeatRules()).toJson();
         json.insert(QLatin1String(key), value);
         EXPECT_FALSE(net::RoomRules::fromJson(json).has_value()) << key;
     }
