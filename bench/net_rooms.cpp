@@ -1,10 +1,14 @@
 // Many rooms on one server, each with six clients over loopback playing turns as fast as the
-// protocol allows. The server runs in a process of its own (forked before anything else starts,
-// one thread: one core at most); every client runs in this process's one thread.
-//   net_rooms [ROOMS [SECONDS [TURNS [PAUSE_MS]]]]
-// defaults 1000 rooms, 20 s, 200 turns a room, no pause between a turn's end and the next opening
+// protocol allows. The server runs in a process of its own (one thread: one core at most); the
+// clients run in BOTS processes of their own, each with its share of the rooms, and the rooms start
+// their games spread over RAMP ms so that the first turns are not one burst.
+//   net_rooms [ROOMS [SECONDS [TURNS [PAUSE_MS]]]] [--loop=epoll|poll] [--bots=N] [--ramp=MS]
+// defaults 1000 rooms, 20 s, 200 turns a room, no pause between a turn's end and the next opening,
+// the epoll loop of qubrin-server (poll: Qt's Unix loop), 2 bot processes, a ramp of 1000 ms
+#include "NetBenchResult.h"
 #include "NetBenchRoom.h"
 
+#include "net/EpollEventDispatcher.h"
 #include "net/Server.h"
 
 #include <QCoreApplication>
@@ -14,6 +18,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <string>
 #include <sys/prctl.h>
@@ -24,6 +29,49 @@
 namespace {
 
 constexpr int SetUpSeconds = 120;
+
+struct Options {
+    int rooms = 1000;
+    int seconds = 20;
+    int turns = 200;
+    int pauseMs = 0;
+    bool epoll = true;
+    int bots = 2;
+    int rampMs = 1000;
+};
+
+Options parse(int argc, char** argv)
+{
+    Options o;
+    int* positional[] = {&o.rooms, &o.seconds, &o.turns, &o.pauseMs};
+    std::size_t given = 0;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg.rfind("--loop=", 0) == 0)
+            o.epoll = arg != "--loop=poll";
+        else if (arg.rfind("--bots=", 0) == 0)
+            o.bots = std::max(1, std::atoi(arg.c_str() + 7));
+        else if (arg.rfind("--ramp=", 0) == 0)
+            o.rampMs = std::max(0, std::atoi(arg.c_str() + 7));
+        else if (given < std::size(positional))
+            *positional[given++] = std::atoi(arg.c_str());
+    }
+    o.rooms = std::max(1, o.rooms);
+    o.seconds = std::max(1, o.seconds);
+    o.turns = std::max(1, o.turns);
+    o.pauseMs = std::max(0, o.pauseMs);
+    o.bots = std::min(o.bots, o.rooms);
+    return o;
+}
+
+// The event loop of a process of the benchmark, before its QCoreApplication.
+void installLoop(bool epoll)
+{
+    if (epoll)
+        QCoreApplication::setEventDispatcher(new net::EpollEventDispatcher);
+    else
+        qputenv("QT_NO_GLIB", "1");
+}
 
 rlim_t raiseOpenFiles()
 {
@@ -71,9 +119,11 @@ double ownCpuSeconds()
 
 // The server's process: listens on the loopback address, writes its port to `report` and ends
 // when `control` closes (or this process's parent goes).
-[[noreturn]] void serve(int rooms, int report, int control)
+[[noreturn]] void serve(const Options& o, int report, int control)
 {
     prctl(PR_SET_PDEATHSIG, SIGTERM);
+    installLoop(o.epoll);
+    const int rooms = o.rooms;
     int argc = 1;
     char name[] = "net_rooms-server";
     char* argv[] = {name, nullptr};
@@ -101,17 +151,106 @@ float percentile(std::vector<float>& values, double share)
     return *at;
 }
 
+// Runs the event loop until `done` or the time is over.
+template <typename Done>
+void runUntil(Done done, qint64 ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+}
+
+// A process of bots with `rooms` rooms: fills them, says so on `results`, plays from the byte on
+// `go` for the given time, sends its share on `results` and stays connected until `go` closes, so
+// that the closing of its connections is no part of the server's figures.
+[[noreturn]] void playShare(const Options& o, int rooms, quint16 port, int results, int go)
+{
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    installLoop(o.epoll);
+    int argc = 1;
+    char name[] = "net_rooms-bots";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    bool started = false;
+    bool released = false;
+    QSocketNotifier parent(go, QSocketNotifier::Read);
+    QObject::connect(&parent, &QSocketNotifier::activated, [&] {
+        char byte = 0;
+        if (!started && ::read(go, &byte, 1) == 1) {
+            started = true;
+        } else {
+            released = true;
+            parent.setEnabled(false);
+        }
+    });
+
+    const QUrl url(QStringLiteral("ws://127.0.0.1:%1").arg(port));
+    netbench::Tally tally;
+    std::vector<std::unique_ptr<netbench::NetBenchRoom>> table;
+    table.reserve(static_cast<std::size_t>(rooms));
+    int full = 0;
+    // Rooms are opened a few at a time: every connection must join within the server's handshake time.
+    const int opening = std::max(1, 32 / o.bots);
+    const auto openNext = [&] {
+        if (static_cast<int>(table.size()) < rooms)
+            table.push_back(std::make_unique<netbench::NetBenchRoom>(url, o.turns, tally, [&] { ++full; }, o.pauseMs));
+    };
+    const long beforeKiB = residentKiB(getpid());
+    for (int i = 0; i < opening; ++i)
+        openNext();
+    QElapsedTimer setUp;
+    setUp.start();
+    while (full < rooms && setUp.elapsed() < SetUpSeconds * 1000) {
+        const int before = full;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        for (int i = before; i < full; ++i)
+            openNext();
+    }
+    const char ready = full == rooms ? 'R' : 'F';
+    netbench::writeAll(results, &ready, 1);
+    runUntil([&] { return started || released; }, SetUpSeconds * 1000);
+    if (!started)
+        std::_Exit(1);
+
+    const double cpuBefore = ownCpuSeconds();
+    tally.playing = true;
+    tally.latencyMs.reserve(static_cast<std::size_t>(rooms) * static_cast<std::size_t>(o.turns) * 18);
+    for (int i = 0; i < rooms; ++i) {
+        netbench::NetBenchRoom* room = table[static_cast<std::size_t>(i)].get();
+        QTimer::singleShot(static_cast<int>(static_cast<long long>(i) * o.rampMs / rooms), &app,
+                           [room] { room->start(); });
+    }
+    const long long allTurns = static_cast<long long>(rooms) * o.turns;
+    runUntil([&] { return tally.turns >= allTurns; }, o.seconds * 1000LL);
+    tally.playing = false;
+    netbench::ShareCounts counts;
+    counts.cpuSeconds = ownCpuSeconds() - cpuBefore;
+    counts.memoryKiB = residentKiB(getpid()) - beforeKiB;
+    counts.sent = tally.sent;
+    counts.received = tally.received;
+    counts.turns = tally.turns;
+    counts.refusals = tally.refusals;
+    counts.closings = tally.closings;
+    for (auto& room : table)
+        room->stop();
+    netbench::writeShare(results, counts, tally.latencyMs);
+    runUntil([&] { return released; }, SetUpSeconds * 1000);
+    std::_Exit(0);
+}
+
+struct BotProcess {
+    pid_t pid;
+    int results;
+    int go;
+};
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    const int rooms = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
-    const int seconds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 20;
-    const int turns = argc > 3 ? std::max(1, std::atoi(argv[3])) : 200;
-    const int pauseMs = argc > 4 ? std::max(0, std::atoi(argv[4])) : 0;
+    const Options o = parse(argc, argv);
     const rlim_t openFiles = raiseOpenFiles();
-    // The event loop qubrin-server runs, for the server and the clients alike.
-    qputenv("QT_NO_GLIB", "1");
 
     int report[2];
     int control[2];
@@ -121,7 +260,7 @@ int main(int argc, char** argv)
     if (server == 0) {
         ::close(report[0]);
         ::close(control[1]);
-        serve(rooms, report[1], control[0]);
+        serve(o, report[1], control[0]);
     }
     ::close(report[1]);
     ::close(control[0]);
@@ -132,81 +271,85 @@ int main(int argc, char** argv)
     }
     const long serverBeforeKiB = residentKiB(server);
 
-    QCoreApplication app(argc, argv);
-    const QUrl url(QStringLiteral("ws://127.0.0.1:%1").arg(port));
-    netbench::Tally tally;
-    std::vector<std::unique_ptr<netbench::NetBenchRoom>> table;
-    table.reserve(static_cast<std::size_t>(rooms));
-    int full = 0;
-    // Rooms are opened a few at a time: every connection must join within the server's handshake time.
-    constexpr int Opening = 32;
-    const auto openNext = [&] {
-        if (static_cast<int>(table.size()) < rooms)
-            table.push_back(std::make_unique<netbench::NetBenchRoom>(url, turns, tally, [&] { ++full; }, pauseMs));
-    };
-    const long selfBeforeKiB = residentKiB(getpid());
     QElapsedTimer clock;
     clock.start();
-    for (int i = 0; i < Opening; ++i)
-        openNext();
-    while (full < rooms && clock.elapsed() < SetUpSeconds * 1000) {
-        const int before = full;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-        for (int i = before; i < full; ++i)
-            openNext();
+    std::vector<BotProcess> bots;
+    for (int b = 0; b < o.bots; ++b) {
+        const int share = o.rooms / o.bots + (b < o.rooms % o.bots ? 1 : 0);
+        int results[2];
+        int go[2];
+        if (::pipe(results) != 0 || ::pipe(go) != 0)
+            return 1;
+        const pid_t pid = fork();
+        if (pid == 0) {
+            ::close(results[0]);
+            ::close(go[1]);
+            ::close(control[1]);
+            for (const BotProcess& other : bots) {
+                ::close(other.results);
+                ::close(other.go);
+            }
+            playShare(o, share, port, results[1], go[0]);
+        }
+        ::close(results[1]);
+        ::close(go[0]);
+        bots.push_back({pid, results[0], go[1]});
+    }
+    bool allFull = true;
+    for (const BotProcess& bot : bots) {
+        char ready = 0;
+        allFull = netbench::readAll(bot.results, &ready, 1) && ready == 'R' && allFull;
     }
     const double setUp = clock.elapsed() / 1000.0;
-    if (full < rooms) {
-        std::fprintf(stderr, "net_rooms: only %d of %d rooms filled in %d s\n", full, rooms, SetUpSeconds);
+    if (!allFull) {
+        std::fprintf(stderr, "net_rooms: not every room filled in %d s\n", SetUpSeconds);
         return 1;
     }
 
     const double serverCpuBefore = cpuSeconds(server);
-    const double selfCpuBefore = ownCpuSeconds();
-    tally.playing = true;
-    tally.latencyMs.reserve(static_cast<std::size_t>(rooms) * static_cast<std::size_t>(turns) * 18);
     clock.restart();
-    for (auto& room : table)
-        room->start();
-    const long long allTurns = static_cast<long long>(rooms) * turns;
-    while (tally.turns < allTurns && clock.elapsed() < seconds * 1000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    tally.playing = false;
+    for (const BotProcess& bot : bots)
+        netbench::writeAll(bot.go, "g", 1);
+    netbench::ShareResult whole;
+    bool allIn = true;
+    for (const BotProcess& bot : bots)
+        allIn = netbench::readShare(bot.results, whole) && allIn;
     const double played = clock.elapsed() / 1000.0;
     const double serverCpu = cpuSeconds(server) - serverCpuBefore;
-    const double selfCpu = ownCpuSeconds() - selfCpuBefore;
     const long serverAfterKiB = residentKiB(server);
-    const long selfAfterKiB = residentKiB(getpid());
-    for (auto& room : table)
-        room->stop();
+    for (const BotProcess& bot : bots) {
+        ::close(bot.go);
+        ::close(bot.results);
+        waitpid(bot.pid, nullptr, 0);
+    }
+    ::close(control[1]);
+    waitpid(server, nullptr, 0);
+    if (!allIn) {
+        std::fprintf(stderr, "net_rooms: a process of bots ended without its figures\n");
+        return 1;
+    }
 
+    const netbench::ShareCounts& c = whole.counts;
     std::printf("open files allowed      %llu\n", static_cast<unsigned long long>(openFiles));
-    std::printf("rooms                   %d (pause between turns %d ms)\n", rooms, pauseMs);
-    std::printf("connections             %d (set up in %.1f s)\n", rooms * netbench::NetBenchRoom::Clients, setUp);
-    std::printf("played                  %.1f s, %lld turns (%.0f turns/s)\n", played, tally.turns,
-                tally.turns / played);
-    std::printf("messages per second     %.0f to the server, %.0f from it\n", tally.sent / played,
-                tally.received / played);
-    const std::size_t samples = tally.latencyMs.size();
-    const float median = percentile(tally.latencyMs, 0.5);
-    const float p99 = percentile(tally.latencyMs, 0.99);
+    std::printf("event loop              %s (server and %d processes of bots)\n",
+                o.epoll ? "epoll" : "poll (Qt's Unix loop)", o.bots);
+    std::printf("rooms                   %d (pause between turns %d ms, starts spread over %d ms)\n", o.rooms,
+                o.pauseMs, o.rampMs);
+    std::printf("connections             %d (set up in %.1f s)\n", o.rooms * netbench::NetBenchRoom::Clients, setUp);
+    std::printf("played                  %.1f s, %lld turns (%.0f turns/s)\n", played, c.turns, c.turns / played);
+    std::printf("messages per second     %.0f to the server, %.0f from it\n", c.sent / played, c.received / played);
+    const float median = percentile(whole.latencyMs, 0.5);
+    const float p99 = percentile(whole.latencyMs, 0.99);
     std::printf("command to every client median %.2f ms, 99th percentile %.2f ms (%zu arrivals)\n", median, p99,
-                samples);
+                whole.latencyMs.size());
     std::printf("server CPU              %.1f s of %.1f s (%.0f %% of one core)\n", serverCpu, played,
                 100.0 * serverCpu / played);
     std::printf("server CPU per turn     %.2f ms (six clients' messages included)\n",
-                tally.turns > 0 ? 1000.0 * serverCpu / static_cast<double>(tally.turns) : 0.0);
-    std::printf("clients CPU             %.1f s (%.0f %% of one core)\n", selfCpu, 100.0 * selfCpu / played);
+                c.turns > 0 ? 1000.0 * serverCpu / static_cast<double>(c.turns) : 0.0);
+    std::printf("clients CPU             %.1f s (%.0f %% of one core)\n", c.cpuSeconds, 100.0 * c.cpuSeconds / played);
     std::printf("server memory per room  %.1f KiB (RSS %ld -> %ld KiB)\n",
-                static_cast<double>(serverAfterKiB - serverBeforeKiB) / rooms, serverBeforeKiB, serverAfterKiB);
-    std::printf("client memory per room  %.1f KiB (six clients)\n",
-                static_cast<double>(selfAfterKiB - selfBeforeKiB) / rooms);
-    std::printf("refusals %lld, closings %lld\n", tally.refusals, tally.closings);
-    std::fflush(stdout);
-
-    table.clear();
-    ::close(control[1]);
-    int status = 0;
-    waitpid(server, &status, 0);
+                static_cast<double>(serverAfterKiB - serverBeforeKiB) / o.rooms, serverBeforeKiB, serverAfterKiB);
+    std::printf("client memory per room  %.1f KiB (six clients)\n", static_cast<double>(c.memoryKiB) / o.rooms);
+    std::printf("refusals %lld, closings %lld\n", c.refusals, c.closings);
     return 0;
 }
