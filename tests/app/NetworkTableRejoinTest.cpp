@@ -135,6 +135,7 @@ TEST_F(NetworkTableRejoin, AnAbsentBankersFallbackPassesAtTheHostsBentAndEveryWi
         rules::decidePass(rules::Character::Calculating, -rules::turnOdds(rules).playerExpectation);
     ASSERT_TRUE(expected.pass);
     // The host gives the banker's commands now; its ベント lets the absent banker's character pass.
+    ASSERT_TRUE(waitUntil([&] { return windows[0]->table->bent_Label->isEnabled(); }));
     QTest::mouseClick(windows[0]->table->bent_Label, Qt::LeftButton);
     ASSERT_TRUE(waitUntil([&] { return room.flow().state().OyaSeat == 3; }));
     for (const auto& w : windows) {
