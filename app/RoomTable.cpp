@@ -26,14 +26,11 @@ RoomTable::RoomTable(frmMain& table, net::Client& client, const net::WelcomeMess
     connect(&m_betRest, &QTimer::timeout, this, &RoomTable::sendBet);
     connect(&client, &net::Client::stepArrived, this, &RoomTable::arrive);
     connect(&client, &net::Client::seatsChanged, this, &RoomTable::seatsChanged);
-    connect(&client, &net::Client::refused, this, [this](net::ErrorCode code) { refused(code); });
+    connect(&client, &net::Client::refused, this, &RoomTable::refused);
     connect(&client, &net::Client::roomClosed, this, &RoomTable::closed);
+    connect(&client, &net::Client::welcomed, this, &RoomTable::rejoined);
     // A client that goes away takes the room with it, without a word.
-    connect(&client, &QObject::destroyed, this, [this] {
-        m_closing = true;
-        if (!m_playing)
-            finish();
-    });
+    connect(&client, &QObject::destroyed, this, &RoomTable::end);
     buildControls();
     seatsChanged(welcome.seats);
 }
@@ -48,7 +45,7 @@ RoomTable::~RoomTable()
 
 void RoomTable::send(net::Command command)
 {
-    if (m_client)
+    if (m_client && isConnected())
         m_client->command(command);
 }
 
@@ -140,7 +137,11 @@ void RoomTable::play(const net::RoomStep& step)
                        check(m.digest == net::stateDigest(flow));
                    },
                    [&](const net::PassedMessage& m) {
+                       // As at one table: the reason of a banker that passed stays on its seat.
+                       const int banker = flow.state().OyaSeat;
                        m_table.passBank();
+                       if (m.reason)
+                           m_table.showReason(banker, *m.reason);
                        check(m.digest == net::stateDigest(flow));
                    },
                    [&](const net::InterruptedMessage&) {
@@ -212,8 +213,15 @@ void RoomTable::seatsChanged(const QVector<net::SeatInfo>& seats)
     showPermissions();
 }
 
-void RoomTable::refused(net::ErrorCode code)
+void RoomTable::refused(net::ErrorCode code, const QString& type)
 {
+    if (m_link == Link::Rejoining && type == QLatin1String(net::JoinMessage::Type)) {
+        // The seat is no longer kept (or the room is gone): this connection is of no use.
+        fail(RoomTexts::refusal(code));
+        if (m_client)
+            m_client->disconnectFromRoom();
+        return;
+    }
     liveText(&m_table, m_table.Turn, [code] { return RoomTexts::refusal(code); });
 }
 
@@ -221,8 +229,47 @@ void RoomTable::closed(net::CloseReason reason)
 {
     if (m_closing)
         return;
+    if (reason == net::CloseReason::ConnectionLost && m_link == Link::Open)
+        return offerRejoin();
+    fail(RoomTexts::closing(reason));
+}
+
+void RoomTable::offerRejoin()
+{
+    m_link = Link::Lost;
+    m_betRest.stop();
+    m_pendingBet = -1;
+    showPermissions();
+    const bool again = platform().ask(&m_table, tr("部屋との接続が切れました。もう一度つなぎますか？"), tr("接続"));
+    if (m_closing)
+        return;  // the window closed while it asked
+    if (!again || !m_client)
+        return end();
+    m_link = Link::Rejoining;
+    showPermissions();
+    m_client->rejoin();
+}
+
+void RoomTable::rejoined(const net::WelcomeMessage& welcome)
+{
+    if (m_link != Link::Rejoining)
+        return;
+    m_link = Link::Open;
+    m_seat = welcome.seat;
+    seatsChanged(welcome.seats);
+    // The room's state follows when a game runs.
+    liveText(&m_table, m_table.Turn, [] { return RoomTable::tr("部屋に戻りました"); });
+}
+
+void RoomTable::fail(const QString& why)
+{
+    platform().warn(&m_table, why);
+    end();
+}
+
+void RoomTable::end()
+{
     m_closing = true;
-    platform().warn(&m_table, RoomTexts::closing(reason));
     if (!m_playing)
         finish();
 }

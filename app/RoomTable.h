@@ -22,7 +22,9 @@ class Client;
 // A table window in a room: the room's steps drive the window's own TableFlow through the same
 // animated steps as a local game, with the faces of the room's throws and the draws of its bets.
 // A step that arrives while the window is still animating waits its turn. The window's commands
-// and its own seat's bet go to the room; who may give them is shown by what is enabled.
+// and its own seat's bet go to the room; who may give them is shown by what is enabled. A lost
+// connection is offered to be tried again: the seat is taken back by its token and the table takes
+// the room's state; meanwhile nothing can be given.
 class RoomTable : public QObject {
     Q_OBJECT
 
@@ -49,6 +51,8 @@ public:
     // Steps waiting behind the animation, and whether one is being played.
     bool isIdle() const { return !m_playing && m_steps.isEmpty(); }
     int mismatches() const { return m_mismatches; }
+    // Whether the connection to the room stands (false while it is lost or being tried again).
+    bool isConnected() const { return m_link == Link::Open; }
 
 private:
     void arrive(const net::RoomStep& step);
@@ -63,8 +67,15 @@ private:
     void showClock();
     void sendBet();
     void sayReady();
-    void refused(net::ErrorCode code);
+    void refused(net::ErrorCode code, const QString& type);
     void closed(net::CloseReason reason);
+    // Asks whether to take the seat back, and does so; else the table leaves the room.
+    void offerRejoin();
+    void rejoined(const net::WelcomeMessage& welcome);
+    // The rejoin failed or the room is gone: the window says why and leaves.
+    void fail(const QString& why);
+    // The table leaves the room, once the step it plays (if any) is over.
+    void end();
     void finish();
     void buildControls();
 
@@ -78,6 +89,8 @@ private:
     std::array<bool, 6> m_ready{};
     QQueue<net::RoomStep> m_steps;
     std::deque<std::array<qint16, 3>> m_faces;
+    enum class Link { Open, Lost, Rejoining };
+    Link m_link = Link::Open;
     bool m_playing = false;
     bool m_closing = false;
     bool m_waitingForState = false;

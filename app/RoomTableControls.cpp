@@ -114,14 +114,16 @@ void RoomTable::showPermissions()
 {
     using net::Phase;
     frmMain& t = m_table;
-    const bool mine = commands();
-    const bool betsOpen = m_phase == Phase::BetsOpen;
+    // Without a connection nothing given would reach the room.
+    const bool open = isConnected();
+    const bool mine = open && commands();
+    const bool betsOpen = open && m_phase == Phase::BetsOpen;
     t.bent_Label->setEnabled(mine && m_phase == Phase::TurnOpen);
     t.turn_Label->setEnabled(mine && (betsOpen || m_phase == Phase::BetsClosed));
     t.turn2_Label->setEnabled(mine && m_phase == Phase::TurnSettled);
     t.suru_Label->setEnabled(mine && m_phase == Phase::TurnOpen && t.flow.mayPass());
-    t.Gamein->setEnabled(m_host && m_phase == Phase::NoGame);
-    t.Gameout->setEnabled(m_host && m_phase != Phase::NoGame);
+    t.Gamein->setEnabled(open && m_host && m_phase == Phase::NoGame);
+    t.Gameout->setEnabled(open && m_host && m_phase != Phase::NoGame);
     t.setting->setEnabled(false);
     t.iniread->setEnabled(false);
     const bool betting = betsOpen && m_seat != t.state.OyaSeat && !m_ready[m_seat];
@@ -130,7 +132,12 @@ void RoomTable::showPermissions()
     m_ready_Label->setEnabled(betting);
     showSeatMarks();
     const QString commanderName = m_seats.value(commander()).name;
-    liveText(&m_table, m_roomLab, [this, betsOpen, name = commands() ? tr("あなた") : commanderName] {
+    liveText(&m_table, m_roomLab, [this, betsOpen, link = m_link, name = commands() ? tr("あなた") : commanderName] {
+        switch (link) {
+        case Link::Lost: return tr("部屋 %1　接続が切れました").arg(m_code);
+        case Link::Rejoining: return tr("部屋 %1　つなぎ直しています…").arg(m_code);
+        case Link::Open: break;
+        }
         return betsOpen ? tr("部屋 %1　ベントの受付中").arg(m_code) : tr("部屋 %1　%2 の番").arg(m_code, name);
     });
     if (betsOpen)
@@ -142,7 +149,7 @@ void RoomTable::showPermissions()
 
 void RoomTable::showClock()
 {
-    const bool betsOpen = m_phase == net::Phase::BetsOpen;
+    const bool betsOpen = m_phase == net::Phase::BetsOpen && isConnected();
     m_timeLab->setVisible(betsOpen);
     if (betsOpen)
         m_timeLab->setText(tr("締切まで %1 秒").arg((m_betDeadline.remainingTime() + 999) / 1000));

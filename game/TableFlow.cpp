@@ -80,11 +80,17 @@ const TableFlow::Odds& TableFlow::odds()
 std::optional<rules::PassDecision> TableFlow::computerBankerPass()
 {
     const int banker = m_state.OyaSeat;
-    // Once the bank has gone round the table a pass would leave it where it is.
-    if (character(banker) == rules::Character::Omakase || !m_settings.isComputer(banker) || !mayPass() ||
-        m_state.PassCount >= seats())
+    if (!m_settings.isComputer(banker))
         return std::nullopt;
-    return rules::decidePass(character(banker), -odds().playerExpectation);
+    return bankerPass(character(banker));
+}
+
+std::optional<rules::PassDecision> TableFlow::bankerPass(rules::Character character)
+{
+    // Once the bank has gone round the table a pass would leave it where it is.
+    if (character == rules::Character::Omakase || !mayPass() || m_state.PassCount >= seats())
+        return std::nullopt;
+    return rules::decidePass(character, -odds().playerExpectation);
 }
 
 flow::SeatBet TableFlow::placeBet(int seat, float draw, const rules::BetLimits& limits, rules::Reason& reason)

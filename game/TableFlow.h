@@ -70,6 +70,9 @@ public:
     // move the bank; nullopt when there is nothing to decide (a person or おまかせ holds the bank).
     // The caller passes the bank when it says so. It draws nothing.
     std::optional<rules::PassDecision> computerBankerPass();
+    // The same choice for a banker of `character`, whoever holds the seat (a network room asks it
+    // for a seat whose player has gone).
+    std::optional<rules::PassDecision> bankerPass(rules::Character character);
 
     // Opens the bets; `draw` gives a uniform 0 <= r < 1 and is called once per computer player,
     // in seat order.

@@ -353,6 +353,26 @@
         <source>締切まで %1 秒</source>
         <translation>%1 s left to bet</translation>
     </message>
+    <message>
+        <source>部屋との接続が切れました。もう一度つなぎますか？</source>
+        <translation>The connection to the room was lost. Connect again?</translation>
+    </message>
+    <message>
+        <source>接続</source>
+        <translation>Connection</translation>
+    </message>
+    <message>
+        <source>部屋に戻りました</source>
+        <translation>Back in the room</translation>
+    </message>
+    <message>
+        <source>部屋 %1&#x3000;接続が切れました</source>
+        <translation>Room %1&#x3000;connection lost</translation>
+    </message>
+    <message>
+        <source>部屋 %1&#x3000;つなぎ直しています…</source>
+        <translation>Room %1&#x3000;connecting again…</translation>
+    </message>
 </context>
 <context>
     <name>RoomTexts</name>

@@ -26,16 +26,24 @@ void Client::open(const QUrl& url)
     m_socket.open(url);
 }
 
+void Client::create(const CreateMessage& message)
+{
+    m_name = message.name;
+    m_fallback = message.fallback;
+    send(message);
+}
+
 void Client::join(const JoinMessage& message)
 {
     m_name = message.name;
+    m_fallback = message.fallback;
     send(message);
 }
 
 void Client::rejoin()
 {
     m_pending.clear();
-    send(JoinMessage{m_code, m_name, -1, QString(), m_token});
+    send(JoinMessage{m_code, m_name, -1, QString(), m_token, m_fallback});
     // Not from within the old socket's own signal (a rejoin often answers roomClosed).
     QMetaObject::invokeMethod(this, [this] { open(m_url); }, Qt::QueuedConnection);
 }

@@ -24,9 +24,10 @@ public:
     ~Client() override;
 
     void open(const QUrl& url);
-    void create(const CreateMessage& message) { send(message); }
+    void create(const CreateMessage& message);
     void join(const JoinMessage& message);
-    // After a lost connection: opens the same address again and takes the seat back by its token.
+    // After a lost connection: opens the same address again and takes the seat back by its token,
+    // with the name and fallback character of the first create or join.
     void rejoin();
     void bet(int seat, int bet) { send(BetMessage{seat, bet}); }
     void ready(int seat) { send(ReadyMessage{seat}); }
@@ -69,6 +70,7 @@ private:
     QUrl m_url;
     QStringList m_pending;
     QString m_name;
+    rules::Character m_fallback = rules::Character::Omakase;
     QString m_code;
     QString m_token;
     int m_seat = -1;

@@ -87,8 +87,7 @@ std::optional<JoinMessage> JoinMessage::fromJson(const QJsonObject& body)
 QJsonObject BetMessage::toJson() const
 {
     QJsonObject body{{"seat", seat}, {"bet", bet}};
-    if (reason)
-        body.insert(QLatin1String("reason"), reasonToJson(*reason));
+    insertReason(body, reason);
     return body;
 }
 
@@ -98,10 +97,7 @@ std::optional<BetMessage> BetMessage::fromJson(const QJsonObject& body)
     BetMessage message;
     message.seat = static_cast<int>(fields.integer("seat", 0, 5));
     message.bet = static_cast<int>(fields.integer("bet", 0, 9999));
-    if (fields.has("reason")) {
-        message.reason = reasonFromJson(fields.object("reason"));
-        fields.require(message.reason.has_value());
-    }
+    message.reason = optionalReason(fields);
     return fields.ok() ? std::optional(message) : std::nullopt;
 }
 

@@ -72,4 +72,19 @@ std::optional<rules::Reason> reasonFromJson(const QJsonObject& body)
     return reason;
 }
 
+void insertReason(QJsonObject& body, const std::optional<rules::Reason>& reason)
+{
+    if (reason)
+        body.insert(QLatin1String("reason"), reasonToJson(*reason));
+}
+
+std::optional<rules::Reason> optionalReason(JsonFields& fields)
+{
+    if (!fields.has("reason"))
+        return std::nullopt;
+    std::optional<rules::Reason> reason = reasonFromJson(fields.object("reason"));
+    fields.require(reason.has_value());
+    return reason;
+}
+
 }  // namespace net

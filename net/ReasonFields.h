@@ -14,4 +14,10 @@ QJsonObject reasonToJson(const rules::Reason& reason);
 // nullopt when a field is missing or out of range; an unknown character word is おまかせ.
 std::optional<rules::Reason> reasonFromJson(const QJsonObject& body);
 
+class JsonFields;
+// A message's optional field "reason": written only when there is one; absent, it reads as
+// nullopt, and a malformed one fails the message.
+void insertReason(QJsonObject& body, const std::optional<rules::Reason>& reason);
+std::optional<rules::Reason> optionalReason(JsonFields& fields);
+
 }  // namespace net

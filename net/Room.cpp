@@ -195,11 +195,7 @@ void Room::play(Command command)
         emit sendToAll(TurnEndedMessage{ended.turn, ended.gameOver, stateDigest(m_flow)});
         break;
     }
-    case Command::Pass: {
-        const flow::BankPassed passed = m_flow.pass();
-        emit sendToAll(PassedMessage{passed.oyaSeat, passed.moved, stateDigest(m_flow)});
-        break;
-    }
+    case Command::Pass: pass(std::nullopt); break;
     case Command::Interrupt:
         m_betTimer.stop();
         m_flow.interrupt();
@@ -211,6 +207,14 @@ void Room::play(Command command)
 
 void Room::openBets()
 {
+    // A dropped banker's fallback decides on ｽﾙｰ first, as a computer banker does at ベント; its pass
+    // takes the place of the bets.
+    const int banker = m_flow.state().OyaSeat;
+    if (m_seats.isDropped(banker)) {
+        if (const std::optional<rules::PassDecision> choice = m_flow.bankerPass(m_seats.fallback(banker));
+            choice && choice->pass)
+            return pass(choice->reason);
+    }
     QVector<qint64> draws;
     m_flow.openBets([&] {
         draws.append(m_draw() >> 8);
@@ -225,6 +229,12 @@ void Room::openBets()
     }
     m_betTimer.start(m_times.betMs);
     closeBetsIfReady();
+}
+
+void Room::pass(std::optional<rules::Reason> reason)
+{
+    const flow::BankPassed passed = m_flow.pass();
+    emit sendToAll(PassedMessage{passed.oyaSeat, passed.moved, stateDigest(m_flow), std::move(reason)});
 }
 
 void Room::throwDice()

@@ -67,6 +67,8 @@ private:
     std::optional<ErrorCode> inPhase(Command command) const;
     void play(Command command);
     void openBets();
+    // ｽﾙｰ: the bank moves on; `reason` when the fallback of a dropped banker chose it.
+    void pass(std::optional<rules::Reason> reason);
     void throwDice();
     // Closes the bets once every held person's seat but the banker's is ready.
     void closeBetsIfReady();

@@ -3,6 +3,7 @@
 #include "net/JsonFields.h"
 #include "net/MessageParsing.h"
 #include "net/NameText.h"
+#include "net/ReasonFields.h"
 
 namespace net {
 namespace {
@@ -171,7 +172,12 @@ std::optional<TurnEndedMessage> TurnEndedMessage::fromJson(const QJsonObject& bo
     return when(fields, m);
 }
 
-QJsonObject PassedMessage::toJson() const { return {{"oyaSeat", oyaSeat}, {"moved", moved}, {"digest", digest}}; }
+QJsonObject PassedMessage::toJson() const
+{
+    QJsonObject body{{"oyaSeat", oyaSeat}, {"moved", moved}, {"digest", digest}};
+    insertReason(body, reason);
+    return body;
+}
 
 std::optional<PassedMessage> PassedMessage::fromJson(const QJsonObject& body)
 {
@@ -180,6 +186,7 @@ std::optional<PassedMessage> PassedMessage::fromJson(const QJsonObject& body)
     m.oyaSeat = static_cast<int>(fields.integer("oyaSeat", 0, 5));
     m.moved = fields.boolean("moved");
     m.digest = net::digest(fields);
+    m.reason = optionalReason(fields);
     return when(fields, m);
 }
 

@@ -101,6 +101,8 @@ struct PassedMessage {
     int oyaSeat = 0;
     bool moved = false;
     QString digest;
+    // The room's only: why the character playing a banker's seat whose player has gone passed.
+    std::optional<rules::Reason> reason;
     QJsonObject toJson() const;
     static std::optional<PassedMessage> fromJson(const QJsonObject& body);
 };

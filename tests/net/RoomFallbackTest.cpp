@@ -107,4 +107,49 @@ TEST(RoomFallbackTest, ABetsReasonTravelsAndComesBackAsItWasAndAMalformedOneIsRe
         EXPECT_EQ(net::parseClientMessage(QByteArray(bad)).error, net::ErrorCode::BadField) << bad;
 }
 
+// Options 4, 5 and 12 give the banker a loss: 計算 and 堅実 pass, 強気 keeps the bank, おまかせ never decides.
+TEST(RoomFallbackTest, AnAbsentBankersCharacterDecidesOnThePassAtOpenBetsAndThePassCarriesItsReason)
+{
+    const struct {
+        const char* join;
+        rules::Character plays;
+    } cases[] = {
+        {R"({"v":1,"type":"join","code":"ACDEFG","name":"A","seat":2,"character":"calculating"})", rules::Character::Calculating},
+        {R"({"v":1,"type":"join","code":"ACDEFG","name":"A","seat":2,"character":"steady"})", rules::Character::Steady},
+        {R"({"v":1,"type":"join","code":"ACDEFG","name":"A","seat":2,"character":"bold"})", rules::Character::Bold},
+        {R"({"v":1,"type":"join","code":"ACDEFG","name":"A","seat":2})", rules::Character::Omakase},
+    };
+    SettingsRecord settings = nettest::fourSeatRules();
+    settings.P_CHECK4 = settings.P_CHECK5 = settings.P_CHECK12 = 1;
+    const long double bankerEdge = -rules::turnOdds(settings).playerExpectation;
+    for (const auto& c : cases) {
+        net::Room room(QStringLiteral("ACDEFG"), nettest::hostCreate(settings), nettest::scriptedDraw({1}), {});
+        QVector<net::RoomMessage> sent;
+        QObject::connect(&room, &net::Room::sendToAll, [&](const net::RoomMessage& m) { sent.append(m); });
+        room.admitHost(Host, QStringLiteral("host"));
+        ASSERT_TRUE(room.admit(Banker, joinFromText(c.join)));
+        room.receive(Host, net::CommandMessage{Command::NewGame});
+        ASSERT_EQ(room.flow().state().OyaSeat, 2);
+        room.drop(Banker);
+        room.receive(Host, net::CommandMessage{Command::OpenBets});
+
+        const rules::PassDecision decided = rules::decidePass(c.plays, bankerEdge);
+        const auto* passed = std::get_if<net::PassedMessage>(&sent.constLast());
+        EXPECT_EQ(passed != nullptr, decided.pass) << c.join;
+        EXPECT_EQ(room.phase(), decided.pass ? net::Phase::TurnOpen : net::Phase::BetsOpen) << c.join;
+        if (!passed)
+            continue;
+        EXPECT_EQ(passed->reason, decided.reason);
+        EXPECT_EQ(passed->reason->motive, rules::Motive::PassBank);
+        EXPECT_EQ(passed->oyaSeat, 3);
+        EXPECT_EQ(passed->digest, net::stateDigest(room.flow()));
+        // The reason travels as codes and numbers and comes back as it was.
+        const auto read = net::parseRoomMessage(net::encodeRoomMessage(*passed));
+        ASSERT_TRUE(std::holds_alternative<net::RoomMessage>(read));
+        EXPECT_EQ(std::get<net::PassedMessage>(std::get<net::RoomMessage>(read)).reason, decided.reason);
+    }
+    EXPECT_TRUE(rules::decidePass(rules::Character::Calculating, bankerEdge).pass);
+    EXPECT_FALSE(rules::decidePass(rules::Character::Bold, bankerEdge).pass);
+}
+
 }  // namespace

@@ -1,5 +1,6 @@
 #include "SoundSpeedHelpFixture.h"
 
+#include "app/GameLanguage.h"
 #include "app/NetworkMenu.h"
 #include "net/RoomCode.h"
 #include "ui/net/CharacterBox.h"
@@ -269,4 +270,28 @@ TEST_F(NetworkMenuTest, TheMenuStandsBeforeHelpAndOffersToLeaveOnlyInARoom)
     EXPECT_EQ(menu.hostWindow(), nullptr);
     EXPECT_FALSE(menu.netLeave->isEnabled());
     EXPECT_TRUE(menu.netJoin->isEnabled());
+}
+
+TEST(NetworkWindows, AnOpenHostWindowsSeatListFollowsASwitchOfLanguage)
+{
+    ScriptedPlatform scripted;
+    TableFolder folder;
+    folder.copyBuilt({QStringLiteral("qubrin_en.qm")});
+    const std::unique_ptr<HostRoomWindow> host = hostedRoom();
+    ASSERT_EQ(host->hostPlayers->count(), 4);
+    const auto lines = [&] {
+        QStringList shown;
+        for (int row = 0; row < host->hostPlayers->count(); ++row)
+            shown << host->hostPlayers->item(row)->text();
+        return shown;
+    };
+    const QStringList japanese = lines();
+    ASSERT_TRUE(useLanguage(Language::English));
+    QCoreApplication::processEvents();
+    const QStringList english = lines();
+    useLanguage(Language::Japanese);
+    QCoreApplication::processEvents();
+    // The stored names stay as they are; what holds each seat speaks English.
+    EXPECT_EQ(english, (QStringList{"1: あなた (host)", "2: タロウ (empty)", "3: ハナコ (computer)", "4: ゲン (empty)"}));
+    EXPECT_EQ(lines(), japanese);
 }

@@ -228,9 +228,27 @@ void HostRoomWindow::showSeats(const QVector<net::SeatInfo>& seats)
     // The table starts from who sits where now, not from who sat there at the welcome.
     if (m_welcome)
         m_welcome->seats = seats;
-    hostPlayers->clear();
-    for (int seat = 0; seat < seats.size(); ++seat)
-        hostPlayers->addItem(tr("%1（%2）").arg(seatText(seat, seats[seat].name), holderText(seats[seat].holder)));
+    // The list as one text of a line a seat, so that it is said again in a new language.
+    const QChar newline(u'\n');
+    LiveTexts::of(this).add(
+        {hostPlayers, "items",
+         [this, newline] {
+             QStringList lines;
+             for (int row = 0; row < hostPlayers->count(); ++row)
+                 lines << hostPlayers->item(row)->text();
+             return lines.join(newline);
+         },
+         [this, newline](const QString& lines) {
+             hostPlayers->clear();
+             if (!lines.isEmpty())
+                 hostPlayers->addItems(lines.split(newline));
+         }},
+        [seats, newline] {
+            QStringList lines;
+            for (int seat = 0; seat < seats.size(); ++seat)
+                lines << tr("%1（%2）").arg(seatText(seat, seats[seat].name), holderText(seats[seat].holder));
+            return lines.join(newline);
+        });
 }
 
 void HostRoomWindow::failed()
