@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 
+#include "app/NetworkMenu.h"
 #include "app/RoomTable.h"
 #include "net/Client.h"
 #include "state/Program.h"
@@ -33,6 +34,8 @@ void frmMain::leaveRoom()
     RoomTable* room = std::exchange(m_room, nullptr);
     if (room)
         room->deleteLater();
+    // The room's window goes too, once the client that may be signalling now has returned.
+    QMetaObject::invokeMethod(networkMenu, &NetworkMenu::leave, Qt::QueuedConnection);
     if (program::GameFlag != 0)
         interruptGame();
     Turn->clear();
