@@ -17,6 +17,7 @@
 #include "ui/widgets/CommandLabel.h"
 #include "ui/widgets/ControlNames.h"
 #include "ui/widgets/LiveTexts.h"
+#include "ui/widgets/NarrowToFit.h"
 #include "ui/widgets/ElidedLabel.h"
 #include "ui/widgets/Pictures.h"
 #include "ui/widgets/ScreenCentre.h"
@@ -100,6 +101,11 @@ frmMain::frmMain(QWidget* parent)
     connectControls();
     tableZoom = new TableZoom(*this, *view, QSize(twips(7140), twips(6825)));
     connect(tableZoom, &TableZoom::zoomed, this, &frmMain::sizeForSeats);
+    // A new zoom gives every control its own font again: a hand name narrows to its label anew.
+    connect(tableZoom, &TableZoom::zoomed, this, [this] {
+        for (QLabel* hand : P_yaku)
+            showNarrowedToFit(hand, hand->text());
+    });
     Form_Load();
 }
 
