@@ -78,7 +78,8 @@ frmHistory::frmHistory(QWidget* table, const GameHistory* history) : QWidget(tab
     HistoryGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     HistoryGrid->setWordWrap(false);
     HistoryGrid->horizontalHeader()->setStretchLastSection(true);
-    new ColumnFit(HistoryGrid);
+    // The reason is the longest cell and shows itself whole in its tip: it gives up its width first.
+    new ColumnFit(HistoryGrid, historyTable::ReasonColumn);
 
     auto* split = named(new QSplitter(Qt::Vertical, this), "split");
     split->addWidget(HistoryGrid);
