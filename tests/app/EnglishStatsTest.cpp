@@ -1,11 +1,13 @@
 #include "EnglishTableFixture.h"
 
 #include "app/GameLanguage.h"
+#include "app/TableZoom.h"
 #include "game/CharacterSection.h"
 #include "game/HandName.h"
 #include "game/HistoryTable.h"
 #include "game/HandRanking.h"
 #include "state/Program.h"
+#include "support/TextFit.h"
 #include "support/VisibleTexts.h"
 #include "ui/options/AboutBox.h"
 #include "ui/options/frmOdds.h"
@@ -200,6 +202,17 @@ TEST_F(EnglishStats, TheHistoryShowsItsLongestEnglishTextsWholeButTheReasons)
         const int needed = static_cast<const QAbstractItemView*>(grid)->sizeHintForColumn(column);
         EXPECT_GE(grid->columnWidth(column), needed) << model->headerData(column, Qt::Horizontal).toString().toStdString();
     }
+    // Its buttons keep their captions clear of their frames at every zoom, as opened there.
+    for (const int percent : TableZoom::Steps) {
+        table->historyWindow->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ASSERT_EQ(table->historyWindow, nullptr);
+        table->tableZoom->apply(percent);
+        table->turnHistory->trigger();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(textsThatDoNotFit(table->historyWindow).join(u'|').toStdString(), "") << percent << " %";
+    }
+    table->tableZoom->apply(100);
 }
 
 // The table's hand label narrows the longest English hand to its width, and a short one keeps the

@@ -7,6 +7,7 @@
 #include "ui/chart/ScoreChartPlugin.h"
 #include "ui/stats/ColumnFit.h"
 #include "ui/stats/HistoryModel.h"
+#include "ui/widgets/CaptionButton.h"
 #include "ui/widgets/ControlNames.h"
 #include "ui/widgets/EscapeCloses.h"
 #include "ui/widgets/LiveTexts.h"
@@ -85,17 +86,17 @@ frmHistory::frmHistory(QWidget* table, const GameHistory* history) : QWidget(tab
     split->addWidget(HistoryGrid);
     if (ScoreChartPlugin* plugin = chartPlugin()) {
         scoreChart = plugin->createChart(split);
-        // Tall enough for the axis labels and a legend of six names.
-        scoreChart->setMinimumHeight(300);
+        // Tall enough for the axis labels and a legend of six names at the zoom in force.
+        scoreChart->setMinimumHeight(zoom::scaled(300));
         split->addWidget(scoreChart);
     }
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
     split->setChildrenCollapsible(false);
 
-    copyCommand = named(new QPushButton(this), "copyCommand");
-    saveCommand = named(new QPushButton(this), "saveCommand");
-    closeCommand = named(new QPushButton(this), "closeCommand");
+    copyCommand = named(new CaptionButton(this), "copyCommand");
+    saveCommand = named(new CaptionButton(this), "saveCommand");
+    closeCommand = named(new CaptionButton(this), "closeCommand");
     liveText(this, copyCommand, [] { return tr("コピー(&C)"); });
     liveText(this, saveCommand, [] { return tr("CSV保存(&S)"); });
     liveText(this, closeCommand, [] { return tr("閉じる"); });
