@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 
+#include "app/GameLanguage.h"
 #include "app/LanguageMenu.h"
 #include "app/NetworkMenu.h"
 #include "app/RoomTable.h"
@@ -17,6 +18,7 @@
 #include "ui/widgets/CommandLabel.h"
 #include "ui/widgets/ControlNames.h"
 #include "ui/widgets/LiveTexts.h"
+#include "ui/widgets/NarrowToFit.h"
 #include "ui/widgets/ElidedLabel.h"
 #include "ui/widgets/Pictures.h"
 #include "ui/widgets/ScreenCentre.h"
@@ -100,6 +102,11 @@ frmMain::frmMain(QWidget* parent)
     connectControls();
     tableZoom = new TableZoom(*this, *view, QSize(twips(7140), twips(6825)));
     connect(tableZoom, &TableZoom::zoomed, this, &frmMain::sizeForSeats);
+    // A new zoom gives every control its own font again: a hand name narrows to its label anew.
+    connect(tableZoom, &TableZoom::zoomed, this, [this] {
+        for (QLabel* hand : P_yaku)
+            showNarrowedToFit(hand, hand->text());
+    });
     Form_Load();
 }
 
@@ -185,8 +192,18 @@ void frmMain::buildTable()
     };
     int x = 9;
     for (const Setting& s : settingLabels) {
-        *s.caption = label(table, QString::fromLatin1(s.captionName), QRect(x, 7, s.captionWidth, 18));
-        liveText(this, *s.caption, [text = s.text] { return tr(text); });
+        QLabel* caption = label(table, QString::fromLatin1(s.captionName), QRect(x, 7, s.captionWidth, 18));
+        *s.caption = caption;
+        // The Japanese captions fill their places; a shorter English one stands against its value, so
+        // that it is read with its own number rather than the one before it.
+        LiveTexts::of(this).add({caption, "text", [caption] { return caption->text(); },
+                                 [caption](const QString& shown) {
+                                     caption->setText(shown);
+                                     caption->setAlignment(Qt::AlignVCenter | (currentLanguage() == Language::Japanese
+                                                                                   ? Qt::AlignLeft
+                                                                                   : Qt::AlignRight));
+                                 }},
+                                [text = s.text] { return tr(text); });
         paintText(*s.caption, captionText);
         x += s.captionWidth + 2;
         *s.value = label(table, QString::fromLatin1(s.valueName), QRect(x, 7, s.valueWidth, 18));

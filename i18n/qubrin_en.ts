@@ -1039,7 +1039,7 @@ Please check that the game&apos;s folder holds this file.</translation>
     </message>
     <message>
         <source>親の出目でスルーする</source>
-        <translation>The bank passes on the banker&apos;s</translation>
+        <translation>The bank passes on the banker&apos;s hand</translation>
     </message>
     <message>
         <source>親がヒフミ(3倍負け含む)の場合</source>

@@ -1,6 +1,7 @@
 #include "EnglishTableFixture.h"
 
 #include "app/GameLanguage.h"
+#include "settings/AppFolder.h"
 #include "support/VisibleTexts.h"
 #include "ui/widgets/CommandLabel.h"
 
@@ -59,4 +60,18 @@ TEST_F(EnglishMessages, EveryQuestionAndWarningOfTheTableIsEnglish)
     }
     for (const QString& text : platform.questions + platform.warnings)
         EXPECT_FALSE(containsJapanese(text)) << text.toStdString();
+}
+
+// An installed game whose settings folder cannot be made (a file stands where its parent would be)
+// reads the shipped settings and says so in English, naming the folder.
+TEST_F(EnglishMessages, TheWarningOfAnUnwritableSettingsFolderIsEnglish)
+{
+    ASSERT_TRUE(useLanguage(Language::English));
+    folder.write(QStringLiteral("blocker"), "");
+    const QString settingsFolder = folder.filePath(QStringLiteral("blocker/qubrin"));
+    setFolderLayoutForTests({folder.path(), settingsFolder});
+    open();
+    ASSERT_EQ(platform.warnings.size(), 1);
+    EXPECT_TRUE(platform.warnings[0].contains(settingsFolder)) << platform.warnings[0].toStdString();
+    EXPECT_FALSE(containsJapanese(platform.warnings[0])) << platform.warnings[0].toStdString();
 }

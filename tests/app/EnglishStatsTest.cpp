@@ -1,10 +1,13 @@
 #include "EnglishTableFixture.h"
 
 #include "app/GameLanguage.h"
+#include "app/TableZoom.h"
+#include "game/CharacterSection.h"
 #include "game/HandName.h"
 #include "game/HistoryTable.h"
 #include "game/HandRanking.h"
 #include "state/Program.h"
+#include "support/TextFit.h"
 #include "support/VisibleTexts.h"
 #include "ui/options/AboutBox.h"
 #include "ui/options/frmOdds.h"
@@ -15,6 +18,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QPushButton>
+#include <QTableView>
 #include <QSettings>
 
 #include <gtest/gtest.h>
@@ -164,6 +168,51 @@ TEST_F(EnglishStats, WindowsOpenedInEnglishShowNoJapaneseAndTheirTextsFit)
             }
         }
     }
+}
+
+// At the size it opens with at 100 %, the history shows every English text whole: the hands, the
+// throws of a seat that threw three times; only the computer's reasons, whole in their tips, may be cut.
+TEST_F(EnglishStats, TheHistoryShowsItsLongestEnglishTextsWholeButTheReasons)
+{
+    using rules::Character;
+    open({{"NINZU", "6"}, {"BETMIN", "100"}, {"BETMAX", "9999"}});
+    ASSERT_TRUE(rules::writeCharacters(folder.filePath(QStringLiteral("dice.ini")),
+                                       {Character::Omakase, Character::Calculating, Character::Gambler,
+                                        Character::Steady, Character::Bold, Character::Calculating}));
+    table.reset();
+    table = std::make_unique<frmMain>();
+    choose("languageEnglish");
+    platform.seconds = 5;  // seat 0, a person, holds the bank
+    newGame();
+    scriptBets({0.5f, 0.5f, 0.5f, 0.5f, 0.5f});
+    openBets();
+    scriptThrows({{2, 4, 6}, {2, 4, 6}, {1, 1, 3}, {2, 4, 6}, {2, 4, 6}, {9, 1, 1}, {4, 5, 6},
+                  {1, 2, 3}, {5, 5, 2}, {6, 6, 6}});
+    throwDice();
+    table->turnHistory->trigger();
+    QCoreApplication::processEvents();
+    const QTableView* grid = table->historyWindow->HistoryGrid;
+    const QAbstractItemModel* model = grid->model();
+    ASSERT_EQ(model->index(1, historyTable::HandColumn).data().toString(), "Out of the bowl");
+    ASSERT_EQ(model->index(1, historyTable::ThrowsColumn).data().toString(), "2-4-6 / 2-4-6 / ×-1-1");
+    for (int column = 0; column < historyTable::ColumnCount; ++column) {
+        if (column == historyTable::ReasonColumn)
+            continue;
+        // What the view itself needs to show the column's texts whole.
+        const int needed = static_cast<const QAbstractItemView*>(grid)->sizeHintForColumn(column);
+        EXPECT_GE(grid->columnWidth(column), needed) << model->headerData(column, Qt::Horizontal).toString().toStdString();
+    }
+    // Its buttons keep their captions clear of their frames at every zoom, as opened there.
+    for (const int percent : TableZoom::Steps) {
+        table->historyWindow->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ASSERT_EQ(table->historyWindow, nullptr);
+        table->tableZoom->apply(percent);
+        table->turnHistory->trigger();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(textsThatDoNotFit(table->historyWindow).join(u'|').toStdString(), "") << percent << " %";
+    }
+    table->tableZoom->apply(100);
 }
 
 // The table's hand label narrows the longest English hand to its width, and a short one keeps the

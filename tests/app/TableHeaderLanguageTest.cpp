@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QStyle>
 
 #include <gtest/gtest.h>
 
@@ -19,6 +20,16 @@ protected:
     std::vector<QLabel*> captions() const
     {
         return {table->L_LabLAST, table->L_LabOYA, table->L_LabNAGEKAI, table->L_LabBETMIN, table->L_LabBETMAX};
+    }
+    std::vector<QLabel*> values() const
+    {
+        return {table->LabLAST, table->LabOYA, table->LabNAGEKAI, table->LabBETMIN, table->LabBETMAX};
+    }
+    // Where a label draws its text, in the table's coordinates.
+    static QRect textPlace(const QLabel* label)
+    {
+        const QSize text(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->height());
+        return QStyle::alignedRect(Qt::LeftToRight, label->alignment(), text, label->geometry());
     }
     QStringList shown() const
     {
@@ -43,9 +54,18 @@ TEST_F(TableHeaderLanguage, TheCaptionsFollowTheLanguageAndFit)
         EXPECT_LE(QFontMetrics(caption->font()).horizontalAdvance(caption->text()), caption->width())
             << caption->text().toStdString();
     }
+    // Each caption is read with its own number: at most half as far from it as from the number before.
+    for (std::size_t i = 1; i < captions().size(); ++i) {
+        const QRect caption = textPlace(captions()[i]);
+        EXPECT_LE(2 * (textPlace(values()[i]).left() - caption.right()),
+                  caption.left() - textPlace(values()[i - 1]).right())
+            << caption.left() << " " << captions()[i]->text().toStdString();
+    }
     ASSERT_TRUE(useLanguage(Language::Japanese));
     QCoreApplication::processEvents();
     EXPECT_EQ(shown(), japanese);
+    for (const QLabel* caption : captions())
+        EXPECT_EQ(caption->alignment(), Qt::AlignLeft | Qt::AlignVCenter) << caption->objectName().toStdString();
 }
 
 }  // namespace

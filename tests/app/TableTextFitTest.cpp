@@ -85,12 +85,14 @@ TEST_F(TableTextFit, EveryTextOfTheTableFitsItsControlInBothLanguagesAtEachStep)
     newGame();
     scriptBets({0.5f, 0.5f, 0.5f, 0.5f, 0.5f});
     openBets();
-    scriptThrows({{2, 2, 3}, {4, 5, 6}, {1, 2, 3}, {1, 2, 4}, {1, 2, 4}, {1, 2, 4}, {6, 6, 6}});
+    // The longest hand, out of the bowl, among them: each step of the zoom narrows it to its label again.
+    scriptThrows({{2, 2, 3}, {4, 5, 6}, {1, 2, 3}, {1, 2, 4}, {1, 2, 4}, {9, 1, 1}, {6, 6, 6}, {3, 3, 5}});
     throwDice();
     for (const Language language : {Language::Japanese, Language::English}) {
         ASSERT_TRUE(useLanguage(language));
         QCoreApplication::processEvents();
         EXPECT_EQ(table->L_LabLAST->text(), language == Language::English ? "Left" : QStringLiteral("残り回数"));
+        EXPECT_EQ(table->P_yaku[4]->text(), language == Language::English ? "Out of the bowl" : QStringLiteral("場　外"));
         for (const int percent : TableZoom::Steps) {
             table->tableZoom->apply(percent);
             EXPECT_EQ(textsThatDoNotFit(table.get()).join(u'|').toStdString(), "")

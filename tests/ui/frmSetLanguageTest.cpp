@@ -2,6 +2,7 @@
 
 #include "app/GameLanguage.h"
 #include "settings/SettingsGaps.h"
+#include "support/TextFit.h"
 #include "support/VisibleTexts.h"
 
 #include <QCoreApplication>
@@ -74,6 +75,7 @@ TEST_F(SettingsDialogLanguage, EveryTabSpeaksEnglishAtOnceFitsAndComesBackExactl
                                  "cmdGPPS: &Load settings"})
         EXPECT_TRUE(english.contains(QString::fromUtf8(expected))) << expected;
     EXPECT_TRUE(cutTexts().isEmpty()) << cutTexts().join(' ').toStdString();
+    EXPECT_EQ(textsThatDoNotFit(dialog).join(u'|').toStdString(), "");
     // The names typed by players are never translated.
     EXPECT_EQ(dialog->P_nameTex[0]->text(), playable().name(0));
 

@@ -8,6 +8,7 @@
 #include "ui/options/HelpText.h"
 #include "ui/settings/ChoiceBox.h"
 #include "ui/settings/SettingsTexts.h"
+#include "ui/widgets/CaptionButton.h"
 #include "ui/widgets/ControlNames.h"
 #include "ui/widgets/EscapeCloses.h"
 #include "ui/widgets/LiveTexts.h"
@@ -90,7 +91,7 @@ frmSet::frmSet(QWidget* table) : QWidget(table, Qt::Dialog)
 
     auto* buttons = new QHBoxLayout;
     const auto button = [this, buttons](QPushButton*& target, const char* name, const char* text) {
-        target = named(new QPushButton(this), name);
+        target = named(new CaptionButton(this), name);
         liveText(this, target, [text] { return tr(text); });
         target->setAutoDefault(false);
         buttons->addWidget(target);

@@ -1,13 +1,16 @@
 #include "ui/stats/ColumnFit.h"
 
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QStyle>
 #include <QTableView>
 
 #include <algorithm>
+#include <cmath>
 
-ColumnFit::ColumnFit(QTableView* view) : QObject(view), m_view(view), m_viewport(view->viewport())
+ColumnFit::ColumnFit(QTableView* view, int yieldsFirst)
+    : QObject(view), m_view(view), m_viewport(view->viewport()), m_yieldsFirst(yieldsFirst)
 {
     const QAbstractItemModel* model = view->model();
     connect(model, &QAbstractItemModel::modelReset, this, &ColumnFit::restart);
@@ -41,10 +44,12 @@ void ColumnFit::measure(int firstRow, int lastRow)
     const int margins = 2 * (m_view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_view) + 1) +
                         (m_view->showGrid() ? 1 : 0);
     const QAbstractItemModel* model = m_view->model();
-    const QFontMetrics metrics = m_view->fontMetrics();
+    // Glyphs are placed at fractions of a pixel: a text rounded down would lose its last letter.
+    const QFontMetricsF metrics(m_view->font());
     for (int row = std::max(0, firstRow); row <= lastRow; ++row) {
         for (int column = 0; column < int(m_widest.size()); ++column) {
-            const int width = metrics.horizontalAdvance(model->index(row, column).data().toString()) + margins;
+            const QString text = model->index(row, column).data().toString();
+            const int width = int(std::ceil(metrics.horizontalAdvance(text))) + margins;
             m_widest[column] = std::max(m_widest[column], width);
         }
     }
@@ -62,8 +67,14 @@ void ColumnFit::fit()
         least[column] = header->sectionSizeHint(column);
         wanted[column] = std::max(m_widest[column], least[column]);
     }
-    // The widest columns are cut to a common width, the largest that lets all of them fit.
     const int room = m_view->viewport()->width();
+    if (m_yieldsFirst >= 0 && m_yieldsFirst < int(wanted.size())) {
+        int others = 0;
+        for (int column = 0; column < int(wanted.size()); ++column)
+            others += column == m_yieldsFirst ? 0 : wanted[column];
+        wanted[m_yieldsFirst] = std::max(least[m_yieldsFirst], std::min(wanted[m_yieldsFirst], room - others));
+    }
+    // The widest columns are cut to a common width, the largest that lets all of them fit.
     const auto total = [&](int cap) {
         int sum = 0;
         for (int column = 0; column < int(wanted.size()); ++column)

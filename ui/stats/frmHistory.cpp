@@ -7,6 +7,7 @@
 #include "ui/chart/ScoreChartPlugin.h"
 #include "ui/stats/ColumnFit.h"
 #include "ui/stats/HistoryModel.h"
+#include "ui/widgets/CaptionButton.h"
 #include "ui/widgets/ControlNames.h"
 #include "ui/widgets/EscapeCloses.h"
 #include "ui/widgets/LiveTexts.h"
@@ -78,23 +79,24 @@ frmHistory::frmHistory(QWidget* table, const GameHistory* history) : QWidget(tab
     HistoryGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     HistoryGrid->setWordWrap(false);
     HistoryGrid->horizontalHeader()->setStretchLastSection(true);
-    new ColumnFit(HistoryGrid);
+    // The reason is the longest cell and shows itself whole in its tip: it gives up its width first.
+    new ColumnFit(HistoryGrid, historyTable::ReasonColumn);
 
     auto* split = named(new QSplitter(Qt::Vertical, this), "split");
     split->addWidget(HistoryGrid);
     if (ScoreChartPlugin* plugin = chartPlugin()) {
         scoreChart = plugin->createChart(split);
-        // Tall enough for the axis labels and a legend of six names.
-        scoreChart->setMinimumHeight(300);
+        // Tall enough for the axis labels and a legend of six names at the zoom in force.
+        scoreChart->setMinimumHeight(zoom::scaled(300));
         split->addWidget(scoreChart);
     }
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
     split->setChildrenCollapsible(false);
 
-    copyCommand = named(new QPushButton(this), "copyCommand");
-    saveCommand = named(new QPushButton(this), "saveCommand");
-    closeCommand = named(new QPushButton(this), "closeCommand");
+    copyCommand = named(new CaptionButton(this), "copyCommand");
+    saveCommand = named(new CaptionButton(this), "saveCommand");
+    closeCommand = named(new CaptionButton(this), "closeCommand");
     liveText(this, copyCommand, [] { return tr("コピー(&C)"); });
     liveText(this, saveCommand, [] { return tr("CSV保存(&S)"); });
     liveText(this, closeCommand, [] { return tr("閉じる"); });
