@@ -238,6 +238,29 @@ TEST(NetworkWindows, AnAddressAndCodeMakeARoomOnlyWhenBothAreWellFormed)
     }
 }
 
+// Controls side by side in a room window keep the grid's gap between them, so that two buttons
+// never read as one.
+TEST(NetworkWindows, ControlsSideBySideKeepAGapBetweenThem)
+{
+    HostRoomWindow host(nullptr, fourSeats());
+    JoinRoomWindow join(nullptr, fourSeats());
+    const struct {
+        QWidget* window;
+        QWidget* left;
+        QWidget* right;
+    } pairs[] = {
+        {&host, host.hostInvitation, host.hostCopy},
+        {&host, host.hostStart, host.hostClose},
+        {&join, join.joinEnter, join.joinCancel},
+    };
+    for (const auto& p : pairs) {
+        p.window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(p.window));
+        const int gap = p.right->geometry().left() - p.left->geometry().right() - 1;
+        EXPECT_GE(gap, 4) << p.left->objectName().toStdString() << " | " << p.right->objectName().toStdString();
+    }
+}
+
 using NetworkMenuTest = SoundSpeedHelpTest;
 
 TEST_F(NetworkMenuTest, TheMenuStandsBeforeHelpAndOffersToLeaveOnlyInARoom)

@@ -139,7 +139,7 @@ void HostRoomWindow::buildRoom()
     hostInvitation->setMinimumWidth(twips(4200));
     hostCopy = named(new QPushButton(this), "hostCopy");
     liveText(this, hostCopy, [] { return tr("コピー"); });
-    auto* invitation = new QHBoxLayout;
+    QHBoxLayout* invitation = row();
     invitation->addWidget(hostInvitation, 1);
     invitation->addWidget(hostCopy);
     grid()->addLayout(invitation, InvitationRow, 1);
@@ -153,7 +153,7 @@ void HostRoomWindow::buildRoom()
     liveText(this, hostStart, [] { return tr("開始"); });
     hostClose = named(new QPushButton(this), "hostClose");
     liveText(this, hostClose, [] { return tr("閉じる"); });
-    auto* buttons = new QHBoxLayout;
+    QHBoxLayout* buttons = row();
     buttons->addStretch();
     buttons->addWidget(hostStart);
     buttons->addWidget(hostClose);

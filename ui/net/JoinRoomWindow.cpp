@@ -46,7 +46,7 @@ JoinRoomWindow::JoinRoomWindow(QWidget* table, const SettingsRecord& settings)
     joinEnter->setDefault(true);
     joinCancel = named(new QPushButton(this), "joinCancel");
     liveText(this, joinCancel, [] { return tr("閉じる"); });
-    auto* buttons = new QHBoxLayout;
+    QHBoxLayout* buttons = row();
     buttons->addStretch();
     buttons->addWidget(joinEnter);
     buttons->addWidget(joinCancel);

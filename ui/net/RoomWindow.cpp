@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -39,6 +40,13 @@ QLabel* RoomWindow::caption(int row, const char* name, TextInForce text)
     liveText(this, label, std::move(text));
     m_grid->addWidget(label, row, 0);
     return label;
+}
+
+QHBoxLayout* RoomWindow::row() const
+{
+    auto* row = new QHBoxLayout;
+    row->setSpacing(m_grid->horizontalSpacing());
+    return row;
 }
 
 void RoomWindow::showStatus(TextInForce text) { liveText(this, m_status, std::move(text)); }

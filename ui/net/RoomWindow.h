@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 
 // The frame of the windows that take the player into a room: a window of its own above the table,
@@ -30,6 +31,8 @@ protected:
     RoomWindow(QWidget* table, const char* name, TextInForce title);
 
     QGridLayout* grid() const { return m_grid; }
+    // A row for controls side by side, with the grid's gap between them; the caller adds it to the grid.
+    QHBoxLayout* row() const;
     // The caption of a control in the grid's first column.
     QLabel* caption(int row, const char* name, TextInForce text);
     // The status line under the grid (objectName roomStatus): empty, progress or the reason of a failure.
