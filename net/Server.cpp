@@ -20,7 +20,9 @@ Server::Server(Options options, QObject* parent)
 {
     if (!m_options.draw)
         m_options.draw = [] { return QRandomGenerator::system()->generate(); };
+    m_listener.setMaxPendingConnections(64);
     m_server.setMaxPendingConnections(64);
+    connect(&m_listener, &QTcpServer::newConnection, this, &Server::upgrade);
     connect(&m_server, &QWebSocketServer::newConnection, this, &Server::accept);
 }
 
@@ -35,10 +37,21 @@ Server::~Server()
     }
 }
 
-bool Server::listen(const QHostAddress& address, quint16 port) { return m_server.listen(address, port); }
+bool Server::listen(const QHostAddress& address, quint16 port) { return m_listener.listen(address, port); }
+
+void Server::upgrade()
+{
+    while (QTcpSocket* socket = m_listener.nextPendingConnection()) {
+        // A step is several small frames to one socket in a row; without this each waits for the
+        // peer's delayed acknowledgement of the one before (40 ms on Linux).
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        m_server.handleConnection(socket);
+    }
+}
 
 void Server::stop()
 {
+    m_listener.close();
     m_server.close();
     for (ServerConnection* connection : std::as_const(m_connections)) {
         connection->leaveRoom();

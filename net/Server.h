@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QHostAddress>
 #include <QObject>
+#include <QTcpServer>
 #include <QWebSocketServer>
 
 namespace net {
@@ -32,8 +33,8 @@ public:
     ~Server() override;
 
     bool listen(const QHostAddress& address, quint16 port);
-    quint16 port() const { return m_server.serverPort(); }
-    QString errorString() const { return m_server.errorString(); }
+    quint16 port() const { return m_listener.serverPort(); }
+    QString errorString() const { return m_listener.errorString(); }
     int roomCount() const { return static_cast<int>(m_rooms.size()); }
     int connectionCount() const { return static_cast<int>(m_connections.size()); }
     // Connections closed at once because maxConnections were held.
@@ -48,6 +49,7 @@ signals:
     void roomEnded(const QString& code);
 
 private:
+    void upgrade();
     void accept();
     void refuseFull(QWebSocket* socket);
     void dispatch(ServerConnection* connection, const ClientMessage& message);
@@ -57,6 +59,9 @@ private:
     void endRoom(Room* room);
 
     Options m_options;
+    // Our own listener, so that every socket sends its frames at once (no Nagle delay) before the
+    // WebSocket server takes it.
+    QTcpServer m_listener;
     QWebSocketServer m_server;
     QHash<int, ServerConnection*> m_connections;
     QHash<QString, Room*> m_rooms;

@@ -53,12 +53,13 @@ TEST_F(ServerTest, ARoomIsMadeByCreateAndJoinedByItsCodeInAnyCase)
     guest.send(net::JoinMessage{QStringLiteral("999999"), QStringLiteral("x"), -1, {}, {}});
     ASSERT_TRUE(guest.await<net::ErrorMessage>());
     EXPECT_EQ(guest.all<net::ErrorMessage>().last().code, ErrorCode::NoSuchRoom);
+    const auto seatsBefore = hostPeer.all<net::SeatsMessage>().size();
     guest.send(net::JoinMessage{welcome.code.toLower(), QStringLiteral("\u202Eゲスト"), -1, welcome.rulesHash, {}});
     const std::optional<net::WelcomeMessage> joined = guest.first<net::WelcomeMessage>();
     ASSERT_TRUE(joined);
     EXPECT_EQ(joined->seat, 2);
     EXPECT_FALSE(joined->host);
-    ASSERT_TRUE(hostPeer.await<net::SeatsMessage>());
+    ASSERT_TRUE(nettest::waitUntil([&] { return hostPeer.all<net::SeatsMessage>().size() > seatsBefore; }));
     EXPECT_EQ(hostPeer.all<net::SeatsMessage>().last().seats[2].holder, net::Holder::Remote);
     EXPECT_EQ(hostPeer.all<net::SeatsMessage>().last().seats[2].name, QStringLiteral("ゲスト"));
 
