@@ -29,6 +29,10 @@ class RoomTable : public QObject {
     Q_OBJECT
 
 public:
+    // The strip under the seats that a window in a room grows by: the room's line, the bet timer
+    // and 準備完了.
+    static constexpr int StripTwips = 330;
+
     RoomTable(frmMain& table, net::Client& client, const net::WelcomeMessage& welcome);
     ~RoomTable() override;
 

@@ -1,13 +1,16 @@
 #include "app/RoomTable.h"
 
+#include "app/TableZoom.h"
 #include "app/frmMain.h"
 #include "net/Client.h"
+#include "state/Program.h"
 #include "ui/widgets/CommandLabel.h"
 #include "ui/widgets/ControlNames.h"
 #include "ui/widgets/LiveTexts.h"
 #include "ui/widgets/Shape.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QScrollBar>
 
@@ -16,6 +19,20 @@ namespace {
 
 // The bar's last position is sent once it has rested this long, so a drag is one message.
 constexpr int BetRestMs = 150;
+// The gap between two rows of panels at 100 %, which a seat's mark fills.
+constexpr int MarkHeight = 11;
+
+// The largest size of the font whose line, Japanese and Latin alike, stands in the height (the
+// Japanese glyphs may come from a fallback font with taller lines).
+QFont fittedToHeight(QFont font, int height)
+{
+    const QString sample = QStringLiteral("● ネット（自分） Online (you) gy");
+    const auto lineHeight = [&] { return QFontMetrics(font).boundingRect(QRect(0, 0, 4096, 4096), 0, sample).height(); };
+    font.setPixelSize(height);
+    while (font.pixelSize() > 6 && lineHeight() > height)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
 
 }  // namespace
 
@@ -23,25 +40,34 @@ void RoomTable::buildControls()
 {
     QWidget* felt = m_table.centralWidget();
     const QPalette palette = m_table.Turn->palette();
+    TableZoom& zoom = *m_table.tableZoom;
     const auto label = [&](const QString& name, const QRect& place) {
         auto* l = named(new QLabel(felt), name);
-        l->setGeometry(place);
         l->setPalette(palette);
+        zoom.place(l, place);
         l->show();
         return l;
     };
-    m_roomLab = label(QStringLiteral("roomLab"), QRect(8, 68, 230, 16));
-    m_timeLab = label(QStringLiteral("betTimeLab"), QRect(240, 68, 140, 16));
+    // Places at 100 %: each seat's mark in the gap under its panel, the strip under the lowest mark.
+    int lowest = 0;
+    for (int seat = 0; seat < 6; ++seat) {
+        const QRect panel = zoom.placeAtFullSize(m_table.P_Shape[seat]);
+        m_netLab[seat] = named(new QLabel(felt), elementName("net_Lab", seat));
+        m_netLab[seat]->setPalette(palette);
+        m_netLab[seat]->setFont(fittedToHeight(QApplication::font(), MarkHeight));
+        zoom.place(m_netLab[seat], QRect(panel.x() + 3, panel.bottom() + 1, panel.width(), MarkHeight));
+        m_netLab[seat]->show();
+        if (seat < program::GameSettings.seatsInPlay())
+            lowest = std::max(lowest, panel.bottom() + 1 + MarkHeight);
+    }
+    m_roomLab = label(QStringLiteral("roomLab"), QRect(8, lowest + 2, 230, 20));
+    m_timeLab = label(QStringLiteral("betTimeLab"), QRect(240, lowest + 2, 140, 20));
     m_ready_Label = named(new CommandLabel(QString(), felt), QStringLiteral("ready_Label"));
-    m_ready_Label->setGeometry(392, 66, 76, 18);
+    zoom.place(m_ready_Label, QRect(392, lowest + 2, 76, 20));
     liveText(&m_table, m_ready_Label, [] { return RoomTable::tr("準備完了"); });
     liveToolTip(&m_table, m_ready_Label, [] { return RoomTable::tr("このベントで決めます"); });
     m_ready_Label->show();
     connect(m_ready_Label, &QPushButton::clicked, this, &RoomTable::sayReady);
-    for (int seat = 0; seat < 6; ++seat) {
-        const QRect panel = m_table.P_Shape[seat]->geometry();
-        m_netLab[seat] = label(elementName("net_Lab", seat), QRect(panel.x() + 3, panel.bottom() + 1, panel.width(), 13));
-    }
 }
 
 void RoomTable::betChanged(int seat, int bet)

@@ -151,11 +151,30 @@ void TableZoom::apply(int percent)
     zoom::setPercent(percent);
     QApplication::setFont(scaledFont(m_appFont, zoom::percent()));
     for (const Placed& placed : m_placed) {
+        if (!placed.widget)
+            continue;
         placed.widget->setFont(scaledFont(placed.font, zoom::percent()));
         placed.widget->setGeometry(scaledRect(placed.geometry, zoom::percent()));
     }
     emit zoomed();
     keepOnScreen();
+}
+
+void TableZoom::place(QWidget* widget, const QRect& geometry)
+{
+    std::erase_if(m_placed, [](const Placed& placed) { return placed.widget.isNull(); });
+    // A control without a font of its own has the application's, which the zoom has scaled.
+    const QFont font = widget->testAttribute(Qt::WA_SetFont) ? widget->font() : m_appFont;
+    m_placed.push_back({widget, geometry, font});
+    widget->setFont(scaledFont(font, zoom::percent()));
+    widget->setGeometry(scaledRect(geometry, zoom::percent()));
+}
+
+QRect TableZoom::placeAtFullSize(const QWidget* widget) const
+{
+    const auto found = std::find_if(m_placed.begin(), m_placed.end(),
+                                    [widget](const Placed& placed) { return placed.widget == widget; });
+    return found == m_placed.end() ? QRect() : found->geometry;
 }
 
 // A window opened from the table was built for the zoom it opened with: it keeps that font, so

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QObject>
+#include <QPointer>
 #include <QRect>
 
 #include <array>
@@ -38,6 +39,11 @@ public:
     // Lays the table out at percent and makes it the zoom of the windows opened from now on; the
     // windows already open keep the size they opened with.
     void apply(int percent);
+    // A control added to the table after it was built, given its place at 100 %: laid out at the
+    // zoom in force and at every zoom from now on. It may be deleted at any time.
+    void place(QWidget* widget, const QRect& geometry);
+    // Where a control of the table stands at 100 %; an empty rectangle for one it does not lay out.
+    QRect placeAtFullSize(const QWidget* widget) const;
 
 signals:
     // The table has been laid out at a new zoom; its window takes the size that goes with it.
@@ -45,7 +51,7 @@ signals:
 
 private:
     struct Placed {
-        QWidget* widget;
+        QPointer<QWidget> widget;
         QRect geometry;
         QFont font;
     };

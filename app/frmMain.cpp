@@ -400,7 +400,7 @@ void frmMain::showSeat(int seat, bool inPlay)
 void frmMain::sizeForSeats()
 {
     const bool bottomRow = program::GameSettings.seatsInPlay() >= 5;
-    setFixedSize(twips(7140), twips(bottomRow ? 6825 : 5175));
+    setFixedSize(twips(7140), twips((bottomRow ? 6825 : 5175) + (m_room ? RoomTable::StripTwips : 0)));
     Image4[1]->setVisible(bottomRow);
 }
 

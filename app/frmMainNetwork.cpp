@@ -27,6 +27,7 @@ void frmMain::playInRoom(net::Client& client, const net::WelcomeMessage& welcome
     layOutEmptyTable();
     showSettingLabels();
     m_room = new RoomTable(*this, client, welcome);
+    sizeForSeats();
 }
 
 void frmMain::leaveRoom()

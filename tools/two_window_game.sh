@@ -112,7 +112,8 @@ place "$host_table" 0 0
 sleep 0.5
 keys "$host_table" alt+n Return  # ネット対戦 → 部屋を作る...
 host_room=$(window_of "$host_pid" '部屋を作る')
-place "$host_room" 0 $((table_h + 10))
+room_h=$((table_h + 22))  # a table in a room grows by the strip under its seats
+place "$host_room" 0 $((room_h + 10))
 sleep 0.3
 # The address field has the focus; the port after it: 0 takes a free one.
 keys "$host_room" Tab ctrl+a 0 Tab
@@ -135,7 +136,7 @@ guest_table=$(window_of "$guest_pid" 'Qubrin — Chinchirorin')
 guest_join=$(window_of "$guest_pid" 'Join a room')
 guest_x=$((table_w + 10))
 place "$guest_table" "$guest_x" 0
-place "$guest_join" 560 $((table_h + 10))
+place "$guest_join" 560 $((room_h + 10))
 sleep 0.5
 shot_root "$out/00_rooms.png" 1100 1010
 log "guest: join window filled in; Return joins"
@@ -163,7 +164,7 @@ done
 
 # name left top width height (the felt's pixels)
 declare -A control=(
-    [bent]="192 44 58 24" [throw]="256 44 58 24" [next]="320 44 82 24" [ready]="392 66 76 18"
+    [bent]="192 44 58 24" [throw]="256 44 58 24" [next]="320 44 82 24" [ready]="392 307 76 20"
 )
 # Seat panels' top left corners; a seat's bet bar lies at +64,+73, 118 by 16.
 panel_x=(12 12 244 244 244 12)
@@ -201,7 +202,7 @@ settle() {
     log "the tables did not come to rest"
 }
 
-both_tables() { shot_root "$1" $((guest_x + table_w)) "$table_h"; }
+both_tables() { shot_root "$1" $((guest_x + table_w)) "$room_h"; }
 
 declare -A table=([host]=$host_table [guest]=$guest_table)
 declare -A seat=([host]=0 [guest]=1)
@@ -258,9 +259,9 @@ done
 # --- the end: both result windows beside their tables ------------------------------------------
 sleep 1
 settle
-place "$host_result" 0 $((table_h + 10))
+place "$host_result" 0 $((room_h + 10))
 read -r result_w _ < <(xdotool getwindowgeometry --shell "$host_result" | sed -n 's/^\(WIDTH\|HEIGHT\)=//p' | paste -sd' ')
-place "$guest_result" $((result_w > guest_x ? result_w + 10 : guest_x)) $((table_h + 10))
+place "$guest_result" $((result_w > guest_x ? result_w + 10 : guest_x)) $((room_h + 10))
 sleep 0.5
 log "result windows: host '$(xdotool getwindowname "$host_result")', guest '$(xdotool getwindowname "$guest_result")'"
 shot_root "$out/result.png" 1600 1200
