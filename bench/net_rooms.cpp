@@ -131,6 +131,8 @@ double ownCpuSeconds()
     net::Server::Options options;
     options.maxRooms = rooms;
     options.maxConnections = rooms * netbench::NetBenchRoom::Clients + 16;
+    // Every bot comes from the loopback address.
+    options.maxPerAddress = options.maxConnections;
     net::Server server(options);
     quint16 port = 0;
     if (server.listen(QHostAddress::LocalHost, 0))

@@ -11,6 +11,17 @@ namespace {
 
 // How long a connection refused for a full server may wait for its peer to answer the close.
 constexpr int RefusalLingerMilliseconds = 2000;
+constexpr qint64 WrongCodeWindowMilliseconds = 60000;
+// Addresses remembered for their wrong codes before the quiet ones are forgotten.
+constexpr int WrongCodeAddresses = 4096;
+
+// One key for an address however it came: an IPv4 peer of a dual-stack socket is the IPv4 address.
+QString addressKey(const QHostAddress& address)
+{
+    bool isIpv4 = false;
+    const quint32 ipv4 = address.toIPv4Address(&isIpv4);
+    return isIpv4 ? QHostAddress(ipv4).toString() : address.toString();
+}
 
 }  // namespace
 
@@ -24,6 +35,7 @@ Server::Server(Options options, QObject* parent)
     m_server.setMaxPendingConnections(64);
     connect(&m_listener, &QTcpServer::newConnection, this, &Server::upgrade);
     connect(&m_server, &QWebSocketServer::newConnection, this, &Server::accept);
+    m_clock.start();
 }
 
 Server::~Server()
@@ -68,23 +80,31 @@ void Server::accept()
 {
     while (QWebSocket* socket = m_server.nextPendingConnection()) {
         if (m_connections.size() >= m_options.maxConnections) {
-            refuseFull(socket);
+            refuseAtOnce(socket, CloseReason::ServerFull);
             continue;
         }
+        const QString address = addressKey(socket->peerAddress());
+        int& from = m_connectionsFrom[address];
+        if (from >= m_options.maxPerAddress) {
+            refuseAtOnce(socket, CloseReason::Refused);
+            continue;
+        }
+        ++from;
         auto* connection = new ServerConnection(m_nextId++, socket, m_options.handshakeMs, m_options.heartbeatMs, this);
         m_connections.insert(connection->id(), connection);
+        m_addressOf.insert(connection->id(), address);
         connect(connection, &ServerConnection::messageArrived, this, &Server::dispatch);
         connect(connection, &ServerConnection::gone, this, &Server::forget);
     }
 }
 
-void Server::refuseFull(QWebSocket* socket)
+void Server::refuseAtOnce(QWebSocket* socket, CloseReason reason)
 {
     ++m_refusedConnections;
     socket->setParent(this);
     connect(socket, &QWebSocket::disconnected, socket, &QObject::deleteLater);
-    socket->sendTextMessage(QString::fromUtf8(encodeRoomMessage(RoomClosedMessage{CloseReason::ServerFull})));
-    socket->close(QWebSocketProtocol::CloseCodePolicyViolated, codeName(CloseReason::ServerFull));
+    socket->sendTextMessage(QString::fromUtf8(encodeRoomMessage(RoomClosedMessage{reason})));
+    socket->close(QWebSocketProtocol::CloseCodePolicyViolated, codeName(reason));
     // A peer that never answers the close frame holds nothing for long.
     QTimer::singleShot(RefusalLingerMilliseconds, socket, &QWebSocket::abort);
 }
@@ -134,8 +154,14 @@ void Server::create(ServerConnection* connection, const CreateMessage& message)
 
 void Server::join(ServerConnection* connection, const JoinMessage& message)
 {
+    const QString address = m_addressOf.value(connection->id());
+    if (guessing(address)) {
+        connection->close(CloseReason::Refused);
+        return;
+    }
     Room* room = m_rooms.value(message.code.toUpper());
     if (!room) {
+        countWrongCode(address);
         connection->refuse(ErrorCode::NoSuchRoom, QString::fromLatin1(JoinMessage::Type));
         return;
     }
@@ -143,9 +169,37 @@ void Server::join(ServerConnection* connection, const JoinMessage& message)
         connection->enter(room);
 }
 
+bool Server::guessing(const QString& address)
+{
+    const auto found = m_wrongCodes.find(address);
+    if (found == m_wrongCodes.end())
+        return false;
+    std::deque<qint64>& times = found.value();
+    const qint64 now = m_clock.elapsed();
+    while (!times.empty() && now - times.front() >= WrongCodeWindowMilliseconds)
+        times.pop_front();
+    if (times.empty()) {
+        m_wrongCodes.erase(found);
+        return false;
+    }
+    return static_cast<int>(times.size()) >= m_options.wrongCodesPerMinute;
+}
+
+void Server::countWrongCode(const QString& address)
+{
+    if (m_wrongCodes.size() >= WrongCodeAddresses) {
+        for (const QString& known : m_wrongCodes.keys())
+            guessing(known);
+    }
+    m_wrongCodes[address].push_back(m_clock.elapsed());
+}
+
 void Server::forget(ServerConnection* connection)
 {
     m_connections.remove(connection->id());
+    const QString address = m_addressOf.take(connection->id());
+    if (--m_connectionsFrom[address] <= 0)
+        m_connectionsFrom.remove(address);
     if (Room* room = connection->room())
         room->drop(connection->id());
     connection->deleteLater();

@@ -3,11 +3,14 @@
 #include "net/Room.h"
 #include "net/ServerConnection.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QHostAddress>
 #include <QObject>
 #include <QTcpServer>
 #include <QWebSocketServer>
+
+#include <deque>
 
 namespace net {
 
@@ -22,6 +25,12 @@ public:
         int maxRooms = 100;
         // Connections held at once, in rooms or not; one more is closed with server_full.
         int maxConnections = 4096;
+        // Connections from one address at once; one more is closed with refused.
+        int maxPerAddress = 64;
+        // Joins with a code that names no room, from one address in a minute; past them every
+        // join from that address is closed with refused until the minute is over, so that codes
+        // cannot be found by trying.
+        int wrongCodesPerMinute = 10;
         int handshakeMs = HandshakeMilliseconds;
         int rejoinMs = RejoinMilliseconds;
         int heartbeatMs = HeartbeatMilliseconds;
@@ -37,7 +46,8 @@ public:
     QString errorString() const { return m_listener.errorString(); }
     int roomCount() const { return static_cast<int>(m_rooms.size()); }
     int connectionCount() const { return static_cast<int>(m_connections.size()); }
-    // Connections closed at once because maxConnections were held.
+    // Connections closed at once because maxConnections, or maxPerAddress from their address,
+    // were held.
     int refusedConnections() const { return m_refusedConnections; }
     // The room of a code, or nullptr.
     Room* room(const QString& code) const { return m_rooms.value(code); }
@@ -51,7 +61,10 @@ signals:
 private:
     void upgrade();
     void accept();
-    void refuseFull(QWebSocket* socket);
+    void refuseAtOnce(QWebSocket* socket, CloseReason reason);
+    void countWrongCode(const QString& address);
+    // Whether the address has used up its wrong codes of the last minute.
+    bool guessing(const QString& address);
     void dispatch(ServerConnection* connection, const ClientMessage& message);
     void create(ServerConnection* connection, const CreateMessage& message);
     void join(ServerConnection* connection, const JoinMessage& message);
@@ -65,6 +78,11 @@ private:
     QWebSocketServer m_server;
     QHash<int, ServerConnection*> m_connections;
     QHash<QString, Room*> m_rooms;
+    QHash<int, QString> m_addressOf;
+    QHash<QString, int> m_connectionsFrom;
+    // Per address, when each wrong code of the last minute came (ms of m_clock).
+    QHash<QString, std::deque<qint64>> m_wrongCodes;
+    QElapsedTimer m_clock;
     int m_nextId = 1;
     int m_refusedConnections = 0;
 };

@@ -8,6 +8,8 @@
 #include <QTimer>
 
 #include <csignal>
+#include <optional>
+#include <utility>
 #include <cstdio>
 #include <unistd.h>
 
@@ -56,25 +58,45 @@ int main(int argc, char** argv)
                                             QStringLiteral("Connections at most, in rooms or not (default %1).")
                                                 .arg(net::Server::Options{}.maxConnections),
                                             QStringLiteral("count"), QString::number(net::Server::Options{}.maxConnections));
-    parser.addOptions({listen, port, maxRooms, maxConnections});
+    const QCommandLineOption maxPerAddress(QStringLiteral("max-per-address"),
+                                           QStringLiteral("Connections from one address at most (default %1).")
+                                               .arg(net::Server::Options{}.maxPerAddress),
+                                           QStringLiteral("count"), QString::number(net::Server::Options{}.maxPerAddress));
+    const QCommandLineOption wrongCodes(
+        QStringLiteral("wrong-codes-per-minute"),
+        QStringLiteral("Joins with a room code that does not exist, from one address in a minute, before that "
+                       "address may join nothing until the minute is over (default %1).")
+            .arg(net::Server::Options{}.wrongCodesPerMinute),
+        QStringLiteral("count"), QString::number(net::Server::Options{}.wrongCodesPerMinute));
+    parser.addOptions({listen, port, maxRooms, maxConnections, maxPerAddress, wrongCodes});
     parser.process(app);
 
     const QHostAddress address(parser.value(listen));
     bool portOk = false;
     const uint portNumber = parser.value(port).toUInt(&portOk);
-    bool roomsOk = false;
-    net::Server::Options options;
-    options.maxRooms = parser.value(maxRooms).toInt(&roomsOk);
-    bool connectionsOk = false;
-    options.maxConnections = parser.value(maxConnections).toInt(&connectionsOk);
+    // A whole number of at least one, or nothing.
+    const auto positive = [&parser](const QCommandLineOption& option) -> std::optional<int> {
+        bool ok = false;
+        const int value = parser.value(option).toInt(&ok);
+        return ok && value >= 1 ? std::optional<int>(value) : std::nullopt;
+    };
     if (address.isNull())
         return fail(QStringLiteral("not an address: %1").arg(parser.value(listen)));
     if (!portOk || portNumber > 65535)
         return fail(QStringLiteral("not a port: %1").arg(parser.value(port)));
-    if (!roomsOk || options.maxRooms < 1)
-        return fail(QStringLiteral("not a number of rooms: %1").arg(parser.value(maxRooms)));
-    if (!connectionsOk || options.maxConnections < 1)
-        return fail(QStringLiteral("not a number of connections: %1").arg(parser.value(maxConnections)));
+    net::Server::Options options;
+    const std::pair<const QCommandLineOption*, int*> counts[] = {
+        {&maxRooms, &options.maxRooms},
+        {&maxConnections, &options.maxConnections},
+        {&maxPerAddress, &options.maxPerAddress},
+        {&wrongCodes, &options.wrongCodesPerMinute},
+    };
+    for (const auto& [option, value] : counts) {
+        const std::optional<int> count = positive(*option);
+        if (!count)
+            return fail(QStringLiteral("not a number for --%1: %2").arg(option->names().constFirst(), parser.value(*option)));
+        *value = *count;
+    }
 
     net::Server server(options);
     if (!server.listen(address, static_cast<quint16>(portNumber))) {

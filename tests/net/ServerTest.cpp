@@ -176,6 +176,42 @@ TEST_F(ServerTest, AConnectionThatDoesNotJoinInTimeIsClosedAndRoomsAreCounted)
     EXPECT_TRUE(nettest::waitUntil([&] { return server->roomCount() == 0; }));
 }
 
+TEST_F(ServerTest, AFloodOfConnectionsAndWrongCodesFromOneAddressIsRefusedWhileAnotherStillJoins)
+{
+    net::Server::Options options;
+    options.maxPerAddress = 3;
+    options.wrongCodesPerMinute = 3;
+    start(options);
+    LoopbackPeer hostPeer(server->port());
+    const net::WelcomeMessage welcome = host(hostPeer);
+    LoopbackPeer guesser(server->port());
+    LoopbackPeer idle(server->port());
+    LoopbackPeer extra(server->port());
+    ASSERT_TRUE(nettest::waitUntil([&] { return extra.closed; }));
+    ASSERT_EQ(extra.all<net::RoomClosedMessage>().size(), 1);
+    EXPECT_EQ(extra.all<net::RoomClosedMessage>()[0].reason, CloseReason::Refused);
+    EXPECT_EQ(server->refusedConnections(), 1);
+
+    for (const char* code : {"333333", "444444", "666666"}) {
+        const auto errors = guesser.all<net::ErrorMessage>().size();
+        guesser.send(net::JoinMessage{QString::fromLatin1(code), QStringLiteral("g"), -1, {}, {}});
+        ASSERT_TRUE(nettest::waitUntil([&] { return guesser.all<net::ErrorMessage>().size() > errors; }));
+        EXPECT_EQ(guesser.all<net::ErrorMessage>().last().code, ErrorCode::NoSuchRoom);
+    }
+    // Past its wrong codes the address learns nothing more: even the right code is closed.
+    guesser.send(net::JoinMessage{welcome.code, QStringLiteral("g"), -1, {}, {}});
+    ASSERT_TRUE(nettest::waitUntil([&] { return guesser.closed; }));
+    EXPECT_EQ(guesser.all<net::RoomClosedMessage>().last().reason, CloseReason::Refused);
+    EXPECT_TRUE(guesser.all<net::WelcomeMessage>().isEmpty());
+
+    nettest::TcpRelay relay(server->port());
+    relay.setSourceAddress(QHostAddress(QStringLiteral("127.0.0.2")));
+    LoopbackPeer guest(relay.port());
+    guest.send(net::JoinMessage{welcome.code, QStringLiteral("g"), -1, {}, {}});
+    EXPECT_TRUE(guest.first<net::WelcomeMessage>());
+    EXPECT_FALSE(hostPeer.closed);
+}
+
 TEST_F(ServerTest, AConnectionOverTheCapIsClosedAsServerFullAndCountedUntilASeatOfTheCapIsFree)
 {
     net::Server::Options options;

@@ -27,6 +27,8 @@ void TcpRelay::accept()
         // One side gone: the other goes too, once what was sent to it is through.
         connect(client, &QTcpSocket::disconnected, server, &QTcpSocket::disconnectFromHost);
         connect(server, &QTcpSocket::disconnected, client, &QTcpSocket::disconnectFromHost);
+        if (!m_source.isNull())
+            server->bind(m_source);
         server->connectToHost(QHostAddress::LocalHost, m_target);
         m_pipes.push_back(std::move(pipe));
     }

@@ -24,6 +24,8 @@ public:
     void setDelay(int ms) { m_delayMs = ms; }
     void setPieceBytes(int bytes) { m_pieceBytes = bytes; }
     void stall(bool held) { m_stalled = held; }
+    // The server then sees the relayed connections come from this loopback address (127.0.0.2, say).
+    void setSourceAddress(const QHostAddress& source) { m_source = source; }
     void cut();
     int connections() const { return static_cast<int>(m_pipes.size()); }
 
@@ -41,6 +43,7 @@ private:
     void pump();
 
     quint16 m_target;
+    QHostAddress m_source;
     QTcpServer m_listener;
     QTimer m_pump;
     QElapsedTimer m_clock;

@@ -5,7 +5,7 @@ set -uo pipefail
 server=$1
 fail=0
 "$server" --version | grep -q '^qubrin-server ' || { echo "--version"; fail=1; }
-for bad in "--port 70000" "--port x" "--listen nowhere" "--max-rooms 0" "--max-connections 0" "--max-connections many"; do
+for bad in "--port 70000" "--port x" "--listen nowhere" "--max-rooms 0" "--max-connections 0" "--max-connections many" "--max-per-address 0" "--wrong-codes-per-minute x"; do
   # shellcheck disable=SC2086
   "$server" $bad 2>/dev/null
   [ $? -eq 2 ] || { echo "$bad was not refused"; fail=1; }
