@@ -57,9 +57,11 @@ void Server::upgrade()
         // A step is several small frames to one socket in a row; without this each waits for the
         // peer's delayed acknowledgement of the one before (40 ms on Linux).
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-        m_server.handleConnection(socket);
+        admit(socket);
     }
 }
+
+void Server::admit(QTcpSocket* socket) { m_server.handleConnection(socket); }
 
 void Server::stop()
 {

@@ -60,6 +60,9 @@ signals:
 
 private:
     void upgrade();
+    // Every socket the listener accepted, once it is ready to speak, goes through here to the
+    // WebSocket server.
+    void admit(QTcpSocket* socket);
     void accept();
     void refuseAtOnce(QWebSocket* socket, CloseReason reason);
     void countWrongCode(const QString& address);
