@@ -59,6 +59,8 @@ QJsonObject JoinMessage::toJson() const
     if (!token.isEmpty())
         body.insert(QLatin1String("token"), token);
     insertFallback(body, fallback);
+    if (web)
+        body.insert(QLatin1String("client"), QLatin1String("web"));
     return body;
 }
 
@@ -81,6 +83,8 @@ std::optional<JoinMessage> JoinMessage::fromJson(const QJsonObject& body)
         return std::nullopt;
     message.name = cleanName(message.name);
     message.fallback = fallbackOf(body);
+    // Any other client word, or none, is a table window.
+    message.web = body.value(QLatin1String("client")) == QLatin1String("web");
     return message;
 }
 

@@ -53,6 +53,7 @@ struct JoinMessage {
     QString rulesHash;        // empty: not checked
     QString token;            // a seat's token from its welcome: takes that seat back after a drop
     rules::Character fallback = rules::Character::Omakase;  // as create's
+    bool web = false;         // joined from the phone page ("client":"web")
     QJsonObject toJson() const;
     static std::optional<JoinMessage> fromJson(const QJsonObject& body);
 };

@@ -44,7 +44,7 @@ bool Room::admit(int participant, const JoinMessage& join)
     }
     if (seat == m_seats.hostSeat())
         m_hostGone.stop();
-    welcome(participant, seat, m_seats.take(seat, participant, join.name, join.fallback));
+    welcome(participant, seat, m_seats.take(seat, participant, join.name, join.fallback, join.web));
     if (m_phase != Phase::NoGame)
         emit sendTo(participant, stateMessage());
     return true;

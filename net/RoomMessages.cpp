@@ -31,8 +31,12 @@ QString digest(JsonFields& fields)
 QJsonArray seatArray(const QVector<SeatInfo>& seats)
 {
     QJsonArray values;
-    for (const SeatInfo& seat : seats)
-        values.append(QJsonObject{{"holder", codeName(seat.holder)}, {"name", seat.name}});
+    for (const SeatInfo& seat : seats) {
+        QJsonObject value{{"holder", codeName(seat.holder)}, {"name", seat.name}};
+        if (seat.web)
+            value.insert(QLatin1String("client"), QLatin1String("web"));
+        values.append(value);
+    }
     return values;
 }
 
@@ -45,7 +49,7 @@ std::optional<QVector<SeatInfo>> readSeats(JsonFields& fields)
         const QString name = seat.text("name", MaxRawNameLength);
         if (!value.isObject() || !seat.ok() || !holder)
             return std::nullopt;
-        seats.append({*holder, cleanName(name)});
+        seats.append({*holder, cleanName(name), value.toObject().value(QLatin1String("client")) == QLatin1String("web")});
     }
     return fields.ok() ? std::optional(seats) : std::nullopt;
 }

@@ -20,6 +20,7 @@ namespace net {
 struct SeatInfo {
     Holder holder = Holder::Absent;
     QString name;
+    bool web = false;  // its player joined from the phone page
 };
 
 struct WelcomeMessage {

@@ -19,7 +19,7 @@ RoomSeats::RoomSeats(const RoomRules& rules, int hostSeat) : m_hostSeat(hostSeat
 {
     for (int seat = 0; seat < rules.seats(); ++seat)
         m_seats.append({rules.settings.isComputer(seat), rules.settings.name(seat), -1, QString(), rules::Character::Omakase,
-                           QDeadlineTimer(0)});
+                           false, QDeadlineTimer(0)});
 }
 
 bool RoomSeats::isFree(int seat) const
@@ -52,7 +52,7 @@ bool RoomSeats::isDropped(int seat) const
     return !s.computer && s.participant < 0 && !s.token.isEmpty();
 }
 
-QString RoomSeats::take(int seat, int participant, const QString& name, rules::Character fallback)
+QString RoomSeats::take(int seat, int participant, const QString& name, rules::Character fallback, bool web)
 {
     Seat& s = m_seats[seat];
     if (s.token.isEmpty() || s.reserved.hasExpired())
@@ -60,6 +60,7 @@ QString RoomSeats::take(int seat, int participant, const QString& name, rules::C
     s.participant = participant;
     s.name = name;
     s.fallback = fallback;
+    s.web = web;
     s.reserved = QDeadlineTimer(QDeadlineTimer::Forever);
     return s.token;
 }
@@ -102,7 +103,7 @@ QVector<SeatInfo> RoomSeats::infos() const
                               : s.participant < 0   ? Holder::Absent
                               : seat == m_hostSeat  ? Holder::Host
                                                     : Holder::Remote;
-        infos.append({holder, s.name});
+        infos.append({holder, s.name, s.web && holder != Holder::Computer});
     }
     return infos;
 }

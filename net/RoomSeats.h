@@ -25,8 +25,8 @@ public:
     // person's seat; RoomFull when there is none.
     std::variant<int, ErrorCode> seatFor(const JoinMessage& join) const;
     // The participant takes the seat, to be played by `fallback` while it is away; returns the
-    // seat's token.
-    QString take(int seat, int participant, const QString& name, rules::Character fallback);
+    // seat's token. `web`: it plays from the phone page.
+    QString take(int seat, int participant, const QString& name, rules::Character fallback, bool web = false);
     // The participant's connection is gone; returns its seat, or -1.
     int release(int participant, int rejoinMs);
 
@@ -49,6 +49,7 @@ private:
         int participant = -1;
         QString token;
         rules::Character fallback = rules::Character::Omakase;
+        bool web = false;
         QDeadlineTimer reserved{QDeadlineTimer::Forever};
     };
     bool isFree(int seat) const;

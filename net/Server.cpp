@@ -27,7 +27,8 @@ QString addressKey(const QHostAddress& address)
 
 Server::Server(Options options, QObject* parent)
     : QObject(parent), m_options(std::move(options)),
-      m_server(QStringLiteral("qubrin"), QWebSocketServer::NonSecureMode)
+      m_server(QStringLiteral("qubrin"), QWebSocketServer::NonSecureMode),
+      m_web([this] { return !m_rooms.isEmpty(); }, m_options.handshakeMs)
 {
     if (!m_options.draw)
         m_options.draw = [] { return QRandomGenerator::system()->generate(); };
@@ -35,6 +36,7 @@ Server::Server(Options options, QObject* parent)
     m_server.setMaxPendingConnections(64);
     connect(&m_listener, &QTcpServer::newConnection, this, &Server::upgrade);
     connect(&m_server, &QWebSocketServer::newConnection, this, &Server::accept);
+    connect(&m_web, &WebFront::upgrade, &m_server, &QWebSocketServer::handleConnection);
     m_clock.start();
 }
 
@@ -61,7 +63,7 @@ void Server::upgrade()
     }
 }
 
-void Server::admit(QTcpSocket* socket) { m_server.handleConnection(socket); }
+void Server::admit(QTcpSocket* socket) { m_web.take(socket); }
 
 void Server::stop()
 {

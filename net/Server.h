@@ -2,6 +2,7 @@
 
 #include "net/Room.h"
 #include "net/ServerConnection.h"
+#include "net/WebFront.h"
 
 #include <QElapsedTimer>
 #include <QHash>
@@ -60,8 +61,8 @@ signals:
 
 private:
     void upgrade();
-    // Every socket the listener accepted, once it is ready to speak, goes through here to the
-    // WebSocket server.
+    // Every socket the listener accepted, once it is ready to speak, goes through here: its first
+    // request is a WebSocket handshake for the WebSocket server, or a request for the phone page.
     void admit(QTcpSocket* socket);
     void accept();
     void refuseAtOnce(QWebSocket* socket, CloseReason reason);
@@ -79,6 +80,8 @@ private:
     // WebSocket server takes it.
     QTcpServer m_listener;
     QWebSocketServer m_server;
+    // Tells the phone page's requests from the WebSocket handshakes on the same port.
+    WebFront m_web;
     QHash<int, ServerConnection*> m_connections;
     QHash<QString, Room*> m_rooms;
     QHash<int, QString> m_addressOf;
