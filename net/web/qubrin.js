@@ -269,6 +269,8 @@ function show() {
   if (!s || !room.rules)
     return;
   const me = room.seat;
+  document.body.dataset.phase = s.phase;
+  document.body.dataset.turn = String(s.turn);
   const myTurn = commander(s) === me;
   $('seatName').textContent = nameOf(me) + say('you');
   $('score').textContent = s.scores[me] === null ? '' : say('points', s.scores[me]);
@@ -300,6 +302,7 @@ function show() {
     const bySeat = throwsBySeat(room.lastThrow.faces, s.oyaSeat, seatCount());
     const mine = bySeat[me];
     showDice(mine ? mine.faces : []);
+    $('dice').hidden = !mine;
     $('hand').textContent = mine ? mine.hand.name : '—';
     const paid = room.scoresBefore && room.scoresBefore[me] !== null ? room.lastThrow.scores[me] - room.scoresBefore[me] : 0;
     $('payment').textContent = (paid > 0 ? '+' : '') + String(paid);
