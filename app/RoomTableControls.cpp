@@ -104,7 +104,7 @@ void RoomTable::showSeatMarks()
         QString text;
         switch (m_seats[seat].holder) {
         case net::Holder::Host: text = tr("● ホスト"); break;
-        case net::Holder::Remote: text = tr("● ネット"); break;
+        case net::Holder::Remote: text = m_seats[seat].web ? tr("● スマホ") : tr("● ネット"); break;
         case net::Holder::Computer: text = tr("コンピュータ"); break;
         case net::Holder::Absent: text = m_everHeld[seat] ? tr("× 切断・コンピュータが代行") : tr("空席"); break;
         }

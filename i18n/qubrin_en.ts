@@ -318,6 +318,10 @@
         <translation>● Online</translation>
     </message>
     <message>
+        <source>● スマホ</source>
+        <translation>● Phone</translation>
+    </message>
+    <message>
         <source>コンピュータ</source>
         <translation>Computer</translation>
     </message>

@@ -4,8 +4,11 @@
 #include "net/RoomCode.h"
 #include "net/RoomRules.h"
 #include "net/Server.h"
+#include "net/WebPage.h"
 #include "ui/net/CharacterBox.h"
+#include "ui/net/PhoneAddresses.h"
 #include "ui/net/PlayerName.h"
+#include "ui/net/QrCodeView.h"
 #include "ui/widgets/ControlNames.h"
 #include "ui/widgets/Twips.h"
 
@@ -25,7 +28,7 @@
 
 namespace {
 
-enum Row { AddressRow, PortRow, SeatRow, OpenRow, BetRow, FallbackRow, CreateRow, CodeRow, InvitationRow, PlayersRow };
+enum Row { AddressRow, PhonesRow, PortRow, SeatRow, OpenRow, BetRow, FallbackRow, CreateRow, CodeRow, InvitationRow, PageRow, PlayersRow };
 
 QString holderText(net::Holder holder)
 {
@@ -50,9 +53,19 @@ HostRoomWindow::HostRoomWindow(QWidget* table, const SettingsRecord& settings)
     : RoomWindow(table, "HostRoomWindow", [] { return tr("部屋を作る"); }), m_settings(settings)
 {
     buildChoices();
+    buildPhones();
     buildRoom();
+    buildPage();
     seatChosen();
     connect(hostSeat, &QComboBox::currentIndexChanged, this, &HostRoomWindow::seatChosen);
+    connect(hostPhones, &QCheckBox::toggled, this, [this](bool phones) {
+        if (phones)
+            m_typedAddress = hostAddress->text();
+        else
+            hostAddress->setText(m_typedAddress);
+        phonesChosen();
+    });
+    connect(hostPhoneAddress, &QComboBox::currentIndexChanged, this, &HostRoomWindow::phonesChosen);
     connect(hostCreate, &QPushButton::clicked, this, &HostRoomWindow::createRoom);
     connect(hostCopy, &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(hostInvitation->text()); });
@@ -119,6 +132,51 @@ void HostRoomWindow::buildChoices()
     hostCreate = named(new QPushButton(this), "hostCreate");
     liveText(this, hostCreate, [] { return tr("部屋を作る"); });
     grid()->addWidget(hostCreate, CreateRow, 1, Qt::AlignRight);
+}
+
+void HostRoomWindow::buildPhones()
+{
+    caption(PhonesRow, "hostPhonesCaption", [] { return tr("スマホ"); })->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    hostPhones = named(new QCheckBox(this), "hostPhones");
+    liveText(this, hostPhones, [] { return tr("スマホのブラウザからも入れるようにする"); });
+    hostPhoneAddress = named(new QComboBox(this), "hostPhoneAddress");
+    for (const QHostAddress& address : phoneAddresses())
+        hostPhoneAddress->addItem(address.toString());
+    auto* note = named(new QLabel(this), "hostPhoneNote");
+    note->setWordWrap(true);
+    liveText(this, note, [] {
+        return tr("スマホは、このコンピュータと同じネットワーク（同じ Wi-Fi）につながっている必要があります。"
+                  "チェックしなければ、上のアドレス（127.0.0.1 ならこのコンピュータだけ）で待ち受けます。");
+    });
+    auto* phones = new QVBoxLayout;
+    phones->setSpacing(twips(30));
+    phones->addWidget(hostPhones);
+    phones->addWidget(hostPhoneAddress, 0, Qt::AlignLeft);
+    phones->addWidget(note);
+    grid()->addLayout(phones, PhonesRow, 1);
+    phonesChosen();
+}
+
+void HostRoomWindow::phonesChosen()
+{
+    const bool phones = hostPhones->isChecked();
+    if (phones)
+        hostAddress->setText(hostPhoneAddress->currentText());
+    hostAddress->setEnabled(!phones && hostCreate->isEnabled());
+    hostPhoneAddress->setEnabled(phones && hostCreate->isEnabled());
+}
+
+void HostRoomWindow::buildPage()
+{
+    caption(PageRow, "hostPageCaption", [] { return tr("スマホで読み取る"); })->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    hostQr = named(new QrCodeView(this), "hostQr");
+    hostPageAddress = named(new QLabel(this), "hostPageAddress");
+    hostPageAddress->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    hostPageAddress->setWordWrap(true);
+    QHBoxLayout* page = row();
+    page->addWidget(hostQr, 0, Qt::AlignTop);
+    page->addWidget(hostPageAddress, 1, Qt::AlignTop);
+    grid()->addLayout(page, PageRow, 1);
 }
 
 void HostRoomWindow::buildRoom()
@@ -218,6 +276,15 @@ void HostRoomWindow::welcomed(const net::WelcomeMessage& welcome)
     hostInvitation->setText(
         net::Invitation{QHostAddress(hostAddress->text().trimmed()).toString(), m_server->port(), welcome.code}.toString());
     hostCopy->setEnabled(true);
+    const QString page =
+        net::WebPage::address(QHostAddress(hostAddress->text().trimmed()), m_server->port(), welcome.code).toString();
+    hostQr->setText(page);
+    LiveTexts::of(this).add({hostPageAddress, "text", [this] { return hostPageAddress->text(); },
+                             [this](const QString& text) { hostPageAddress->setText(text); }},
+                            [page, code = welcome.code] {
+                                return tr("%1\n部屋コード %2\nスマホのカメラで読み取るか、ブラウザにこのアドレスを入れます。")
+                                    .arg(page, code);
+                            });
     hostStart->setEnabled(true);
     showSeats(welcome.seats);
     showStatus([] { return QString(); });
@@ -257,6 +324,12 @@ void HostRoomWindow::failed()
     m_welcome.reset();
     hostCode->setText(QStringLiteral("------"));
     hostInvitation->clear();
+    if (hostQr) {
+        hostQr->setText({});
+        LiveTexts::of(this).add({hostPageAddress, "text", [this] { return hostPageAddress->text(); },
+                                 [this](const QString& text) { hostPageAddress->setText(text); }},
+                                [] { return QString(); });
+    }
     hostPlayers->clear();
     hostCopy->setEnabled(false);
     hostStart->setEnabled(false);
@@ -277,7 +350,8 @@ void HostRoomWindow::stopServer()
 
 void HostRoomWindow::enableChoices(bool enabled)
 {
-    for (QWidget* choice : std::initializer_list<QWidget*>{hostAddress, hostPort, hostSeat, hostBetSeconds, hostFallback, hostCreate})
+    for (QWidget* choice : std::initializer_list<QWidget*>{hostAddress, hostPhones, hostPort, hostSeat, hostBetSeconds, hostFallback, hostCreate})
         choice->setEnabled(enabled);
     seatChosen();
+    phonesChosen();
 }

@@ -8,6 +8,7 @@
 #include <QVector>
 
 class CharacterBox;
+class QrCodeView;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -19,9 +20,10 @@ namespace net {
 class Server;
 }  // namespace net
 
-// 部屋を作る: the host's choices (address and port, the host's own seat, the seats open to remote
-// players, the time for bets, who plays the host's seat while its connection is away), then a room
-// on a server of this process: its code, the invitation line, who has joined, and 開始.
+// 部屋を作る: the host's choices (address and port, whether phones may join and at which of this
+// machine's addresses, the host's own seat, the seats open to remote players, the time for bets, who
+// plays the host's seat while its connection is away), then a room on a server of this process: its
+// code, the invitation line, the phone page's address as a QR code, who has joined, and 開始.
 // The room's rules are a snapshot of `settings`: a closed seat is played by the computer.
 class HostRoomWindow : public RoomWindow {
     Q_OBJECT
@@ -34,6 +36,8 @@ public:
     SettingsRecord roomSettings() const;
 
     QLineEdit* hostAddress = nullptr;
+    QCheckBox* hostPhones = nullptr;
+    QComboBox* hostPhoneAddress = nullptr;
     QSpinBox* hostPort = nullptr;
     QComboBox* hostSeat = nullptr;
     QVector<QCheckBox*> hostOpen;  // hostOpen_i, one a seat in play
@@ -43,13 +47,19 @@ public:
     QLabel* hostCode = nullptr;
     QLineEdit* hostInvitation = nullptr;
     QPushButton* hostCopy = nullptr;
+    QrCodeView* hostQr = nullptr;
+    QLabel* hostPageAddress = nullptr;
     QListWidget* hostPlayers = nullptr;
     QPushButton* hostStart = nullptr;
     QPushButton* hostClose = nullptr;
 
 private:
     void buildChoices();
+    void buildPhones();
     void buildRoom();
+    void buildPage();
+    // Phones or not: the room listens on the chosen address of this machine, or on the one typed.
+    void phonesChosen();
     void seatChosen();
     void createRoom();
     void welcomed(const net::WelcomeMessage& welcome);
@@ -61,4 +71,5 @@ private:
     SettingsRecord m_settings;
     QPointer<net::Server> m_server;
     std::optional<net::WelcomeMessage> m_welcome;
+    QString m_typedAddress;
 };
