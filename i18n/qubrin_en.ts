@@ -124,6 +124,30 @@
 <context>
     <name>HostRoomWindow</name>
     <message>
+        <source>スマホ</source>
+        <translation>Phones</translation>
+    </message>
+    <message>
+        <source>スマホのブラウザからも入れるようにする</source>
+        <translation>Let phones join from their browser</translation>
+    </message>
+    <message>
+        <source>スマホは、このコンピュータと同じネットワーク（同じ Wi-Fi）につながっている必要があります。チェックしなければ、上のアドレス（127.0.0.1 ならこのコンピュータだけ）で待ち受けます。</source>
+        <translation>Phones must be on the same network as this computer (the same Wi-Fi). Unchecked, the room listens on the address above (127.0.0.1: this computer only).</translation>
+    </message>
+    <message>
+        <source>スマホで読み取る</source>
+        <translation>Scan with a phone</translation>
+    </message>
+    <message>
+        <source>%1
+部屋コード %2
+スマホのカメラで読み取るか、ブラウザにこのアドレスを入れます。</source>
+        <translation>%1
+Room code %2
+Scan it with the phone's camera, or type the address into its browser.</translation>
+    </message>
+    <message>
         <source>ホスト</source>
         <translation>host</translation>
     </message>

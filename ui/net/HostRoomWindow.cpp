@@ -9,6 +9,7 @@
 #include "ui/net/PhoneAddresses.h"
 #include "ui/net/PlayerName.h"
 #include "ui/net/QrCodeView.h"
+#include "ui/widgets/CaptionButton.h"
 #include "ui/widgets/ControlNames.h"
 #include "ui/widgets/Twips.h"
 
@@ -129,7 +130,7 @@ void HostRoomWindow::buildChoices()
     hostFallback = named(new CharacterBox(this), "hostFallback");
     grid()->addWidget(hostFallback, FallbackRow, 1, Qt::AlignLeft);
 
-    hostCreate = named(new QPushButton(this), "hostCreate");
+    hostCreate = named(new CaptionButton(this), "hostCreate");
     liveText(this, hostCreate, [] { return tr("部屋を作る"); });
     grid()->addWidget(hostCreate, CreateRow, 1, Qt::AlignRight);
 }
