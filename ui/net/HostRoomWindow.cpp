@@ -52,6 +52,7 @@ HostRoomWindow::HostRoomWindow(QWidget* table, const SettingsRecord& settings)
     buildChoices();
     buildRoom();
     seatChosen();
+    showEncryption(false);
     connect(hostSeat, &QComboBox::currentIndexChanged, this, &HostRoomWindow::seatChosen);
     connect(hostCreate, &QPushButton::clicked, this, &HostRoomWindow::createRoom);
     connect(hostCopy, &QPushButton::clicked, this,
@@ -202,6 +203,7 @@ void HostRoomWindow::createRoom()
     url.setScheme(QStringLiteral("ws"));
     url.setHost(address.toString());
     url.setPort(m_server->port());
+    url.setPath(QStringLiteral("/"));
     client.open(url);
     const int seat = hostSeat->currentIndex();
     client.create(net::CreateMessage{playerName(m_settings, seat), seat,
@@ -280,4 +282,5 @@ void HostRoomWindow::enableChoices(bool enabled)
     for (QWidget* choice : std::initializer_list<QWidget*>{hostAddress, hostPort, hostSeat, hostBetSeconds, hostFallback, hostCreate})
         choice->setEnabled(enabled);
     seatChosen();
+    showEncryption(false);
 }
