@@ -40,7 +40,7 @@ CommandLine::CommandLine(const QStringList& arguments)
     parser.addOption(languageOption);
     parser.addPositionalArgument(QStringLiteral("invitation"),
                                  QStringLiteral("Open the window to join the room of an invitation line."),
-                                 QStringLiteral("[qubrin://host:port/CODE]"));
+                                 QStringLiteral("[qubrin://host:port/CODE | qubrins://host:port/CODE]"));
     addQtOptions(parser);
     // Qt's options are words after one dash.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -64,10 +64,12 @@ QString CommandLine::error() const
     if (!parsed)
         return parser.errorText();
     const QStringList arguments = parser.positionalArguments();
-    const qsizetype invitations =
-        !arguments.isEmpty() && arguments.constFirst().startsWith(QStringLiteral("qubrin:"), Qt::CaseInsensitive) ? 1 : 0;
+    const bool named = !arguments.isEmpty() && (arguments.constFirst().startsWith(QStringLiteral("qubrin:"), Qt::CaseInsensitive) ||
+                                                 arguments.constFirst().startsWith(QStringLiteral("qubrins:"), Qt::CaseInsensitive));
+    const qsizetype invitations = named ? 1 : 0;
     if (invitations == 1 && !invitation())
-        return QStringLiteral("Not an invitation '%1': use qubrin://host:port/CODE.").arg(arguments.constFirst());
+        return QStringLiteral("Not an invitation '%1': use qubrin://host:port/CODE or qubrins://host:port/CODE.")
+            .arg(arguments.constFirst());
     if (arguments.size() > invitations)
         return QStringLiteral("Unexpected argument '%1'.").arg(arguments.at(invitations));
     if (parser.isSet(languageOption) && !language())

@@ -37,7 +37,7 @@ RoomTable::RoomTable(frmMain& table, net::Client& client, const net::WelcomeMess
 
 RoomTable::~RoomTable()
 {
-    for (QWidget* control : std::initializer_list<QWidget*>{m_roomLab, m_timeLab, m_ready_Label})
+    for (QWidget* control : std::initializer_list<QWidget*>{m_roomLab, m_timeLab, m_cipherLab, m_ready_Label})
         delete control;
     for (const QPointer<QLabel>& label : m_netLab)
         delete label.data();

@@ -107,6 +107,8 @@ private:
 
     QPointer<QLabel> m_roomLab;
     QPointer<QLabel> m_timeLab;
+    // In the bet timer's place while it is hidden: that the connection is not encrypted.
+    QPointer<QLabel> m_cipherLab;
     QPointer<CommandLabel> m_ready_Label;
     std::array<QPointer<QLabel>, 6> m_netLab{};
 };

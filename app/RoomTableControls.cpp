@@ -62,6 +62,9 @@ void RoomTable::buildControls()
     }
     m_roomLab = label(QStringLiteral("roomLab"), QRect(8, lowest + 2, 230, 20));
     m_timeLab = label(QStringLiteral("betTimeLab"), QRect(240, lowest + 2, 140, 20));
+    m_cipherLab = label(QStringLiteral("roomCipherLab"), QRect(240, lowest + 2, 140, 20));
+    liveText(&m_table, m_cipherLab, [] { return RoomTable::tr("暗号化なし（ws://）"); });
+    liveToolTip(&m_table, m_cipherLab, [] { return RoomTable::tr("この部屋との通信は暗号化されていません。"); });
     m_ready_Label = named(new CommandLabel(QString(), felt), QStringLiteral("ready_Label"));
     zoom.place(m_ready_Label, QRect(392, lowest + 2, 76, 20));
     liveText(&m_table, m_ready_Label, [] { return RoomTable::tr("準備完了"); });
@@ -177,6 +180,7 @@ void RoomTable::showClock()
 {
     const bool betsOpen = m_phase == net::Phase::BetsOpen && isConnected();
     m_timeLab->setVisible(betsOpen);
+    m_cipherLab->setVisible(!betsOpen && m_client && !m_client->isEncrypted());
     if (betsOpen)
         m_timeLab->setText(tr("締切まで %1 秒").arg((m_betDeadline.remainingTime() + 999) / 1000));
 }

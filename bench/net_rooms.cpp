@@ -2,18 +2,22 @@
 // protocol allows. The server runs in a process of its own (one thread: one core at most); the
 // clients run in BOTS processes of their own, each with its share of the rooms, and the rooms start
 // their games spread over RAMP ms so that the first turns are not one burst.
-//   net_rooms [ROOMS [SECONDS [TURNS [PAUSE_MS]]]] [--loop=epoll|poll] [--bots=N] [--ramp=MS]
+//   net_rooms [ROOMS [SECONDS [TURNS [PAUSE_MS]]]] [--loop=epoll|poll] [--bots=N] [--ramp=MS] [--tls]
 // defaults 1000 rooms, 20 s, 200 turns a room, no pause between a turn's end and the next opening,
-// the epoll loop of qubrin-server (poll: Qt's Unix loop), 2 bot processes, a ramp of 1000 ms
+// the epoll loop of qubrin-server (poll: Qt's Unix loop), 2 bot processes, a ramp of 1000 ms;
+// --tls: wss:// with a self-signed certificate made by openssl for the run, which the bots trust
 #include "NetBenchResult.h"
 #include "NetBenchRoom.h"
 
 #include "net/EpollEventDispatcher.h"
 #include "net/Server.h"
+#include "net/ServerCertificate.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSocketNotifier>
+#include <QSslCertificate>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -38,6 +42,9 @@ struct Options {
     bool epoll = true;
     int bots = 2;
     int rampMs = 1000;
+    // The certificate and key of a TLS run; empty: plain ws://.
+    std::string certificate;
+    std::string key;
 };
 
 Options parse(int argc, char** argv)
@@ -53,6 +60,8 @@ Options parse(int argc, char** argv)
             o.bots = std::max(1, std::atoi(arg.c_str() + 7));
         else if (arg.rfind("--ramp=", 0) == 0)
             o.rampMs = std::max(0, std::atoi(arg.c_str() + 7));
+        else if (arg == "--tls")
+            o.certificate = "tls";
         else if (given < std::size(positional))
             *positional[given++] = std::atoi(arg.c_str());
     }
@@ -133,6 +142,11 @@ double ownCpuSeconds()
     options.maxConnections = rooms * netbench::NetBenchRoom::Clients + 16;
     // Every bot comes from the loopback address.
     options.maxPerAddress = options.maxConnections;
+    if (!o.certificate.empty()) {
+        auto loaded = net::ServerCertificate::load(QString::fromStdString(o.certificate), QString::fromStdString(o.key));
+        if (const QSslConfiguration* tls = std::get_if<QSslConfiguration>(&loaded))
+            options.tls = *tls;
+    }
     net::Server server(options);
     quint16 port = 0;
     if (server.listen(QHostAddress::LocalHost, 0))
@@ -187,7 +201,14 @@ void runUntil(Done done, qint64 ms)
         }
     });
 
-    const QUrl url(QStringLiteral("ws://127.0.0.1:%1").arg(port));
+    const bool secure = !o.certificate.empty();
+    if (secure) {
+        // The run's own certificate is the one issuer the bots trust.
+        QSslConfiguration trusting = QSslConfiguration::defaultConfiguration();
+        trusting.setCaCertificates(QSslCertificate::fromPath(QString::fromStdString(o.certificate)));
+        QSslConfiguration::setDefaultConfiguration(trusting);
+    }
+    const QUrl url(QStringLiteral("%1://127.0.0.1:%2/").arg(secure ? QStringLiteral("wss") : QStringLiteral("ws")).arg(port));
     netbench::Tally tally;
     std::vector<std::unique_ptr<netbench::NetBenchRoom>> table;
     table.reserve(static_cast<std::size_t>(rooms));
@@ -247,12 +268,28 @@ struct BotProcess {
     int go;
 };
 
+// A self-signed certificate for 127.0.0.1 in `folder`; false when openssl could not make it.
+bool makeCertificate(Options& o, const QTemporaryDir& folder)
+{
+    o.certificate = folder.filePath(QStringLiteral("cert.pem")).toStdString();
+    o.key = folder.filePath(QStringLiteral("key.pem")).toStdString();
+    const std::string command = "openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 1 "
+                                "-subj /CN=net_rooms -addext subjectAltName=IP:127.0.0.1 -keyout '" +
+                                o.key + "' -out '" + o.certificate + "' 2>/dev/null";
+    return std::system(command.c_str()) == 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    const Options o = parse(argc, argv);
+    Options o = parse(argc, argv);
     const rlim_t openFiles = raiseOpenFiles();
+    const QTemporaryDir folder;
+    if (!o.certificate.empty() && !makeCertificate(o, folder)) {
+        std::fprintf(stderr, "net_rooms: openssl could not make a certificate for --tls\n");
+        return 1;
+    }
 
     int report[2];
     int control[2];
@@ -272,6 +309,7 @@ int main(int argc, char** argv)
         return 1;
     }
     const long serverBeforeKiB = residentKiB(server);
+    const double serverCpuAtStart = cpuSeconds(server);
 
     QElapsedTimer clock;
     clock.start();
@@ -309,6 +347,7 @@ int main(int argc, char** argv)
     }
 
     const double serverCpuBefore = cpuSeconds(server);
+    const double setUpCpu = serverCpuBefore - serverCpuAtStart;
     clock.restart();
     for (const BotProcess& bot : bots)
         netbench::writeAll(bot.go, "g", 1);
@@ -337,7 +376,12 @@ int main(int argc, char** argv)
                 o.epoll ? "epoll" : "poll (Qt's Unix loop)", o.bots);
     std::printf("rooms                   %d (pause between turns %d ms, starts spread over %d ms)\n", o.rooms,
                 o.pauseMs, o.rampMs);
-    std::printf("connections             %d (set up in %.1f s)\n", o.rooms * netbench::NetBenchRoom::Clients, setUp);
+    const int connections = o.rooms * netbench::NetBenchRoom::Clients;
+    std::printf("connections             %d over %s (set up in %.1f s)\n", connections,
+                o.certificate.empty() ? "ws://" : "wss:// (TLS 1.3, ECDSA P-256)", setUp);
+    std::printf("server CPU per connection %.3f ms to accept%s and seat it (%.0f connections per core-second)\n",
+                1000.0 * setUpCpu / connections, o.certificate.empty() ? "" : ", handshake TLS",
+                setUpCpu > 0 ? connections / setUpCpu : 0.0);
     std::printf("played                  %.1f s, %lld turns (%.0f turns/s)\n", played, c.turns, c.turns / played);
     std::printf("messages per second     %.0f to the server, %.0f from it\n", c.sent / played, c.received / played);
     const float median = percentile(whole.latencyMs, 0.5);

@@ -261,10 +261,6 @@ Scan it with the phone's camera, or type the address into its browser.</translat
         <translation>Address</translation>
     </message>
     <message>
-        <source>ホスト:ポート、または招待の行 qubrin://… をそのまま貼り付けます。</source>
-        <translation>host:port, or paste a whole invitation line qubrin://…</translation>
-    </message>
-    <message>
         <source>部屋コード</source>
         <translation>Room code</translation>
     </message>
@@ -295,6 +291,10 @@ Scan it with the phone's camera, or type the address into its browser.</translat
     <message>
         <source>接続しています…</source>
         <translation>Connecting…</translation>
+    </message>
+    <message>
+        <source>ホスト:ポート（暗号化するサーバーは wss://ホスト:ポート）、または招待の行 qubrin://… をそのまま貼り付けます。</source>
+        <translation>host:port (wss://host:port for a server that encrypts), or paste an invitation line qubrin://… as it is.</translation>
     </message>
 </context>
 <context>
@@ -401,6 +401,14 @@ Scan it with the phone's camera, or type the address into its browser.</translat
         <source>部屋 %1&#x3000;つなぎ直しています…</source>
         <translation>Room %1&#x3000;connecting again…</translation>
     </message>
+    <message>
+        <source>暗号化なし（ws://）</source>
+        <translation>Not encrypted (ws://)</translation>
+    </message>
+    <message>
+        <source>この部屋との通信は暗号化されていません。</source>
+        <translation>What you and this room send each other is not encrypted.</translation>
+    </message>
 </context>
 <context>
     <name>RoomTexts</name>
@@ -487,6 +495,53 @@ Scan it with the phone's camera, or type the address into its browser.</translat
     <message>
         <source>サーバーの接続数が上限に達しているため、接続できませんでした。</source>
         <translation>The server holds as many connections as it can; you could not connect.</translation>
+    </message>
+    <message>
+        <source>長い間だれも操作しなかったため、部屋が閉じられました。</source>
+        <translation>Nobody did anything for a long time, so the room was closed.</translation>
+    </message>
+</context>
+<context>
+    <name>RoomWindow</name>
+    <message>
+        <source>暗号化された接続です（wss://）。</source>
+        <translation>The connection is encrypted (wss://).</translation>
+    </message>
+    <message>
+        <source>この接続は暗号化されません（ws://）。同じネットワークの中でだけ使ってください。</source>
+        <translation>This connection is not encrypted (ws://). Use it only within your own network.</translation>
+    </message>
+    <message>
+        <source>サーバー %1 の証明書は、このコンピュータが信頼する発行元のものではありません。
+
+SHA-256 指紋:
+%2
+
+サーバーの管理者から聞いた指紋と同じときだけ信頼してください。この証明書を信頼して接続しますか？</source>
+        <translation>The certificate of the server %1 is not from an issuer this computer trusts.
+
+SHA-256 fingerprint:
+%2
+
+Trust it only if it is the fingerprint the server&apos;s administrator gave you. Trust this certificate and connect?</translation>
+    </message>
+    <message>
+        <source>証明書の確認</source>
+        <translation>Check the certificate</translation>
+    </message>
+    <message>
+        <source>サーバー %1 の証明書が、前に信頼したものから変わっています。接続をやめました。
+
+新しい SHA-256 指紋:
+%2
+
+なりすましのおそれがあります。サーバーの管理者に確かめてください。</source>
+        <translation>The certificate of the server %1 is not the one you trusted before. The connection was stopped.
+
+New SHA-256 fingerprint:
+%2
+
+Somebody may be posing as the server. Ask the server&apos;s administrator.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "net/Client.h"
 
+#include "net/CertificateTrust.h"
 #include "net/Overloaded.h"
 
 namespace net {
@@ -15,6 +16,7 @@ Client::Client(QObject* parent, int heartbeatMs) : QObject(parent), m_heartbeat(
     });
     connect(&m_socket, &QWebSocket::textMessageReceived, this, &Client::receive);
     connect(&m_socket, &QWebSocket::disconnected, this, &Client::lost);
+    connect(&m_socket, &QWebSocket::sslErrors, this, &Client::checkCertificate);
 }
 
 Client::~Client() { disconnect(&m_socket, nullptr, this, nullptr); }
@@ -24,6 +26,58 @@ void Client::open(const QUrl& url)
     m_url = url;
     m_closedByRoom = false;
     m_socket.open(url);
+}
+
+QString Client::server() const
+{
+    const QString host = m_url.host().contains(QLatin1Char(':')) ? QLatin1Char('[') + m_url.host() + QLatin1Char(']') : m_url.host();
+    return host + QLatin1Char(':') + QString::number(m_url.port(isEncrypted() ? 443 : 80));
+}
+
+void Client::checkCertificate(const QList<QSslError>& errors)
+{
+    QString fingerprint;
+    for (const QSslError& error : errors) {
+        if (fingerprint.isEmpty())
+            fingerprint = CertificateTrust::fingerprintOf(error.certificate());
+    }
+    const QString trusted = m_trust ? m_trust->fingerprint(server()) : m_accepted;
+    if (!fingerprint.isEmpty() && fingerprint == trusted) {
+        m_socket.ignoreSslErrors();
+        return;
+    }
+    // Nobody hears of this socket's end: the question, or the refusal, says it.
+    m_closedByRoom = true;
+    m_socket.abort();
+    // Told from outside the socket's own signal: the answer may open it again.
+    QMetaObject::invokeMethod(
+        this,
+        [this, fingerprint, changed = !trusted.isEmpty()] {
+            if (!changed && !fingerprint.isEmpty()) {
+                m_offered = fingerprint;
+                emit certificateUnknown(server(), fingerprint);
+                return;
+            }
+            if (!fingerprint.isEmpty())
+                emit certificateChanged(server(), fingerprint);
+            emit roomClosed(CloseReason::Refused);
+        },
+        Qt::QueuedConnection);
+}
+
+void Client::answerCertificate(bool trusted)
+{
+    const QString offered = std::exchange(m_offered, {});
+    if (offered.isEmpty())
+        return;
+    if (!trusted) {
+        emit roomClosed(CloseReason::Refused);
+        return;
+    }
+    if (m_trust)
+        m_trust->trust(server(), offered);
+    m_accepted = offered;
+    open(m_url);
 }
 
 void Client::create(const CreateMessage& message)

@@ -12,9 +12,13 @@
 
 namespace net {
 
+class CertificateTrust;
+
 // What a window uses to take part in a room: one WebSocket, the messages it may send and the
 // room's answers as signals. Messages given before the socket is open wait and go out in order.
 // The welcome's rules hash is checked against the client's own hash of the rules it was sent.
+// Over wss:// a certificate the system's trust store refuses is accepted only by the fingerprint
+// the player trusted for that server.
 class Client : public QObject {
     Q_OBJECT
 
@@ -24,6 +28,11 @@ public:
     ~Client() override;
 
     void open(const QUrl& url);
+    // The fingerprints the player trusts (not owned); without them only the system's trust store.
+    void setCertificateTrust(CertificateTrust* trust) { m_trust = trust; }
+    // After certificateUnknown: true keeps the fingerprint for the server and connects again; false
+    // gives up (roomClosed refused).
+    void answerCertificate(bool trusted);
     void create(const CreateMessage& message);
     void join(const JoinMessage& message);
     // After a lost connection: opens the same address again and takes the seat back by its token,
@@ -38,6 +47,10 @@ public:
     void disconnectFromRoom() { m_socket.abort(); }
 
     bool isOpen() const { return m_socket.state() == QAbstractSocket::ConnectedState; }
+    // Whether the connection speaks TLS (wss://).
+    bool isEncrypted() const { return m_url.scheme() == QLatin1String("wss"); }
+    // host:port of the address opened.
+    QString server() const;
     // From the welcome: the room's code, the client's seat and its token; -1 and empty before.
     const QString& code() const { return m_code; }
     int seat() const { return m_seat; }
@@ -50,6 +63,12 @@ signals:
     void refused(net::ErrorCode code, const QString& type);
     // The room is gone for this client, or its connection (ConnectionLost, TooLarge).
     void roomClosed(net::CloseReason reason);
+    // The system does not trust the server's certificate and the player has not trusted it yet:
+    // the connection waits for answerCertificate().
+    void certificateUnknown(const QString& server, const QString& fingerprint);
+    // The server shows another certificate than the one the player trusted for it: the
+    // connection is closed and roomClosed refused follows.
+    void certificateChanged(const QString& server, const QString& fingerprint);
 
 private:
     template <typename M>
@@ -64,6 +83,7 @@ private:
     void receive(const QString& text);
     void welcome(const WelcomeMessage& message);
     void lost();
+    void checkCertificate(const QList<QSslError>& errors);
 
     QWebSocket m_socket;
     Heartbeat m_heartbeat;
@@ -75,6 +95,10 @@ private:
     QString m_token;
     int m_seat = -1;
     bool m_closedByRoom = false;
+    CertificateTrust* m_trust = nullptr;
+    // The fingerprint certificateUnknown asked about, and the one accepted without a trust file.
+    QString m_offered;
+    QString m_accepted;
 };
 
 }  // namespace net

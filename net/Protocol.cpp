@@ -11,7 +11,7 @@ constexpr std::array errorNames{"bad_json",      "bad_version",     "unknown_typ
                                 "not_joined",    "already_joined",  "not_your_seat",    "not_your_command",
                                 "wrong_phase",   "bet_out_of_limits", "not_ready"};
 constexpr std::array closeNames{"host_ended", "host_left",       "too_large", "flooding",
-                                "handshake_timeout", "server_stopping", "refused", "connection_lost", "server_full"};
+                                "handshake_timeout", "server_stopping", "refused", "connection_lost", "server_full", "idle"};
 constexpr std::array commandNames{"newGame", "openBets", "throw", "nextTurn", "pass", "interrupt"};
 constexpr std::array holderNames{"host", "remote", "computer", "absent"};
 constexpr std::array phaseNames{"noGame", "turnOpen", "betsOpen", "betsClosed", "turnSettled", "gameOver"};

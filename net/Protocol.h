@@ -68,6 +68,7 @@ enum class CloseReason {
     Refused,           // a refusal that ends the connection (wrong version, rules mismatch)
     ConnectionLost,    // seen by a client: the socket went away without a message
     ServerFull,        // the server holds as many connections as it may
+    Idle,              // nobody in the room sent anything for the server's idle time
 };
 
 // The table's commands and who may give them.

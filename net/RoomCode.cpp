@@ -2,11 +2,19 @@
 
 namespace net {
 
-QString newRoomCode(QRandomGenerator& random)
+namespace {
+
+QLatin1String scheme(bool secure) { return secure ? QLatin1String("qubrins") : QLatin1String("qubrin"); }
+
+}  // namespace
+
+QString newRoomCode(QRandomGenerator& random, QChar tag)
 {
     constexpr int letters = sizeof(RoomCodeAlphabet) - 1;
     QString code;
-    for (int i = 0; i < RoomCodeLength; ++i)
+    if (isRoomCodeTag(tag))
+        code.append(tag);
+    while (code.size() < RoomCodeLength)
         code.append(QLatin1Char(RoomCodeAlphabet[random.bounded(letters)]));
     return code;
 }
@@ -23,10 +31,12 @@ bool isRoomCode(const QString& code)
     return true;
 }
 
+bool isRoomCodeTag(QChar tag) { return !tag.isNull() && QLatin1String(RoomCodeAlphabet).contains(tag); }
+
 QString Invitation::toString() const
 {
     QUrl url;
-    url.setScheme(QStringLiteral("qubrin"));
+    url.setScheme(scheme(secure));
     url.setHost(host);
     url.setPort(port);
     url.setPath(QLatin1Char('/') + code);
@@ -37,18 +47,20 @@ std::optional<Invitation> Invitation::fromString(const QString& line)
 {
     const QUrl url(line.trimmed(), QUrl::StrictMode);
     const QString code = url.path().mid(1).toUpper();
-    if (!url.isValid() || url.scheme() != QLatin1String("qubrin") || url.host().isEmpty() || url.port() < 1 ||
+    const bool secure = url.scheme() == scheme(true);
+    if (!url.isValid() || (!secure && url.scheme() != scheme(false)) || url.host().isEmpty() || url.port() < 1 ||
         !url.path().startsWith(QLatin1Char('/')) || !isRoomCode(code))
         return std::nullopt;
-    return Invitation{url.host(), static_cast<quint16>(url.port()), code};
+    return Invitation{url.host(), static_cast<quint16>(url.port()), code, secure};
 }
 
 QUrl Invitation::socketUrl() const
 {
     QUrl url;
-    url.setScheme(QStringLiteral("ws"));
+    url.setScheme(secure ? QStringLiteral("wss") : QStringLiteral("ws"));
     url.setHost(host);
     url.setPort(port);
+    url.setPath(QLatin1Char('/') + code);
     return url;
 }
 

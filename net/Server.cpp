@@ -4,6 +4,8 @@
 #include "net/RoomCode.h"
 
 #include <QRandomGenerator>
+#include <QSslServer>
+#include <QSslSocket>
 #include <QTimer>
 
 namespace net {
@@ -23,6 +25,11 @@ QString addressKey(const QHostAddress& address)
     return isIpv4 ? QHostAddress(ipv4).toString() : address.toString();
 }
 
+QString seatText(const Room* room, int participant)
+{
+    return QStringLiteral("room %1 seat %2").arg(room->code()).arg(room->seats().seatOf(participant));
+}
+
 }  // namespace
 
 Server::Server(Options options, QObject* parent)
@@ -32,9 +39,23 @@ Server::Server(Options options, QObject* parent)
 {
     if (!m_options.draw)
         m_options.draw = [] { return QRandomGenerator::system()->generate(); };
-    m_listener.setMaxPendingConnections(64);
+    if (m_options.tls) {
+        // The TLS handshake happens before the socket is handed on; one that fails or stalls is
+        // dropped by the listener at its deadline and never reaches the rooms.
+        auto* secure = new QSslServer(this);
+        secure->setSslConfiguration(*m_options.tls);
+        secure->setHandshakeTimeout(m_options.handshakeMs);
+        connect(secure, &QSslServer::errorOccurred, this, [this](QSslSocket* socket, QAbstractSocket::SocketError) {
+            emit noted(QStringLiteral("refused %1: tls handshake failed").arg(addressKey(socket->peerAddress())));
+        });
+        m_listener.reset(secure);
+    } else {
+        m_listener = std::make_unique<QTcpServer>();
+    }
+    m_listener->setMaxPendingConnections(64);
     m_server.setMaxPendingConnections(64);
-    connect(&m_listener, &QTcpServer::newConnection, this, &Server::upgrade);
+    // Once a socket is ready to speak (encrypted, for TLS), not when it was accepted.
+    connect(m_listener.get(), &QTcpServer::pendingConnectionAvailable, this, &Server::upgrade);
     connect(&m_server, &QWebSocketServer::newConnection, this, &Server::accept);
     connect(&m_web, &WebFront::upgrade, &m_server, &QWebSocketServer::handleConnection);
     m_clock.start();
@@ -51,11 +72,11 @@ Server::~Server()
     }
 }
 
-bool Server::listen(const QHostAddress& address, quint16 port) { return m_listener.listen(address, port); }
+bool Server::listen(const QHostAddress& address, quint16 port) { return m_listener->listen(address, port); }
 
 void Server::upgrade()
 {
-    while (QTcpSocket* socket = m_listener.nextPendingConnection()) {
+    while (QTcpSocket* socket = m_listener->nextPendingConnection()) {
         // A step is several small frames to one socket in a row; without this each waits for the
         // peer's delayed acknowledgement of the one before (40 ms on Linux).
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
@@ -67,7 +88,7 @@ void Server::admit(QTcpSocket* socket) { m_web.take(socket); }
 
 void Server::stop()
 {
-    m_listener.close();
+    m_listener->close();
     m_server.close();
     for (ServerConnection* connection : std::as_const(m_connections)) {
         connection->leaveRoom();
@@ -75,22 +96,25 @@ void Server::stop()
     }
     for (Room* room : std::as_const(m_rooms)) {
         disconnect(room, nullptr, this, nullptr);
+        disconnect(m_watches.value(room), nullptr, this, nullptr);
         room->deleteLater();
     }
     m_rooms.clear();
+    m_watches.clear();
 }
 
 void Server::accept()
 {
     while (QWebSocket* socket = m_server.nextPendingConnection()) {
+        const QString address = addressKey(socket->peerAddress());
         if (m_connections.size() >= m_options.maxConnections) {
-            refuseAtOnce(socket, CloseReason::ServerFull);
+            refuseAtOnce(socket, CloseReason::ServerFull, address);
             continue;
         }
-        const QString address = addressKey(socket->peerAddress());
         int& from = m_connectionsFrom[address];
         if (from >= m_options.maxPerAddress) {
-            refuseAtOnce(socket, CloseReason::Refused);
+            refuseAtOnce(socket, CloseReason::Refused, address);
+            emit noted(QStringLiteral("refused %1: %2 connections from this address").arg(address).arg(from));
             continue;
         }
         ++from;
@@ -102,9 +126,11 @@ void Server::accept()
     }
 }
 
-void Server::refuseAtOnce(QWebSocket* socket, CloseReason reason)
+void Server::refuseAtOnce(QWebSocket* socket, CloseReason reason, const QString& address)
 {
     ++m_refusedConnections;
+    if (reason == CloseReason::ServerFull)
+        emit noted(QStringLiteral("refused %1: server_full").arg(address));
     socket->setParent(this);
     connect(socket, &QWebSocket::disconnected, socket, &QObject::deleteLater);
     socket->sendTextMessage(QString::fromUtf8(encodeRoomMessage(RoomClosedMessage{reason})));
@@ -116,6 +142,8 @@ void Server::refuseAtOnce(QWebSocket* socket, CloseReason reason)
 void Server::dispatch(ServerConnection* connection, const ClientMessage& message)
 {
     if (Room* room = connection->room()) {
+        if (RoomWatch* watch = m_watches.value(room))
+            watch->heard();
         room->receive(connection->id(), message);
         return;
     }
@@ -130,12 +158,13 @@ void Server::dispatch(ServerConnection* connection, const ClientMessage& message
 void Server::create(ServerConnection* connection, const CreateMessage& message)
 {
     if (m_rooms.size() >= m_options.maxRooms) {
+        emit noted(QStringLiteral("refused %1: too_many_rooms").arg(m_addressOf.value(connection->id())));
         connection->refuse(ErrorCode::TooManyRooms, QString::fromLatin1(CreateMessage::Type));
         return;
     }
     QString code;
     do
-        code = newRoomCode(*QRandomGenerator::system());
+        code = newRoomCode(*QRandomGenerator::system(), m_options.tag);
     while (m_rooms.contains(code));
     const Room::Times times{message.betSeconds * 1000, m_options.rejoinMs};
     auto* room = new Room(code, message, m_options.draw, times, this);
@@ -150,27 +179,54 @@ void Server::create(ServerConnection* connection, const CreateMessage& message)
                 to->send(m);
         }
     });
-    connect(room, &Room::closed, this, [this, room] { endRoom(room); });
+    connect(room, &Room::closed, this, [this, room](CloseReason reason) { endRoom(room, codeName(reason)); });
+    watch(room);
     connection->enter(room);
     room->admitHost(connection->id(), message.name, message.fallback);
+    emit noted(QStringLiteral("room %1 created by %2, host %3")
+                   .arg(code, m_addressOf.value(connection->id()), seatText(room, connection->id())));
     emit roomOpened(code);
+}
+
+void Server::watch(Room* room)
+{
+    auto* watch = new RoomWatch(m_options.idleRoomMs, m_options.emptyRoomMs, room);
+    m_watches.insert(room, watch);
+    // Ended here, not through the room's closed: the log says why.
+    const auto end = [this, room](const QString& why) {
+        disconnect(room, &Room::closed, this, nullptr);
+        room->close(CloseReason::Idle);
+        endRoom(room, why);
+    };
+    connect(watch, &RoomWatch::idle, this, [end] { end(QStringLiteral("idle")); });
+    connect(watch, &RoomWatch::empty, this, [end] { end(QStringLiteral("nobody connected")); });
 }
 
 void Server::join(ServerConnection* connection, const JoinMessage& message)
 {
     const QString address = m_addressOf.value(connection->id());
     if (guessing(address)) {
+        emit noted(QStringLiteral("refused %1: too many wrong room codes").arg(address));
         connection->close(CloseReason::Refused);
         return;
     }
     Room* room = m_rooms.value(message.code.toUpper());
     if (!room) {
         countWrongCode(address);
+        emit noted(QStringLiteral("refused %1: no_such_room").arg(address));
         connection->refuse(ErrorCode::NoSuchRoom, QString::fromLatin1(JoinMessage::Type));
         return;
     }
-    if (room->admit(connection->id(), message))
-        connection->enter(room);
+    if (!room->admit(connection->id(), message)) {
+        emit noted(QStringLiteral("refused %1: join to room %2").arg(address, room->code()));
+        return;
+    }
+    connection->enter(room);
+    if (RoomWatch* watch = m_watches.value(room)) {
+        watch->occupied(true);
+        watch->heard();
+    }
+    emit noted(QStringLiteral("%1 joined from %2").arg(seatText(room, connection->id()), address));
 }
 
 bool Server::guessing(const QString& address)
@@ -204,18 +260,24 @@ void Server::forget(ServerConnection* connection)
     const QString address = m_addressOf.take(connection->id());
     if (--m_connectionsFrom[address] <= 0)
         m_connectionsFrom.remove(address);
-    if (Room* room = connection->room())
+    if (Room* room = connection->room()) {
+        emit noted(seatText(room, connection->id()) + QStringLiteral(" left"));
         room->drop(connection->id());
+        if (RoomWatch* watch = m_watches.value(room))
+            watch->occupied(!room->seats().participants().isEmpty());
+    }
     connection->deleteLater();
 }
 
-void Server::endRoom(Room* room)
+void Server::endRoom(Room* room, const QString& why)
 {
+    emit noted(QStringLiteral("room %1 ended: %2").arg(room->code(), why));
     for (ServerConnection* connection : std::as_const(m_connections)) {
         if (connection->room() == room)
             connection->leaveRoom();
     }
     m_rooms.remove(room->code());
+    m_watches.remove(room);
     emit roomEnded(room->code());
     room->deleteLater();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "net/Room.h"
+#include "net/RoomWatch.h"
 #include "net/ServerConnection.h"
 #include "net/WebFront.h"
 
@@ -8,10 +9,13 @@
 #include <QHash>
 #include <QHostAddress>
 #include <QObject>
+#include <QSslConfiguration>
 #include <QTcpServer>
 #include <QWebSocketServer>
 
 #include <deque>
+#include <memory>
+#include <optional>
 
 namespace net {
 
@@ -32,6 +36,15 @@ public:
         // join from that address is closed with refused until the minute is over, so that codes
         // cannot be found by trying.
         int wrongCodesPerMinute = 10;
+        // A room none of whose participants sent anything for this long is closed with idle.
+        int idleRoomMs = 20 * 60 * 1000;
+        // A room with nobody connected to it for this long is closed.
+        int emptyRoomMs = 2 * 60 * 1000;
+        // With a certificate and its key: every connection speaks TLS (wss://) before its
+        // WebSocket handshake, which must end within handshakeMs.
+        std::optional<QSslConfiguration> tls;
+        // Every room code starts with this character of the room-code alphabet (none: any).
+        QChar tag;
         int handshakeMs = HandshakeMilliseconds;
         int rejoinMs = RejoinMilliseconds;
         int heartbeatMs = HeartbeatMilliseconds;
@@ -43,8 +56,9 @@ public:
     ~Server() override;
 
     bool listen(const QHostAddress& address, quint16 port);
-    quint16 port() const { return m_listener.serverPort(); }
-    QString errorString() const { return m_listener.errorString(); }
+    quint16 port() const { return m_listener->serverPort(); }
+    QString errorString() const { return m_listener->errorString(); }
+    bool isSecure() const { return m_options.tls.has_value(); }
     int roomCount() const { return static_cast<int>(m_rooms.size()); }
     int connectionCount() const { return static_cast<int>(m_connections.size()); }
     // Connections closed at once because maxConnections, or maxPerAddress from their address,
@@ -58,6 +72,9 @@ public:
 signals:
     void roomOpened(const QString& code);
     void roomEnded(const QString& code);
+    // One line for a log: a room created or ended, a seat taken or left, a connection or a join
+    // refused. Codes, seat numbers, addresses and reasons; never a name or a token.
+    void noted(const QString& line);
 
 private:
     void upgrade();
@@ -65,7 +82,9 @@ private:
     // request is a WebSocket handshake for the WebSocket server, or a request for the phone page.
     void admit(QTcpSocket* socket);
     void accept();
-    void refuseAtOnce(QWebSocket* socket, CloseReason reason);
+    void refuseAtOnce(QWebSocket* socket, CloseReason reason, const QString& address);
+    // The watch of a new room, and what ends the room when its time runs out.
+    void watch(Room* room);
     void countWrongCode(const QString& address);
     // Whether the address has used up its wrong codes of the last minute.
     bool guessing(const QString& address);
@@ -73,17 +92,18 @@ private:
     void create(ServerConnection* connection, const CreateMessage& message);
     void join(ServerConnection* connection, const JoinMessage& message);
     void forget(ServerConnection* connection);
-    void endRoom(Room* room);
+    void endRoom(Room* room, const QString& why);
 
     Options m_options;
     // Our own listener, so that every socket sends its frames at once (no Nagle delay) before the
     // WebSocket server takes it.
-    QTcpServer m_listener;
+    std::unique_ptr<QTcpServer> m_listener;
     QWebSocketServer m_server;
     // Tells the phone page's requests from the WebSocket handshakes on the same port.
     WebFront m_web;
     QHash<int, ServerConnection*> m_connections;
     QHash<QString, Room*> m_rooms;
+    QHash<const Room*, RoomWatch*> m_watches;
     QHash<int, QString> m_addressOf;
     QHash<QString, int> m_connectionsFrom;
     // Per address, when each wrong code of the last minute came (ms of m_clock).

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev qt6-charts-dev qt6-websockets-dev libqt6opengl6-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev libgtest-dev fonts-noto-cjk libqrencode-dev pkg-config)
 if [[ "${1:-}" == "--test" ]]; then
-  packages+=(clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file lintian xdg-utils chromium chromium-driver python3-selenium)
+  packages+=(clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file lintian xdg-utils chromium chromium-driver python3-selenium haproxy openssl)
 fi
 
 missing=()

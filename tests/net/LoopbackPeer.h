@@ -27,7 +27,8 @@ inline bool waitUntil(const std::function<bool()>& condition, int ms = 5000)
 
 class LoopbackPeer {
 public:
-    explicit LoopbackPeer(quint16 port)
+    // path: the request's path ("/CODE" for a balancer routing on it).
+    explicit LoopbackPeer(quint16 port, const QString& path = QString())
     {
         QObject::connect(socket.get(), &QWebSocket::textMessageReceived, [this](const QString& text) {
             const auto parsed = net::parseRoomMessage(text.toUtf8());
@@ -35,7 +36,7 @@ public:
                 received.append(*message);
         });
         QObject::connect(socket.get(), &QWebSocket::disconnected, [this] { closed = true; });
-        socket->open(QUrl(QStringLiteral("ws://127.0.0.1:%1").arg(port)));
+        socket->open(QUrl(QStringLiteral("ws://127.0.0.1:%1%2").arg(port).arg(path)));
         waitUntil([this] { return socket->state() == QAbstractSocket::ConnectedState || closed; });
     }
 

@@ -1,6 +1,8 @@
 #include "net/RoomCode.h"
 #include "net/StateDigest.h"
 
+#include <QSet>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -18,9 +20,39 @@ TEST(RoomCodeTest, CodesUseOnlyTheAlphabetAndInvitationsReadBack)
     const std::optional<net::Invitation> back = net::Invitation::fromString(QStringLiteral(" qubrin://127.0.0.1:4711/acdefg "));
     ASSERT_TRUE(back.has_value());
     EXPECT_EQ(back->code, QStringLiteral("ACDEFG"));
-    EXPECT_EQ(back->socketUrl().toString(), QStringLiteral("ws://127.0.0.1:4711"));
-    for (const char* bad : {"http://h:1/ACDEFG", "qubrin://h/ACDEFG", "qubrin://h:1/ACDEF0", "qubrin://:1/ACDEFG"})
+    EXPECT_EQ(back->socketUrl().toString(), QStringLiteral("ws://127.0.0.1:4711/ACDEFG"));
+    EXPECT_FALSE(back->secure);
+    for (const char* bad : {"http://h:1/ACDEFG", "qubrin://h/ACDEFG", "qubrin://h:1/ACDEF0", "qubrin://:1/ACDEFG",
+                            "qubrinss://h:1/ACDEFG", "wss://h:1/ACDEFG", "qubrins://h/ACDEFG"})
         EXPECT_FALSE(net::Invitation::fromString(QString::fromLatin1(bad)).has_value()) << bad;
+}
+
+TEST(RoomCodeTest, ASecureInvitationReadsBackAndTaggedCodesStartWithTheirTag)
+{
+    const std::optional<net::Invitation> secure = net::Invitation::fromString(QStringLiteral("QUBRINS://Example.org:443/q4ac7d"));
+    ASSERT_TRUE(secure.has_value());
+    EXPECT_TRUE(secure->secure);
+    EXPECT_EQ(secure->code, QStringLiteral("Q4AC7D"));
+    EXPECT_EQ(secure->socketUrl().toString(), QStringLiteral("wss://example.org:443/Q4AC7D"));
+    EXPECT_EQ(secure->toString(), QStringLiteral("qubrins://example.org:443/Q4AC7D"));
+    EXPECT_EQ(net::Invitation::fromString(secure->toString())->secure, true);
+
+    QRandomGenerator random(11);
+    const QLatin1String alphabet(net::RoomCodeAlphabet);
+    for (const QChar tag : alphabet) {
+        ASSERT_TRUE(net::isRoomCodeTag(tag));
+        for (int i = 0; i < 20; ++i) {
+            const QString code = net::newRoomCode(random, tag);
+            EXPECT_TRUE(net::isRoomCode(code) && code.front() == tag) << qPrintable(code);
+        }
+    }
+    for (const QChar notATag : {QChar(), QChar(u'O'), QChar(u'a'), QChar(u'0'), QChar(u'/')})
+        EXPECT_FALSE(net::isRoomCodeTag(notATag)) << static_cast<int>(notATag.unicode());
+    // No tag, or one that is not of the alphabet: the whole code is drawn.
+    QSet<QChar> firsts;
+    for (int i = 0; i < 400; ++i)
+        firsts.insert(net::newRoomCode(random, QChar(u'O')).front());
+    EXPECT_EQ(firsts.size(), alphabet.size());
 }
 
 TEST(StateDigestTest, TheDigestFollowsScoresBankerAndTurn)

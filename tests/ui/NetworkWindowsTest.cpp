@@ -256,6 +256,11 @@ TEST(NetworkWindows, AnAddressAndCodeMakeARoomOnlyWhenBothAreWellFormed)
         {"user@host", "ACDEFG", std::nullopt},
         {"127.0.0.1", "ACDEF0", std::nullopt},
         {"127.0.0.1", "ACDEFGH", std::nullopt},
+        {"wss://127.0.0.1:5000", "ACDEFG", net::Invitation{"127.0.0.1", 5000, "ACDEFG", true}},
+        {" WSS://[::1]", "ACDEFG", net::Invitation{"::1", net::DefaultPort, "ACDEFG", true}},
+        {"wss://", "ACDEFG", std::nullopt},
+        {"wss://h/x", "ACDEFG", std::nullopt},
+        {"ws://h:1", "ACDEFG", std::nullopt},
     };
     for (const auto& c : cases) {
         const std::optional<net::Invitation> room =
@@ -265,7 +270,9 @@ TEST(NetworkWindows, AnAddressAndCodeMakeARoomOnlyWhenBothAreWellFormed)
             EXPECT_EQ(room->host, c.room->host) << c.address;
             EXPECT_EQ(room->port, c.room->port) << c.address;
             EXPECT_EQ(room->code, c.room->code) << c.address;
+            EXPECT_EQ(room->secure, c.room->secure) << c.address;
             EXPECT_EQ(roomAddress(addressText(*room), room->code)->host, room->host) << c.address;
+            EXPECT_EQ(roomAddress(addressText(*room), room->code)->secure, room->secure) << c.address;
         }
     }
 }

@@ -58,6 +58,7 @@ HostRoomWindow::HostRoomWindow(QWidget* table, const SettingsRecord& settings)
     buildRoom();
     buildPage();
     seatChosen();
+    showEncryption(false);
     connect(hostSeat, &QComboBox::currentIndexChanged, this, &HostRoomWindow::seatChosen);
     connect(hostPhones, &QCheckBox::toggled, this, [this](bool phones) {
         if (phones)
@@ -261,6 +262,7 @@ void HostRoomWindow::createRoom()
     url.setScheme(QStringLiteral("ws"));
     url.setHost(address.toString());
     url.setPort(m_server->port());
+    url.setPath(QStringLiteral("/"));
     client.open(url);
     const int seat = hostSeat->currentIndex();
     client.create(net::CreateMessage{playerName(m_settings, seat), seat,
@@ -355,4 +357,5 @@ void HostRoomWindow::enableChoices(bool enabled)
         choice->setEnabled(enabled);
     seatChosen();
     phonesChosen();
+    showEncryption(false);
 }

@@ -24,7 +24,9 @@ JoinRoomWindow::JoinRoomWindow(QWidget* table, const SettingsRecord& settings)
     caption(AddressRow, "joinAddressCaption", [] { return tr("アドレス"); });
     joinAddress = named(new QLineEdit(QStringLiteral("127.0.0.1:%1").arg(net::DefaultPort), this), "joinAddress");
     joinAddress->setMinimumWidth(twips(4200));
-    liveToolTip(this, joinAddress, [] { return tr("ホスト:ポート、または招待の行 qubrin://… をそのまま貼り付けます。"); });
+    liveToolTip(this, joinAddress, [] {
+        return tr("ホスト:ポート（暗号化するサーバーは wss://ホスト:ポート）、または招待の行 qubrin://… をそのまま貼り付けます。");
+    });
     grid()->addWidget(joinAddress, AddressRow, 1);
 
     caption(CodeRow, "joinCodeCaption", [] { return tr("部屋コード"); });
@@ -53,6 +55,8 @@ JoinRoomWindow::JoinRoomWindow(QWidget* table, const SettingsRecord& settings)
     grid()->addLayout(buttons, ButtonRow, 0, 1, 2);
 
     connect(joinAddress, &QLineEdit::textEdited, this, &JoinRoomWindow::addressEdited);
+    connect(joinAddress, &QLineEdit::textChanged, this, [this](const QString& text) { showEncryption(isSecureAddress(text)); });
+    showEncryption(false);
     connect(joinEnter, &QPushButton::clicked, this, &JoinRoomWindow::enter);
     connect(joinCancel, &QPushButton::clicked, this, &QWidget::close);
 }

@@ -61,6 +61,8 @@ QString closing(net::CloseReason reason)
         return QCoreApplication::translate("RoomTexts", "部屋との接続が切れました。");
     case CloseReason::ServerFull:
         return QCoreApplication::translate("RoomTexts", "サーバーの接続数が上限に達しているため、接続できませんでした。");
+    case CloseReason::Idle:
+        return QCoreApplication::translate("RoomTexts", "長い間だれも操作しなかったため、部屋が閉じられました。");
     }
     return {};
 }

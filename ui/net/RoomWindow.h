@@ -1,5 +1,6 @@
 #pragma once
 
+#include "net/CertificateTrust.h"
 #include "net/Client.h"
 #include "net/Protocol.h"
 #include "ui/widgets/LiveTexts.h"
@@ -37,6 +38,8 @@ protected:
     QLabel* caption(int row, const char* name, TextInForce text);
     // The status line under the grid (objectName roomStatus): empty, progress or the reason of a failure.
     void showStatus(TextInForce text);
+    // The line above it (roomEncryption): whether the connection is encrypted.
+    void showEncryption(bool encrypted);
     // A fresh client in place of the last one, whose refusals and closing show in the status line
     // and drop it (failed() is called then), so the player may try again.
     net::Client& newClient();
@@ -50,9 +53,13 @@ protected:
 
 private:
     void dropClient();
+    // The player trusts the certificate the system does not, or not.
+    void askTrust(const QString& server, const QString& fingerprint);
 
     QGridLayout* m_grid = nullptr;
+    QLabel* m_encryption = nullptr;
     QLabel* m_status = nullptr;
+    net::CertificateTrust m_trust;
     QPointer<net::Client> m_client;
     bool m_playing = false;
 };
