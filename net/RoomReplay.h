@@ -19,6 +19,8 @@ public:
     explicit RoomReplay(TableFlow& flow, QObject* parent = nullptr);
 
     void apply(const RoomStep& step);
+    // The steps missed before a welcome, in order.
+    void apply(const CatchUpMessage& catchUp);
     // Where the window's table stands, as the room's steps left it.
     Phase phase() const { return m_phase; }
     // Steps that disagreed with the room since the start.

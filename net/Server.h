@@ -32,7 +32,8 @@ public:
         // cannot be found by trying.
         int wrongCodesPerMinute = 10;
         int handshakeMs = HandshakeMilliseconds;
-        int rejoinMs = RejoinMilliseconds;
+        // The longest a room keeps a dropped seat, whatever its host asks.
+        int rejoinMs = MaxRejoinSeconds * 1000;
         int heartbeatMs = HeartbeatMilliseconds;
         // Every room's draws; empty: the system's secure random source.
         Room::Draw draw;
