@@ -225,6 +225,22 @@
         <source>%1（%2）</source>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>切断した席を取っておく時間</source>
+        <translation>Keep a dropped seat for</translation>
+    </message>
+    <message>
+        <source>切断したプレイヤーがこの時間のうちにつなぎ直せば席に戻れます。その間はコンピュータが代打ちします。</source>
+        <translation>A player who reconnects within this time gets the seat back; meanwhile the computer plays it.</translation>
+    </message>
+    <message>
+        <source>観戦を受け付ける</source>
+        <translation>Allow spectators</translation>
+    </message>
+    <message>
+        <source>観戦 %1 人</source>
+        <translation>Watching: %1</translation>
+    </message>
 </context>
 <context>
     <name>JoinRoomWindow</name>
@@ -271,6 +287,10 @@
     <message>
         <source>接続しています…</source>
         <translation>Connecting…</translation>
+    </message>
+    <message>
+        <source>観戦（席につかずに見る）</source>
+        <translation>Watch (without a seat)</translation>
     </message>
 </context>
 <context>
@@ -373,6 +393,18 @@
         <source>部屋 %1&#x3000;つなぎ直しています…</source>
         <translation>Room %1&#x3000;connecting again…</translation>
     </message>
+    <message>
+        <source>× コンピュータが代打ち中 あと%1秒</source>
+        <translation>× Computer plays it, %1 s left</translation>
+    </message>
+    <message>
+        <source>観戦中&#x3000;</source>
+        <translation>Watching  </translation>
+    </message>
+    <message>
+        <source>&#x3000;観戦 %1</source>
+        <translation>  %1 watching</translation>
+    </message>
 </context>
 <context>
     <name>RoomTexts</name>
@@ -459,6 +491,18 @@
     <message>
         <source>サーバーの接続数が上限に達しているため、接続できませんでした。</source>
         <translation>The server holds as many connections as it can; you could not connect.</translation>
+    </message>
+    <message>
+        <source>その席はもう取っておかれていません。</source>
+        <translation>That seat is no longer kept for you.</translation>
+    </message>
+    <message>
+        <source>その席にはまだ前の接続がつながっています。数秒おいてもう一度つないでください。</source>
+        <translation>The seat is still held by the earlier connection. Wait a few seconds and connect again.</translation>
+    </message>
+    <message>
+        <source>この部屋のホストは観戦を受け付けていません。</source>
+        <translation>The host of this room does not allow spectators.</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,8 @@ class RoomReplay : public QObject {
 
 public:
     explicit RoomReplay(TableFlow& flow, QObject* parent = nullptr);
+    // Follows a table that already stands in `phase`.
+    RoomReplay(TableFlow& flow, Phase phase) : m_flow(flow), m_phase(phase) {}
 
     void apply(const RoomStep& step);
     // The steps missed before a welcome, in order.
