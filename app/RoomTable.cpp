@@ -16,15 +16,29 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
+namespace {
+
+// A rejoin refused because the seat is still held is tried again this often, for a little longer
+// than a connection's heartbeat takes to find a dead line.
+constexpr int HeldRetryMs = 1000;
+constexpr int HeldRetries = 20;
+
+}  // namespace
+
 RoomTable::RoomTable(frmMain& table, net::Client& client, const net::WelcomeMessage& welcome)
     : QObject(&table), m_table(table), m_client(&client), m_code(welcome.code), m_seat(welcome.seat),
-      m_host(welcome.host)
+      m_host(welcome.host), m_spectator(welcome.spectator)
 {
+    m_keptClock.setInterval(1000);
+    connect(&m_keptClock, &QTimer::timeout, this, &RoomTable::showSeatMarks);
     m_clock.setInterval(200);
     connect(&m_clock, &QTimer::timeout, this, &RoomTable::showClock);
     m_betRest.setSingleShot(true);
     connect(&m_betRest, &QTimer::timeout, this, &RoomTable::sendBet);
     connect(&client, &net::Client::stepArrived, this, &RoomTable::arrive);
+    connect(&client, &net::Client::caughtUp, this, &RoomTable::catchUp);
     connect(&client, &net::Client::seatsChanged, this, &RoomTable::seatsChanged);
     connect(&client, &net::Client::refused, this, &RoomTable::refused);
     connect(&client, &net::Client::roomClosed, this, &RoomTable::closed);
@@ -66,7 +80,15 @@ void RoomTable::arrive(const net::RoomStep& step)
         m_betDeadline = QDeadlineTimer(opened->deadlineMs);
     if (const auto* state = std::get_if<net::StateMessage>(&step); state && state->phase == net::Phase::BetsOpen)
         m_betDeadline = QDeadlineTimer(state->deadlineMs);
-    m_steps.enqueue(step);
+    m_steps.enqueue({step, false});
+    if (!m_playing)
+        playQueued();
+}
+
+void RoomTable::catchUp(const net::CatchUpMessage& catchUp)
+{
+    for (const net::RoomStep& step : catchUp.steps)
+        m_steps.enqueue({step, true});
     if (!m_playing)
         playQueued();
 }
@@ -76,7 +98,11 @@ void RoomTable::playQueued()
     const QPointer<RoomTable> alive(this);
     m_playing = true;
     while (!m_steps.isEmpty() && !m_closing) {
-        play(m_steps.dequeue());
+        const Queued next = m_steps.dequeue();
+        if (next.atOnce)
+            playAtOnce(next.step);
+        else
+            play(next.step);
         // The window closed during the animation: nothing more is played.
         if (!alive || platform().ending())
             return;
@@ -153,6 +179,19 @@ void RoomTable::play(const net::RoomStep& step)
                step);
 }
 
+void RoomTable::playAtOnce(const net::RoomStep& step)
+{
+    // The table's engine alone: the history records the step, the state that follows shows it.
+    net::RoomReplay replay(m_table.flow, m_phase);
+    replay.apply(step);
+    m_phase = replay.phase();
+    if (std::holds_alternative<net::BetsOpenedMessage>(step))
+        m_ready.fill(false);
+    if (const auto* ready = std::get_if<net::ReadyMessage>(&step); ready && ready->seat >= 0 && ready->seat < 6)
+        m_ready[ready->seat] = true;
+    check(replay.mismatches() == 0);
+}
+
 void RoomTable::takeState(const net::StateMessage& m)
 {
     TableFlow& flow = m_table.flow;
@@ -203,18 +242,34 @@ void RoomTable::seatsChanged(const QVector<net::SeatInfo>& seats)
     m_seats = seats;
     for (int seat = 0; seat < seats.size() && seat < 6; ++seat) {
         const net::Holder holder = seats[seat].holder;
-        m_everHeld[seat] = m_everHeld[seat] || holder == net::Holder::Host || holder == net::Holder::Remote;
+        m_everHeld[seat] = m_everHeld[seat] || holder == net::Holder::Host || holder == net::Holder::Remote ||
+                           seats[seat].keptMs > 0;
+        m_kept[seat] = QDeadlineTimer(seats[seat].keptMs);
         // The names of who sits at the table, for the seats and the history of the next game.
         if (holder != net::Holder::Computer && !seats[seat].name.isEmpty()) {
             program::GameSettings.name(seat) = seats[seat].name;
             m_table.P_nameLab[seat]->setText(seats[seat].name);
         }
     }
+    const bool anyKept = std::any_of(m_kept.cbegin(), m_kept.cend(), [](const QDeadlineTimer& t) { return !t.hasExpired(); });
+    if (anyKept)
+        m_keptClock.start();
+    else
+        m_keptClock.stop();
     showPermissions();
 }
 
 void RoomTable::refused(net::ErrorCode code, const QString& type)
 {
+    // The room has not yet seen the old connection go (a half-open line is found out within its
+    // heartbeat): the seat is asked for again a little later.
+    if (m_link == Link::Rejoining && code == net::ErrorCode::SeatHeld && m_heldRetries++ < HeldRetries) {
+        QTimer::singleShot(HeldRetryMs, this, [this] {
+            if (m_client && m_link == Link::Rejoining)
+                m_client->rejoin();
+        });
+        return;
+    }
     if (m_link == Link::Rejoining && type == QLatin1String(net::JoinMessage::Type)) {
         // The seat is no longer kept (or the room is gone): this connection is of no use.
         fail(RoomTexts::refusal(code));
@@ -255,6 +310,7 @@ void RoomTable::rejoined(const net::WelcomeMessage& welcome)
     if (m_link != Link::Rejoining)
         return;
     m_link = Link::Open;
+    m_heldRetries = 0;
     m_seat = welcome.seat;
     seatsChanged(welcome.seats);
     // The room's state follows when a game runs.

@@ -23,8 +23,9 @@ class Client;
 // animated steps as a local game, with the faces of the room's throws and the draws of its bets.
 // A step that arrives while the window is still animating waits its turn. The window's commands
 // and its own seat's bet go to the room; who may give them is shown by what is enabled. A lost
-// connection is offered to be tried again: the seat is taken back by its token and the table takes
-// the room's state; meanwhile nothing can be given.
+// connection is offered to be tried again: the seat is taken back by its token, the steps missed
+// meanwhile are played at once (no animation, into the history) and the table takes the room's
+// state; meanwhile nothing can be given. A spectator's table shows everything and gives nothing.
 class RoomTable : public QObject {
     Q_OBJECT
 
@@ -48,6 +49,7 @@ public:
     net::Phase phase() const { return m_phase; }
     int seat() const { return m_seat; }
     bool isHost() const { return m_host; }
+    bool isSpectator() const { return m_spectator; }
     // Whether this window gives the banker's commands: the banker's player, else the host.
     bool commands() const;
     // The seat whose player gives them: the banker's if a person holds it, else the host's; -1 if none.
@@ -60,8 +62,11 @@ public:
 
 private:
     void arrive(const net::RoomStep& step);
+    // Missed steps, queued to be played without animation.
+    void catchUp(const net::CatchUpMessage& catchUp);
     void playQueued();
     void play(const net::RoomStep& step);
+    void playAtOnce(const net::RoomStep& step);
     void takeState(const net::StateMessage& state);
     void showBets(const QVector<qint64>& bets);
     void check(bool agrees);
@@ -88,10 +93,17 @@ private:
     QString m_code;
     int m_seat = 0;
     bool m_host = false;
+    bool m_spectator = false;
     QVector<net::SeatInfo> m_seats;
+    // Until when each dropped seat is kept for its player.
+    std::array<QDeadlineTimer, 6> m_kept{};
     std::array<bool, 6> m_everHeld{};
     std::array<bool, 6> m_ready{};
-    QQueue<net::RoomStep> m_steps;
+    struct Queued {
+        net::RoomStep step;
+        bool atOnce = false;  // a step of a catch-up
+    };
+    QQueue<Queued> m_steps;
     std::deque<std::array<qint16, 3>> m_faces;
     enum class Link { Open, Lost, Rejoining };
     Link m_link = Link::Open;
@@ -103,6 +115,8 @@ private:
     QDeadlineTimer m_betDeadline;
     QTimer m_clock;
     QTimer m_betRest;
+    QTimer m_keptClock;  // counts a kept seat's time down on its mark
+    int m_heldRetries = 0;
     int m_pendingBet = -1;
 
     QPointer<QLabel> m_roomLab;

@@ -109,7 +109,12 @@ void RoomTable::showSeatMarks()
         case net::Holder::Host: text = tr("● ホスト"); break;
         case net::Holder::Remote: text = m_seats[seat].web ? tr("● スマホ") : tr("● ネット"); break;
         case net::Holder::Computer: text = tr("コンピュータ"); break;
-        case net::Holder::Absent: text = m_everHeld[seat] ? tr("× 切断・コンピュータが代行") : tr("空席"); break;
+        case net::Holder::Absent:
+            if (!m_kept[seat].hasExpired())
+                text = tr("× コンピュータが代打ち中 あと%1秒").arg((m_kept[seat].remainingTime() + 999) / 1000);
+            else
+                text = m_everHeld[seat] ? tr("× 切断・コンピュータが代行") : tr("空席");
+            break;
         }
         if (seat == m_seat)
             text += tr("（自分）");
@@ -155,19 +160,23 @@ void RoomTable::showPermissions()
     t.Gameout->setEnabled(open && m_host && m_phase != Phase::NoGame);
     t.setting->setEnabled(false);
     t.iniread->setEnabled(false);
-    const bool betting = betsOpen && m_seat != t.state.OyaSeat && !m_ready[m_seat];
+    const bool betting = betsOpen && !m_spectator && m_seat != t.state.OyaSeat && !m_ready[m_seat];
     for (int seat = 0; seat < 6; ++seat)
         t.HScr[seat]->setEnabled(betting && seat == m_seat);
     m_ready_Label->setEnabled(betting);
     showSeatMarks();
     const QString commanderName = m_seats.value(commander()).name;
-    liveText(&m_table, m_roomLab, [this, betsOpen, link = m_link, name = commands() ? tr("あなた") : commanderName] {
+    const int watching = m_client ? m_client->spectators() : 0;
+    liveText(&m_table, m_roomLab, [this, betsOpen, watching, link = m_link, name = commands() ? tr("あなた") : commanderName] {
         switch (link) {
         case Link::Lost: return tr("部屋 %1　接続が切れました").arg(m_code);
         case Link::Rejoining: return tr("部屋 %1　つなぎ直しています…").arg(m_code);
         case Link::Open: break;
         }
-        return betsOpen ? tr("部屋 %1　ベントの受付中").arg(m_code) : tr("部屋 %1　%2 の番").arg(m_code, name);
+        QString line = betsOpen ? tr("部屋 %1　ベントの受付中").arg(m_code) : tr("部屋 %1　%2 の番").arg(m_code, name);
+        if (m_spectator)
+            line = tr("観戦中　") + line;
+        return watching > 0 ? line + tr("　観戦 %1").arg(watching) : line;
     });
     if (betsOpen)
         m_clock.start();

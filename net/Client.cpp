@@ -91,13 +91,17 @@ void Client::join(const JoinMessage& message)
 {
     m_name = message.name;
     m_fallback = message.fallback;
+    m_spectator = message.spectate;
     send(message);
 }
 
 void Client::rejoin()
 {
     m_pending.clear();
-    send(JoinMessage{m_code, m_name, -1, QString(), m_token, m_fallback});
+    JoinMessage again{m_code, m_name, -1, QString(), m_spectator ? QString() : m_token, m_fallback};
+    again.spectate = m_spectator;
+    again.seen = m_position;
+    send(again);
     // Not from within the old socket's own signal (a rejoin often answers roomClosed).
     QMetaObject::invokeMethod(this, [this] { open(m_url); }, Qt::QueuedConnection);
 }
@@ -109,12 +113,21 @@ void Client::receive(const QString& text)
     if (!message)
         return;  // a newer room's message this client does not know
     if (const std::optional<RoomStep> step = roomStep(*message)) {
+        if (m_position >= 0 && !std::holds_alternative<StateMessage>(*step))
+            ++m_position;
         emit stepArrived(*step);
         return;
     }
     std::visit(Overloaded{
                    [&](const WelcomeMessage& m) { welcome(m); },
-                   [&](const SeatsMessage& m) { emit seatsChanged(m.seats); },
+                   [&](const SeatsMessage& m) {
+                       m_spectators = m.spectators;
+                       emit seatsChanged(m.seats);
+                   },
+                   [&](const CatchUpMessage& m) {
+                       m_position = m.from + m.steps.size();
+                       emit caughtUp(m);
+                   },
                    [&](const ErrorMessage& m) { emit refused(m.code, m.refused); },
                    [&](const RoomClosedMessage& m) {
                        m_closedByRoom = true;
@@ -136,7 +149,9 @@ void Client::welcome(const WelcomeMessage& message)
     }
     m_code = message.code;
     m_seat = message.seat;
-    m_token = message.token;
+    m_spectator = message.spectator;
+    if (!message.spectator)
+        m_token = message.token;
     emit welcomed(message);
 }
 

@@ -35,8 +35,9 @@ public:
     void answerCertificate(bool trusted);
     void create(const CreateMessage& message);
     void join(const JoinMessage& message);
-    // After a lost connection: opens the same address again and takes the seat back by its token,
-    // with the name and fallback character of the first create or join.
+    // After a lost connection: opens the same address again and takes the seat back by its token
+    // (or watches again), with the name and fallback character of the first create or join; the
+    // catch-up then brings only the steps it missed.
     void rejoin();
     void bet(int seat, int bet) { send(BetMessage{seat, bet}); }
     void ready(int seat) { send(ReadyMessage{seat}); }
@@ -55,11 +56,18 @@ public:
     const QString& code() const { return m_code; }
     int seat() const { return m_seat; }
     const QString& token() const { return m_token; }
+    bool isSpectator() const { return m_spectator; }
+    // The room's count of steps this client has had (catch-ups included); -1 before the first.
+    qint64 position() const { return m_position; }
+    // How many watch the room, from its last seats message.
+    int spectators() const { return m_spectators; }
 
 signals:
     void welcomed(const net::WelcomeMessage& welcome);
     void seatsChanged(const QVector<net::SeatInfo>& seats);
     void stepArrived(const net::RoomStep& step);
+    // Steps missed before the welcome, to be played at once and in order before any later step.
+    void caughtUp(const net::CatchUpMessage& catchUp);
     void refused(net::ErrorCode code, const QString& type);
     // The room is gone for this client, or its connection (ConnectionLost, TooLarge).
     void roomClosed(net::CloseReason reason);
@@ -94,6 +102,9 @@ private:
     QString m_code;
     QString m_token;
     int m_seat = -1;
+    bool m_spectator = false;
+    qint64 m_position = -1;
+    int m_spectators = 0;
     bool m_closedByRoom = false;
     CertificateTrust* m_trust = nullptr;
     // The fingerprint certificateUnknown asked about, and the one accepted without a trust file.

@@ -26,7 +26,12 @@ void insertFallback(QJsonObject& body, rules::Character fallback)
 
 QJsonObject CreateMessage::toJson() const
 {
-    QJsonObject body{{"name", name}, {"seat", seat}, {"rules", rules.toJson()}, {"betSeconds", betSeconds}};
+    QJsonObject body{{"name", name},
+                     {"seat", seat},
+                     {"rules", rules.toJson()},
+                     {"betSeconds", betSeconds},
+                     {"rejoinSeconds", rejoinSeconds},
+                     {"spectators", spectators}};
     insertFallback(body, fallback);
     return body;
 }
@@ -39,6 +44,9 @@ std::optional<CreateMessage> CreateMessage::fromJson(const QJsonObject& body)
     message.seat = static_cast<int>(fields.integer("seat", 0, 5));
     message.betSeconds =
         static_cast<int>(fields.integerOr("betSeconds", MinBetSeconds, MaxBetSeconds, DefaultBetSeconds));
+    message.rejoinSeconds = static_cast<int>(
+        fields.integerOr("rejoinSeconds", MinRejoinSeconds, MaxRejoinSeconds, DefaultRejoinSeconds));
+    message.spectators = !fields.has("spectators") || fields.boolean("spectators");
     const std::optional<RoomRules> rules = RoomRules::fromJson(fields.object("rules"));
     fields.require(rules.has_value() && rules->isPersonSeat(message.seat));
     if (!fields.ok())
@@ -58,6 +66,10 @@ QJsonObject JoinMessage::toJson() const
         body.insert(QLatin1String("rulesHash"), rulesHash);
     if (!token.isEmpty())
         body.insert(QLatin1String("token"), token);
+    if (spectate)
+        body.insert(QLatin1String("spectate"), true);
+    if (seen >= 0)
+        body.insert(QLatin1String("seen"), seen);
     insertFallback(body, fallback);
     if (web)
         body.insert(QLatin1String("client"), QLatin1String("web"));
@@ -79,6 +91,8 @@ std::optional<JoinMessage> JoinMessage::fromJson(const QJsonObject& body)
         message.token = fields.text("token", SeatTokenLength);
         fields.require(message.token.size() == SeatTokenLength);
     }
+    message.spectate = fields.has("spectate") && fields.boolean("spectate");
+    message.seen = fields.integerOr("seen", 0, MaxSteps, -1);
     if (!fields.ok())
         return std::nullopt;
     message.name = cleanName(message.name);

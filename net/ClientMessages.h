@@ -20,8 +20,15 @@ struct CreateMessage {
     static constexpr const char* Type = "create";
     CreateMessage() = default;
     CreateMessage(QString name, int seat, RoomRules rules, int betSeconds = DefaultBetSeconds,
-                  rules::Character fallback = rules::Character::Omakase)
-        : name(std::move(name)), seat(seat), rules(std::move(rules)), betSeconds(betSeconds), fallback(fallback)
+                  rules::Character fallback = rules::Character::Omakase, int rejoinSeconds = DefaultRejoinSeconds,
+                  bool spectators = true)
+        : name(std::move(name)),
+          seat(seat),
+          rules(std::move(rules)),
+          betSeconds(betSeconds),
+          fallback(fallback),
+          rejoinSeconds(rejoinSeconds),
+          spectators(spectators)
     {
     }
     QString name;
@@ -30,6 +37,10 @@ struct CreateMessage {
     int betSeconds = DefaultBetSeconds;
     // Who plays the seat while its player is away; any word but a character's is おまかせ.
     rules::Character fallback = rules::Character::Omakase;
+    // How long a dropped seat is kept for its token, played by its fallback meanwhile.
+    int rejoinSeconds = DefaultRejoinSeconds;
+    // Whether a join without a seat may watch.
+    bool spectators = true;
     QJsonObject toJson() const;
     static std::optional<CreateMessage> fromJson(const QJsonObject& body);
 };
@@ -54,6 +65,10 @@ struct JoinMessage {
     QString token;            // a seat's token from its welcome: takes that seat back after a drop
     rules::Character fallback = rules::Character::Omakase;  // as create's
     bool web = false;         // joined from the phone page ("client":"web")
+    bool spectate = false;    // watches without a seat (seat and token are then ignored)
+    // Steps of the room this client has played already (the position after its last step), or -1
+    // for none: the catch-up sends only what it missed.
+    qint64 seen = -1;
     QJsonObject toJson() const;
     static std::optional<JoinMessage> fromJson(const QJsonObject& body);
 };

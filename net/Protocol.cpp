@@ -9,7 +9,8 @@ namespace {
 constexpr std::array errorNames{"bad_json",      "bad_version",     "unknown_type",     "bad_field",
                                 "no_such_room",  "room_full",       "rules_mismatch",   "too_many_rooms",
                                 "not_joined",    "already_joined",  "not_your_seat",    "not_your_command",
-                                "wrong_phase",   "bet_out_of_limits", "not_ready"};
+                                "wrong_phase",   "bet_out_of_limits", "not_ready",        "bad_token",
+                                "seat_held",     "no_spectators"};
 constexpr std::array closeNames{"host_ended", "host_left",       "too_large", "flooding",
                                 "handshake_timeout", "server_stopping", "refused", "connection_lost", "server_full", "idle"};
 constexpr std::array commandNames{"newGame", "openBets", "throw", "nextTurn", "pass", "interrupt"};

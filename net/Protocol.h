@@ -24,10 +24,18 @@ inline constexpr int HandshakeMilliseconds = 10000;
 inline constexpr qint64 DrawRange = qint64(1) << 24;
 inline float unitOfDraw(qint64 draw) { return static_cast<float>(draw) / static_cast<float>(DrawRange); }
 
-// A seat's token (hex digits) lets its participant take the seat back after a dropped
-// connection, within RejoinMilliseconds; the host's seat kept empty longer closes the room.
+// A seat's token (hex digits, 128 bits of the secure source) lets its participant take the seat
+// back after a dropped connection, within the time the host keeps a dropped seat (seconds:
+// default and limits); the host's seat kept empty longer closes the room.
 inline constexpr int SeatTokenLength = 32;
-inline constexpr int RejoinMilliseconds = 60000;
+inline constexpr int DefaultRejoinSeconds = 120;
+inline constexpr int MinRejoinSeconds = 10;
+inline constexpr int MaxRejoinSeconds = 600;
+inline constexpr int RejoinMilliseconds = DefaultRejoinSeconds * 1000;
+// A room keeps at most this many steps of its game for the catch-up of who joins late.
+inline constexpr int MaxKeptSteps = 20000;
+// A room's steps are counted from its start; a count never reaches this.
+inline constexpr qint64 MaxSteps = qint64(1) << 53;
 // Both ends ping a connection this often and drop it after three silent intervals.
 inline constexpr int HeartbeatMilliseconds = 5000;
 // The time for bets in seconds: default and limits the host may choose within.
@@ -55,6 +63,9 @@ enum class ErrorCode {
     WrongPhase,     // the command or bet does not fit the table's phase
     BetOutOfLimits,
     NotReady,       // the throw waits for the bets of other seats
+    BadToken,       // the token names no seat kept in this room (wrong, old, expired or another seat's)
+    SeatHeld,       // the token's seat is held by a connection that is alive
+    NoSpectators,   // the host does not let spectators in
 };
 
 // Why a connection or a room ends.

@@ -13,8 +13,15 @@ Room::Room(const QString& code, const CreateMessage& create, Draw draw, Times ti
       m_times(times),
       m_betSeconds(create.betSeconds),
       m_flow(m_rules.settings, m_tally, m_tallySums),
-      m_seats(m_rules, create.seat)
+      m_seats(m_rules, create.seat),
+      m_spectatorsAllowed(create.spectators)
 {
+    // Every step sent to everybody is kept for who joins late; connected first, so a step is
+    // kept before anybody has it.
+    connect(this, &Room::sendToAll, this, [this](const RoomMessage& message) {
+        if (const std::optional<RoomStep> step = roomStep(message))
+            m_log.record(*step);
+    });
     m_betTimer.setSingleShot(true);
     m_hostGone.setSingleShot(true);
     connect(&m_betTimer, &QTimer::timeout, this, [this] { closeBets(true); });
@@ -28,6 +35,8 @@ void Room::admitHost(int participant, const QString& name, rules::Character fall
 
 bool Room::admit(int participant, const JoinMessage& join)
 {
+    if (join.spectate)
+        return watch(participant, join);
     // Whoever joins plays the rules it expects, or none.
     const std::variant<int, ErrorCode> found = !join.rulesHash.isEmpty() && join.rulesHash != m_rules.hash()
                                                    ? ErrorCode::RulesMismatch
@@ -37,32 +46,56 @@ bool Room::admit(int participant, const JoinMessage& join)
         return false;
     }
     const int seat = std::get<int>(found);
-    // A second connection with the token takes the seat over from the first.
-    if (const int previous = m_seats.participantAt(seat); previous >= 0) {
-        m_seats.release(previous, m_times.rejoinMs);
-        emit sendTo(previous, RoomClosedMessage{CloseReason::Refused});
-    }
     if (seat == m_seats.hostSeat())
         m_hostGone.stop();
     welcome(participant, seat, m_seats.take(seat, participant, join.name, join.fallback, join.web));
-    if (m_phase != Phase::NoGame)
-        emit sendTo(participant, stateMessage());
+    catchUp(participant, join.seen);
+    return true;
+}
+
+bool Room::watch(int participant, const JoinMessage& join)
+{
+    const bool otherRules = !join.rulesHash.isEmpty() && join.rulesHash != m_rules.hash();
+    if (!m_spectatorsAllowed || otherRules) {
+        const ErrorCode refusal = m_spectatorsAllowed ? ErrorCode::RulesMismatch : ErrorCode::NoSpectators;
+        emit sendTo(participant, ErrorMessage{refusal, QString::fromLatin1(JoinMessage::Type)});
+        return false;
+    }
+    m_spectators.append(participant);
+    welcome(participant, -1, QString());
+    catchUp(participant, join.seen);
     return true;
 }
 
 void Room::welcome(int participant, int seat, const QString& token)
 {
-    emit sendTo(participant, WelcomeMessage{m_code, seat, seat == m_seats.hostSeat(), m_rules, m_rules.hash(),
-                                            m_betSeconds, m_seats.infos(), token});
-    emit sendToAll(SeatsMessage{m_seats.infos()});
+    WelcomeMessage welcome{m_code, seat, seat == m_seats.hostSeat(), seat < 0, m_rules, m_rules.hash(),
+                           m_betSeconds, m_seats.infos(), token, m_times.rejoinMs / 1000};
+    emit sendTo(participant, welcome);
+    emit sendToAll(seatsMessage());
 }
+
+void Room::catchUp(int participant, qint64 seen)
+{
+    for (const CatchUpMessage& message : m_log.catchUp(seen))
+        emit sendTo(participant, message);
+    if (m_phase != Phase::NoGame)
+        emit sendTo(participant, stateMessage());
+}
+
+SeatsMessage Room::seatsMessage() const { return {m_seats.infos(), spectators()}; }
 
 void Room::drop(int participant)
 {
+    if (m_spectators.removeOne(participant)) {
+        if (m_open)
+            emit sendToAll(seatsMessage());
+        return;
+    }
     const int seat = m_seats.release(participant, m_times.rejoinMs);
     if (seat < 0 || !m_open)
         return;
-    emit sendToAll(SeatsMessage{m_seats.infos()});
+    emit sendToAll(seatsMessage());
     if (seat == m_seats.hostSeat())
         m_hostGone.start(m_times.rejoinMs);
     // A bet its player has confirmed stands; an open one is the fallback's to make.
@@ -84,12 +117,21 @@ void Room::close(CloseReason reason)
 
 void Room::receive(int participant, const ClientMessage& message)
 {
-    if (!m_open || m_seats.seatOf(participant) < 0)
+    if (!m_open)
         return;
     const auto refuse = [&](std::optional<ErrorCode> error, const char* type) {
         if (error)
             emit sendTo(participant, ErrorMessage{*error, QString::fromLatin1(type)});
     };
+    if (m_spectators.contains(participant)) {
+        if (std::holds_alternative<ResyncMessage>(message))
+            emit sendTo(participant, stateMessage());
+        else
+            refuse(spectatorRefusal(message), std::visit([](const auto& m) { return m.Type; }, message));
+        return;
+    }
+    if (m_seats.seatOf(participant) < 0)
+        return;
     std::visit(Overloaded{
                    [&](const BetMessage& m) { refuse(bet(participant, m), BetMessage::Type); },
                    [&](const ReadyMessage& m) { refuse(ready(participant, m), ReadyMessage::Type); },
@@ -105,6 +147,14 @@ void Room::receive(int participant, const ClientMessage& message)
                    [&](const JoinMessage&) { refuse(ErrorCode::AlreadyJoined, JoinMessage::Type); },
                },
                message);
+}
+
+std::optional<ErrorCode> Room::spectatorRefusal(const ClientMessage& message)
+{
+    if (std::holds_alternative<CreateMessage>(message) || std::holds_alternative<JoinMessage>(message))
+        return ErrorCode::AlreadyJoined;
+    const bool forSeat = std::holds_alternative<BetMessage>(message) || std::holds_alternative<ReadyMessage>(message);
+    return forSeat ? ErrorCode::NotYourSeat : ErrorCode::NotYourCommand;
 }
 
 std::optional<ErrorCode> Room::bet(int participant, const BetMessage& message)

@@ -7,6 +7,7 @@
 #include "net/RoomMessages.h"
 #include "net/RoomRules.h"
 #include "net/RoomSeats.h"
+#include "net/StepLog.h"
 
 #include <QObject>
 #include <QTimer>
@@ -39,12 +40,18 @@ public:
     Phase phase() const { return m_phase; }
     const RoomSeats& seats() const { return m_seats; }
     bool isOpen() const { return m_open; }
+    // Everybody who hears what the room sends to all: the seats' holders, then the spectators.
+    QVector<int> participants() const { return m_seats.participants() + m_spectators; }
+    int spectators() const { return static_cast<int>(m_spectators.size()); }
+    const StepLog& log() const { return m_log; }
 
     // The host takes its seat: welcome, then seats to everybody.
     void admitHost(int participant, const QString& name, rules::Character fallback = rules::Character::Omakase);
-    // A join: welcome, seats and (once a game runs) the state, or an error; true when seated.
+    // A join: welcome, seats, the catch-up and (once a game runs) the state, or an error; true
+    // when seated or watching.
     bool admit(int participant, const JoinMessage& join);
-    // A table message of a seated participant (bet, ready, command, resync, endRoom).
+    // A table message of a seated participant or a spectator (bet, ready, command, resync,
+    // endRoom); a spectator may only ask for the state.
     void receive(int participant, const ClientMessage& message);
     // The participant's connection is gone.
     void drop(int participant);
@@ -81,6 +88,12 @@ private:
     float unitDraw();
     QVector<qint64> seatBets() const;
     void welcome(int participant, int seat, const QString& token);
+    bool watch(int participant, const JoinMessage& join);
+    // What a participant that has played `seen` steps missed, then the state when a game runs.
+    void catchUp(int participant, qint64 seen);
+    SeatsMessage seatsMessage() const;
+    // The answer to a message a spectator sent.
+    static std::optional<ErrorCode> spectatorRefusal(const ClientMessage& message);
 
     QString m_code;
     RoomRules m_rules;
@@ -91,6 +104,9 @@ private:
     rules::TallySums m_tallySums{};
     TableFlow m_flow;
     RoomSeats m_seats;
+    QVector<int> m_spectators;
+    bool m_spectatorsAllowed = true;
+    StepLog m_log;
     Phase m_phase = Phase::NoGame;
     std::array<bool, 6> m_ready{};
     bool m_open = true;

@@ -32,7 +32,7 @@ QJsonArray seatArray(const QVector<SeatInfo>& seats)
 {
     QJsonArray values;
     for (const SeatInfo& seat : seats) {
-        QJsonObject value{{"holder", codeName(seat.holder)}, {"name", seat.name}};
+        QJsonObject value{{"holder", codeName(seat.holder)}, {"name", seat.name}, {"keptMs", seat.keptMs}};
         if (seat.web)
             value.insert(QLatin1String("client"), QLatin1String("web"));
         values.append(value);
@@ -47,9 +47,10 @@ std::optional<QVector<SeatInfo>> readSeats(JsonFields& fields)
         JsonFields seat(value.toObject());
         const std::optional<Holder> holder = holderFromName(seat.text("holder", 16));
         const QString name = seat.text("name", MaxRawNameLength);
+        const int kept = static_cast<int>(seat.integerOr("keptMs", 0, MaxRejoinSeconds * 1000, 0));
         if (!value.isObject() || !seat.ok() || !holder)
             return std::nullopt;
-        seats.append({*holder, cleanName(name), value.toObject().value(QLatin1String("client")) == QLatin1String("web")});
+        seats.append({*holder, cleanName(name), value.toObject().value(QLatin1String("client")) == QLatin1String("web"), kept});
     }
     return fields.ok() ? std::optional(seats) : std::nullopt;
 }
@@ -64,8 +65,15 @@ std::optional<M> when(const JsonFields& fields, M message)
 
 QJsonObject WelcomeMessage::toJson() const
 {
-    return {{"code", code},           {"seat", seat},   {"host", host}, {"rules", rules.toJson()},
-            {"rulesHash", rulesHash}, {"betSeconds", betSeconds}, {"seats", seatArray(seats)},
+    return {{"code", code},
+            {"seat", seat},
+            {"host", host},
+            {"spectator", spectator},
+            {"rules", rules.toJson()},
+            {"rulesHash", rulesHash},
+            {"betSeconds", betSeconds},
+            {"rejoinSeconds", rejoinSeconds},
+            {"seats", seatArray(seats)},
             {"token", token}};
 }
 
@@ -74,10 +82,13 @@ std::optional<WelcomeMessage> WelcomeMessage::fromJson(const QJsonObject& body)
     JsonFields fields(body);
     WelcomeMessage m;
     m.code = fields.text("code", 6);
-    m.seat = static_cast<int>(fields.integer("seat", 0, 5));
+    m.spectator = fields.has("spectator") && fields.boolean("spectator");
+    m.seat = static_cast<int>(fields.integer("seat", m.spectator ? -1 : 0, m.spectator ? -1 : 5));
     m.host = fields.boolean("host");
     m.rulesHash = fields.text("rulesHash", 64);
     m.betSeconds = static_cast<int>(fields.integer("betSeconds", MinBetSeconds, MaxBetSeconds));
+    m.rejoinSeconds = static_cast<int>(
+        fields.integerOr("rejoinSeconds", 0, MaxRejoinSeconds, DefaultRejoinSeconds));
     m.token = fields.text("token", SeatTokenLength);
     const std::optional<RoomRules> rules = RoomRules::fromJson(fields.object("rules"));
     const std::optional<QVector<SeatInfo>> seats = readSeats(fields);
@@ -89,13 +100,14 @@ std::optional<WelcomeMessage> WelcomeMessage::fromJson(const QJsonObject& body)
     return m;
 }
 
-QJsonObject SeatsMessage::toJson() const { return {{"seats", seatArray(seats)}}; }
+QJsonObject SeatsMessage::toJson() const { return {{"seats", seatArray(seats)}, {"spectators", spectators}}; }
 
 std::optional<SeatsMessage> SeatsMessage::fromJson(const QJsonObject& body)
 {
     JsonFields fields(body);
     const std::optional<QVector<SeatInfo>> seats = readSeats(fields);
-    return seats ? std::optional(SeatsMessage{*seats}) : std::nullopt;
+    const int spectators = static_cast<int>(fields.integerOr("spectators", 0, MaxSteps, 0));
+    return seats && fields.ok() ? std::optional(SeatsMessage{*seats, spectators}) : std::nullopt;
 }
 
 QJsonObject GameStartedMessage::toJson() const { return {{"seconds", seconds}, {"digest", digest}}; }
@@ -252,6 +264,43 @@ std::optional<RoomClosedMessage> RoomClosedMessage::fromJson(const QJsonObject& 
     JsonFields fields(body);
     const std::optional<CloseReason> reason = closeReasonFromName(fields.text("reason", 32));
     return fields.ok() && reason ? std::optional(RoomClosedMessage{*reason}) : std::nullopt;
+}
+
+QJsonObject stepObject(const RoomStep& step)
+{
+    return std::visit(
+        [](const auto& m) {
+            QJsonObject body = m.toJson();
+            body.insert(QLatin1String("type"), QLatin1String(m.Type));
+            return body;
+        },
+        step);
+}
+
+QJsonObject CatchUpMessage::toJson() const
+{
+    QJsonArray list;
+    for (const RoomStep& step : steps)
+        list.append(stepObject(step));
+    return {{"from", from}, {"steps", list}, {"last", last}};
+}
+
+std::optional<CatchUpMessage> CatchUpMessage::fromJson(const QJsonObject& body)
+{
+    JsonFields fields(body);
+    CatchUpMessage m;
+    m.from = fields.integer("from", 0, MaxSteps);
+    m.last = fields.boolean("last");
+    for (const QJsonValue& value : fields.array("steps", 0, MaxKeptSteps)) {
+        QJsonObject step = value.toObject();
+        const QJsonValue type = step.take(QLatin1String("type"));
+        std::variant<RoomStep, ErrorCode> parsed = parseAlternative<RoomStep>(Envelope{type.toString(), step});
+        fields.require(value.isObject() && type.isString() && std::holds_alternative<RoomStep>(parsed));
+        if (!fields.ok())
+            return std::nullopt;
+        m.steps.append(std::get<RoomStep>(std::move(parsed)));
+    }
+    return when(fields, m);
 }
 
 std::variant<RoomMessage, ErrorCode> parseRoomMessage(const QByteArray& text)

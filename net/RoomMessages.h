@@ -21,18 +21,23 @@ struct SeatInfo {
     Holder holder = Holder::Absent;
     QString name;
     bool web = false;  // its player joined from the phone page
+    // An absent seat kept for its token: milliseconds left of the keep (the computer plays it
+    // meanwhile); 0 for every other seat.
+    int keptMs = 0;
 };
 
 struct WelcomeMessage {
     static constexpr const char* Type = "welcome";
     QString code;
-    int seat = 0;  // the receiver's own seat
+    int seat = 0;  // the receiver's own seat; -1 for a spectator
     bool host = false;
+    bool spectator = false;
     RoomRules rules;
     QString rulesHash;
     int betSeconds = DefaultBetSeconds;
     QVector<SeatInfo> seats;
-    QString token;  // the receiver's seat token for a rejoin
+    QString token;  // the receiver's seat token for a rejoin; empty for a spectator
+    int rejoinSeconds = DefaultRejoinSeconds;  // how long a dropped seat is kept
     QJsonObject toJson() const;
     static std::optional<WelcomeMessage> fromJson(const QJsonObject& body);
 };
@@ -41,6 +46,7 @@ struct WelcomeMessage {
 struct SeatsMessage {
     static constexpr const char* Type = "seats";
     QVector<SeatInfo> seats;
+    int spectators = 0;  // how many watch the room
     QJsonObject toJson() const;
     static std::optional<SeatsMessage> fromJson(const QJsonObject& body);
 };
@@ -154,13 +160,27 @@ struct RoomClosedMessage {
 // The steps a window plays on its own table, in the order they arrive.
 using RoomStep = std::variant<GameStartedMessage, BetsOpenedMessage, BetMessage, ReadyMessage, BetsClosedMessage,
                               ThrownMessage, TurnEndedMessage, PassedMessage, InterruptedMessage, StateMessage>;
+
+// The steps of the present (or last) game a participant has not played, right after its
+// welcome: `from` is the room's count of steps before the first of them; the one marked `last`
+// leaves the participant at the room's count. A window plays them without waiting.
+struct CatchUpMessage {
+    static constexpr const char* Type = "catchUp";
+    qint64 from = 0;
+    QVector<RoomStep> steps;
+    bool last = true;
+    QJsonObject toJson() const;
+    static std::optional<CatchUpMessage> fromJson(const QJsonObject& body);
+};
+
 // Everything a client receives.
 using RoomMessage = std::variant<WelcomeMessage, SeatsMessage, ErrorMessage, RoomClosedMessage, GameStartedMessage,
                                  BetsOpenedMessage, BetMessage, ReadyMessage, BetsClosedMessage, ThrownMessage,
-                                 TurnEndedMessage, PassedMessage, InterruptedMessage, StateMessage>;
+                                 TurnEndedMessage, PassedMessage, InterruptedMessage, StateMessage, CatchUpMessage>;
 std::variant<RoomMessage, ErrorCode> parseRoomMessage(const QByteArray& text);
 QByteArray encodeRoomMessage(const RoomMessage& message);
-// The message as a step of the game, or nullopt for welcome, seats, error and roomClosed.
+QJsonObject stepObject(const RoomStep& step);
+// The message as a step of the game, or nullopt for welcome, seats, error, roomClosed and catchUp.
 std::optional<RoomStep> roomStep(const RoomMessage& message);
 
 }  // namespace net

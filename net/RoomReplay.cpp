@@ -59,6 +59,12 @@ void RoomReplay::apply(const RoomStep& step)
                step);
 }
 
+void RoomReplay::apply(const CatchUpMessage& catchUp)
+{
+    for (const RoomStep& step : catchUp.steps)
+        apply(step);
+}
+
 void RoomReplay::check(const QString& digest) { check(digest == stateDigest(m_flow)); }
 
 void RoomReplay::check(bool agrees)

@@ -17,8 +17,12 @@ class RoomReplay : public QObject {
 
 public:
     explicit RoomReplay(TableFlow& flow, QObject* parent = nullptr);
+    // Follows a table that already stands in `phase`.
+    RoomReplay(TableFlow& flow, Phase phase) : m_flow(flow), m_phase(phase) {}
 
     void apply(const RoomStep& step);
+    // The steps missed before a welcome, in order.
+    void apply(const CatchUpMessage& catchUp);
     // Where the window's table stands, as the room's steps left it.
     Phase phase() const { return m_phase; }
     // Steps that disagreed with the room since the start.

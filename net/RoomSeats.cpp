@@ -32,9 +32,14 @@ std::variant<int, ErrorCode> RoomSeats::seatFor(const JoinMessage& join) const
 {
     if (!join.token.isEmpty()) {
         for (int seat = 0; seat < m_seats.size(); ++seat) {
-            if (m_seats.at(seat).token == join.token)
-                return seat;
+            const Seat& s = m_seats.at(seat);
+            if (s.token != join.token || (join.seat >= 0 && join.seat != seat))
+                continue;
+            if (s.participant >= 0)
+                return ErrorCode::SeatHeld;
+            return s.reserved.hasExpired() ? std::variant<int, ErrorCode>(ErrorCode::BadToken) : seat;
         }
+        return ErrorCode::BadToken;
     }
     if (join.seat >= 0)
         return join.seat < m_seats.size() && isFree(join.seat) ? std::variant<int, ErrorCode>(join.seat)
@@ -103,7 +108,8 @@ QVector<SeatInfo> RoomSeats::infos() const
                               : s.participant < 0   ? Holder::Absent
                               : seat == m_hostSeat  ? Holder::Host
                                                     : Holder::Remote;
-        infos.append({holder, s.name, s.web && holder != Holder::Computer});
+        const bool kept = holder == Holder::Absent && !s.token.isEmpty() && !s.reserved.hasExpired();
+        infos.append({holder, s.name, s.web && holder != Holder::Computer, kept ? static_cast<int>(std::max<qint64>(1, s.reserved.remainingTime())) : 0});
     }
     return infos;
 }

@@ -21,8 +21,10 @@ class RoomSeats {
 public:
     RoomSeats(const RoomRules& rules, int hostSeat);
 
-    // The seat a join takes: the seat of its token, else the asked seat or the first free
-    // person's seat; RoomFull when there is none.
+    // The seat a join takes: with a token, the seat it was given for while the seat is kept
+    // (BadToken for a token of no seat kept here or of another seat than the asked one, SeatHeld
+    // while a live connection holds it); else the asked seat or the first free person's seat,
+    // RoomFull when there is none.
     std::variant<int, ErrorCode> seatFor(const JoinMessage& join) const;
     // The participant takes the seat, to be played by `fallback` while it is away; returns the
     // seat's token. `web`: it plays from the phone page.
@@ -40,6 +42,7 @@ public:
     bool isDropped(int seat) const;
     rules::Character fallback(int seat) const { return m_seats.at(seat).fallback; }
     QVector<int> participants() const;
+    // Who holds each seat; a dropped seat kept for its token says for how long still.
     QVector<SeatInfo> infos() const;
 
 private:

@@ -166,7 +166,7 @@ void Server::create(ServerConnection* connection, const CreateMessage& message)
     do
         code = newRoomCode(*QRandomGenerator::system(), m_options.tag);
     while (m_rooms.contains(code));
-    const Room::Times times{message.betSeconds * 1000, m_options.rejoinMs};
+    const Room::Times times{message.betSeconds * 1000, std::min(message.rejoinSeconds * 1000, m_options.rejoinMs)};
     auto* room = new Room(code, message, m_options.draw, times, this);
     m_rooms.insert(code, room);
     connect(room, &Room::sendTo, this, [this](int participant, const RoomMessage& m) {
@@ -174,7 +174,7 @@ void Server::create(ServerConnection* connection, const CreateMessage& message)
             to->send(m);
     });
     connect(room, &Room::sendToAll, this, [this, room](const RoomMessage& m) {
-        for (const int participant : room->seats().participants()) {
+        for (const int participant : room->participants()) {
             if (ServerConnection* to = m_connections.value(participant))
                 to->send(m);
         }

@@ -46,7 +46,8 @@ public:
         // Every room code starts with this character of the room-code alphabet (none: any).
         QChar tag;
         int handshakeMs = HandshakeMilliseconds;
-        int rejoinMs = RejoinMilliseconds;
+        // The longest a room keeps a dropped seat, whatever its host asks.
+        int rejoinMs = MaxRejoinSeconds * 1000;
         int heartbeatMs = HeartbeatMilliseconds;
         // Every room's draws; empty: the system's secure random source.
         Room::Draw draw;

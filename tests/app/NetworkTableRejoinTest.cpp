@@ -1,6 +1,9 @@
 #include "NetworkTableFixture.h"
 
 #include "game/HandOdds.h"
+#include "ui/widgets/ControlNames.h"
+
+#include <QDir>
 
 namespace {
 
@@ -181,6 +184,66 @@ TEST_F(NetworkTableRejoin, AWindowWhoseScoresDriftedTakesTheRoomsStateAtTheNextD
     for (const auto& w : windows)
         EXPECT_EQ(shown(*w->table), shown(*windows[0]->table));
     EXPECT_EQ(windows[1]->room()->mismatches(), 1);
+}
+
+}  // namespace
+
+namespace {
+
+QString seatMark(const frmMain& t, int seat)
+{
+    return t.findChild<QLabel*>(elementName("net_Lab", seat))->text();
+}
+
+void saveShot(QWidget& window, const char* name)
+{
+    if (QDir(QStringLiteral("/work/shots")).exists())
+        window.grab().save(QStringLiteral("/work/shots/%1.png").arg(QLatin1String(name)));
+}
+
+TEST_F(NetworkTableRejoin, AWindowStartedAfreshTakesAKeptSeatBackWithTheWholeGameWhileASpectatorWatches)
+{
+    start(4, 1);
+    windows[0]->table->Gamein->trigger();
+    ASSERT_TRUE(waitUntil([&] { return allIn(net::Phase::TurnOpen); }));
+    ASSERT_NO_FATAL_FAILURE(click(&frmMain::bent_Label, net::Phase::BetsOpen, 5000));
+    const QString token = windows[2]->client->token();
+    platform.answers << false;  // the guest's window does not try again: the game is started anew
+    relay->cut();
+    frmMain& host = *windows[0]->table;
+    const net::Room& room = *server->room(windows[0]->client->code());
+    ASSERT_TRUE(waitUntil([&] { return !room.seats().isHeld(3) && room.seats().infos()[3].keptMs > 0; }));
+    QTest::qWait(100);
+    saveShot(host, "rejoin-dropped-ja");
+
+    // The seat's player comes back in a new window with the token alone; a spectator comes too.
+    Window& back = enter(server->port());
+    back.client->join({windows[0]->client->code(), QString::fromUtf8("ゲン"), -1, {}, token});
+    Window& watcher = enter(server->port());
+    net::JoinMessage watch{windows[0]->client->code(), QStringLiteral("watcher")};
+    watch.spectate = true;
+    watcher.client->join(watch);
+    ASSERT_TRUE(waitUntil([&] { return back.room() && watcher.room() && back.room()->isIdle() && watcher.room()->isIdle(); }));
+    EXPECT_EQ(back.client->seat(), 3);
+    ASSERT_TRUE(waitUntil([&] { return room.seats().isHeld(3); }));
+    EXPECT_TRUE(waitUntil([&] { return seatMark(host, 3).startsWith(RoomTable::tr("● ネット")); }));
+    EXPECT_TRUE(host.findChild<QLabel*>(QStringLiteral("roomLab"))->text().endsWith(RoomTable::tr("　観戦 %1").arg(1)));
+    saveShot(host, "rejoin-back-ja");
+    // The returning window has the game so far in its history, as the host has it.
+    EXPECT_EQ(historyTable::csv(*back.table->history).toUtf8(), historyTable::csv(*host.history).toUtf8());
+    EXPECT_EQ(net::stateDigest(back.table->flow), net::stateDigest(host.flow));
+    EXPECT_EQ(back.room()->phase(), windows[0]->room()->phase());
+    // The spectator's table shows the game and opens none of its commands.
+    frmMain& seen = *watcher.table;
+    EXPECT_TRUE(watcher.room()->isSpectator());
+    EXPECT_EQ(net::stateDigest(seen.flow), net::stateDigest(host.flow));
+    for (QWidget* control : std::initializer_list<QWidget*>{seen.bent_Label, seen.turn_Label, seen.turn2_Label, seen.suru_Label,
+                                                           seen.findChild<CommandLabel*>(QStringLiteral("ready_Label"))})
+        EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
+    for (int seat = 0; seat < 6; ++seat)
+        EXPECT_FALSE(seen.HScr[seat]->isEnabled()) << seat;
+    EXPECT_FALSE(seen.Gamein->isEnabled());
+    EXPECT_FALSE(seen.Gameout->isEnabled());
 }
 
 }  // namespace

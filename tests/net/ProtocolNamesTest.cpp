@@ -30,12 +30,12 @@ TEST(ProtocolNamesTest, EveryCloseReasonAndErrorHasItsOwnNameAndTravelsBackAsIts
     EXPECT_FALSE(net::closeReasonFromName(QStringLiteral("server-full")));
 
     QSet<QString> errorNames;
-    for (int i = 0; i <= static_cast<int>(net::ErrorCode::NotReady); ++i) {
+    for (int i = 0; i <= static_cast<int>(net::ErrorCode::NoSpectators); ++i) {
         const QString name = net::codeName(static_cast<net::ErrorCode>(i));
         errorNames.insert(name);
         EXPECT_EQ(net::errorCodeFromName(name), static_cast<net::ErrorCode>(i)) << qPrintable(name);
     }
-    EXPECT_EQ(errorNames.size(), static_cast<int>(net::ErrorCode::NotReady) + 1);
+    EXPECT_EQ(errorNames.size(), static_cast<int>(net::ErrorCode::NoSpectators) + 1);
 }
 
 }  // namespace

@@ -50,7 +50,7 @@ public:
     {
         QObject::connect(&room, &net::Room::sendTo, [this](int p, const net::RoomMessage& m) { inbox[p].append(m); });
         QObject::connect(&room, &net::Room::sendToAll, [this](const net::RoomMessage& m) {
-            for (const int p : room.seats().participants())
+            for (const int p : room.participants())
                 inbox[p].append(m);
         });
     }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "ReplayTable.h"
+
 #include "net/Client.h"
-#include "net/RoomReplay.h"
+
+#include <QTimer>
 
 #include <memory>
 
@@ -12,6 +15,7 @@ namespace nettest {
 
 class TableBot {
 public:
+    // Opens the room's address; the test then creates or joins through `client`.
     TableBot(const QUrl& url, int bet = 0) : m_bet(bet)
     {
         QObject::connect(&client, &net::Client::welcomed, [this](const net::WelcomeMessage& w) {
@@ -25,8 +29,17 @@ public:
             table->replay.apply(step);
             act(std::holds_alternative<net::StateMessage>(step));
         });
-        QObject::connect(&client, &net::Client::refused,
-                         [this](net::ErrorCode code, const QString&) { refusals.append(code); });
+        QObject::connect(&client, &net::Client::caughtUp, [this](const net::CatchUpMessage& m) {
+            table->replay.apply(m);
+            if (m.last)
+                act(true);
+        });
+        QObject::connect(&client, &net::Client::refused, [this](net::ErrorCode code, const QString&) {
+            refusals.append(code);
+            // The room has not yet seen the old connection go: the seat is taken back a moment later.
+            if (rejoins && code == net::ErrorCode::SeatHeld && refusals.count(code) < 200)
+                QTimer::singleShot(10, &client, [this] { client.rejoin(); });
+        });
         QObject::connect(&client, &net::Client::roomClosed, [this](net::CloseReason reason) {
             closed.append(reason);
             if (rejoins && reason == net::CloseReason::ConnectionLost)
@@ -37,16 +50,11 @@ public:
 
     bool gameOver() const { return table && table->replay.phase() == net::Phase::GameOver; }
 
-    struct Table {
-        Table(const SettingsRecord& r, net::Client& client) : rules(r)
+    struct Table : ReplayTable {
+        Table(const SettingsRecord& r, net::Client& client) : ReplayTable(r)
         {
             QObject::connect(&replay, &net::RoomReplay::resyncNeeded, &client, &net::Client::requestState);
         }
-        SettingsRecord rules;
-        rules::TallyTable tally{};
-        rules::TallySums sums{};
-        TableFlow flow{rules, tally, sums};
-        net::RoomReplay replay{flow};
     };
 
     net::Client client;
@@ -70,6 +78,8 @@ private:
     // the cut: it acts again, and the room refuses what it had done.
     void act(bool afresh)
     {
+        if (client.isSpectator())
+            return;
         const std::pair now{table->flow.turn(), table->replay.phase()};
         if (now == m_acted && !afresh)
             return;

@@ -29,7 +29,22 @@
 
 namespace {
 
-enum Row { AddressRow, PhonesRow, PortRow, SeatRow, OpenRow, BetRow, FallbackRow, CreateRow, CodeRow, InvitationRow, PageRow, PlayersRow };
+enum Row {
+    AddressRow,
+    PhonesRow,
+    PortRow,
+    SeatRow,
+    OpenRow,
+    BetRow,
+    RejoinRow,
+    FallbackRow,
+    SpectatorsRow,
+    CreateRow,
+    CodeRow,
+    InvitationRow,
+    PageRow,
+    PlayersRow
+};
 
 QString holderText(net::Holder holder)
 {
@@ -122,14 +137,27 @@ void HostRoomWindow::buildChoices()
     hostBetSeconds = named(new QSpinBox(this), "hostBetSeconds");
     hostBetSeconds->setRange(net::MinBetSeconds, net::MaxBetSeconds);
     hostBetSeconds->setValue(net::DefaultBetSeconds);
-    LiveTexts::of(this).add({hostBetSeconds, "suffix", [this] { return hostBetSeconds->suffix(); },
-                             [this](const QString& text) { hostBetSeconds->setSuffix(text); }},
-                            [] { return tr(" 秒"); });
     grid()->addWidget(hostBetSeconds, BetRow, 1, Qt::AlignLeft);
+
+    caption(RejoinRow, "hostRejoinCaption", [] { return tr("切断した席を取っておく時間"); });
+    hostRejoinSeconds = named(new QSpinBox(this), "hostRejoinSeconds");
+    hostRejoinSeconds->setRange(net::MinRejoinSeconds, net::MaxRejoinSeconds);
+    hostRejoinSeconds->setValue(net::DefaultRejoinSeconds);
+    liveToolTip(this, hostRejoinSeconds, [] { return tr("切断したプレイヤーがこの時間のうちにつなぎ直せば席に戻れます。その間はコンピュータが代打ちします。"); });
+    grid()->addWidget(hostRejoinSeconds, RejoinRow, 1, Qt::AlignLeft);
+    for (QSpinBox* seconds : {hostBetSeconds, hostRejoinSeconds})
+        LiveTexts::of(this).add({seconds, "suffix", [seconds] { return seconds->suffix(); },
+                                 [seconds](const QString& text) { seconds->setSuffix(text); }},
+                                [] { return tr(" 秒"); });
 
     caption(FallbackRow, "hostFallbackCaption", [] { return tr("切断中の代打ち"); });
     hostFallback = named(new CharacterBox(this), "hostFallback");
     grid()->addWidget(hostFallback, FallbackRow, 1, Qt::AlignLeft);
+
+    hostSpectators = named(new QCheckBox(this), "hostSpectators");
+    liveText(this, hostSpectators, [] { return tr("観戦を受け付ける"); });
+    hostSpectators->setChecked(true);
+    grid()->addWidget(hostSpectators, SpectatorsRow, 1, Qt::AlignLeft);
 
     hostCreate = named(new CaptionButton(this), "hostCreate");
     liveText(this, hostCreate, [] { return tr("部屋を作る"); });
@@ -208,6 +236,8 @@ void HostRoomWindow::buildRoom()
     hostPlayers = named(new QListWidget(this), "hostPlayers");
     hostPlayers->setMinimumHeight(twips(1500));
     grid()->addWidget(hostPlayers, PlayersRow, 1);
+    hostWatching = named(new QLabel(this), "hostWatching");
+    grid()->addWidget(hostWatching, PlayersRow + 1, 1);
 
     hostStart = named(new QPushButton(this), "hostStart");
     liveText(this, hostStart, [] { return tr("開始"); });
@@ -217,7 +247,7 @@ void HostRoomWindow::buildRoom()
     buttons->addStretch();
     buttons->addWidget(hostStart);
     buttons->addWidget(hostClose);
-    grid()->addLayout(buttons, PlayersRow + 1, 0, 1, 2);
+    grid()->addLayout(buttons, PlayersRow + 2, 0, 1, 2);
     failed();
 }
 
@@ -258,6 +288,7 @@ void HostRoomWindow::createRoom()
     net::Client& client = newClient();
     connect(&client, &net::Client::welcomed, this, &HostRoomWindow::welcomed);
     connect(&client, &net::Client::seatsChanged, this, &HostRoomWindow::showSeats);
+    connect(&client, &net::Client::seatsChanged, this, [this, &client] { showSpectators(client.spectators()); });
     QUrl url;
     url.setScheme(QStringLiteral("ws"));
     url.setHost(address.toString());
@@ -267,7 +298,8 @@ void HostRoomWindow::createRoom()
     const int seat = hostSeat->currentIndex();
     client.create(net::CreateMessage{playerName(m_settings, seat), seat,
                                      net::RoomRules::fromSettings(roomSettings()), hostBetSeconds->value(),
-                                     hostFallback->character()});
+                                     hostFallback->character(), hostRejoinSeconds->value(),
+                                     hostSpectators->isChecked()});
     enableChoices(false);
     showStatus([] { return tr("部屋を作っています…"); });
 }
@@ -321,6 +353,11 @@ void HostRoomWindow::showSeats(const QVector<net::SeatInfo>& seats)
         });
 }
 
+void HostRoomWindow::showSpectators(int count)
+{
+    liveText(this, hostWatching, [count] { return count > 0 ? tr("観戦 %1 人").arg(count) : QString(); });
+}
+
 void HostRoomWindow::failed()
 {
     stopServer();
@@ -334,6 +371,7 @@ void HostRoomWindow::failed()
                                 [] { return QString(); });
     }
     hostPlayers->clear();
+    showSpectators(0);
     hostCopy->setEnabled(false);
     hostStart->setEnabled(false);
     enableChoices(true);
@@ -353,7 +391,8 @@ void HostRoomWindow::stopServer()
 
 void HostRoomWindow::enableChoices(bool enabled)
 {
-    for (QWidget* choice : std::initializer_list<QWidget*>{hostAddress, hostPhones, hostPort, hostSeat, hostBetSeconds, hostFallback, hostCreate})
+    for (QWidget* choice : std::initializer_list<QWidget*>{hostAddress, hostPhones, hostPort, hostSeat, hostBetSeconds,
+                                                             hostRejoinSeconds, hostFallback, hostSpectators, hostCreate})
         choice->setEnabled(enabled);
     seatChosen();
     phonesChosen();

@@ -21,9 +21,10 @@ class Server;
 }  // namespace net
 
 // 部屋を作る: the host's choices (address and port, whether phones may join and at which of this
-// machine's addresses, the host's own seat, the seats open to remote players, the time for bets, who
-// plays the host's seat while its connection is away), then a room on a server of this process: its
-// code, the invitation line, the phone page's address as a QR code, who has joined, and 開始.
+// machine's addresses, the host's own seat, the seats open to remote players, the time for bets, how
+// long a dropped seat is kept, who plays the host's seat while its connection is away, whether
+// spectators may watch), then a room on a server of this process: its code, the invitation line, the
+// phone page's address as a QR code, who has joined, how many watch, and 開始.
 // The room's rules are a snapshot of `settings`: a closed seat is played by the computer.
 class HostRoomWindow : public RoomWindow {
     Q_OBJECT
@@ -42,7 +43,9 @@ public:
     QComboBox* hostSeat = nullptr;
     QVector<QCheckBox*> hostOpen;  // hostOpen_i, one a seat in play
     QSpinBox* hostBetSeconds = nullptr;
+    QSpinBox* hostRejoinSeconds = nullptr;
     CharacterBox* hostFallback = nullptr;
+    QCheckBox* hostSpectators = nullptr;
     QPushButton* hostCreate = nullptr;
     QLabel* hostCode = nullptr;
     QLineEdit* hostInvitation = nullptr;
@@ -50,6 +53,7 @@ public:
     QrCodeView* hostQr = nullptr;
     QLabel* hostPageAddress = nullptr;
     QListWidget* hostPlayers = nullptr;
+    QLabel* hostWatching = nullptr;  // how many watch, empty when nobody
     QPushButton* hostStart = nullptr;
     QPushButton* hostClose = nullptr;
 
@@ -64,6 +68,7 @@ private:
     void createRoom();
     void welcomed(const net::WelcomeMessage& welcome);
     void showSeats(const QVector<net::SeatInfo>& seats);
+    void showSpectators(int count);
     void failed() override;
     void stopServer();
     void enableChoices(bool enabled);

@@ -4,9 +4,11 @@
 #include "ui/net/CharacterBox.h"
 #include "ui/net/PlayerName.h"
 #include "ui/net/RoomAddress.h"
+#include "ui/net/SeatTokens.h"
 #include "ui/widgets/ControlNames.h"
 #include "ui/widgets/Twips.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -14,7 +16,7 @@
 
 namespace {
 
-enum Row { AddressRow, CodeRow, NameRow, FallbackRow, ButtonRow };
+enum Row { AddressRow, CodeRow, NameRow, FallbackRow, WatchRow, ButtonRow };
 
 }  // namespace
 
@@ -42,6 +44,11 @@ JoinRoomWindow::JoinRoomWindow(QWidget* table, const SettingsRecord& settings)
     caption(FallbackRow, "joinFallbackCaption", [] { return tr("切断中の代打ち"); });
     joinFallback = named(new CharacterBox(this), "joinFallback");
     grid()->addWidget(joinFallback, FallbackRow, 1, Qt::AlignLeft);
+
+    joinWatch = named(new QCheckBox(this), "joinWatch");
+    liveText(this, joinWatch, [] { return tr("観戦（席につかずに見る）"); });
+    grid()->addWidget(joinWatch, WatchRow, 1, Qt::AlignLeft);
+    connect(joinWatch, &QCheckBox::toggled, joinFallback, &QWidget::setDisabled);
 
     joinEnter = named(new QPushButton(this), "joinEnter");
     liveText(this, joinEnter, [] { return tr("入る"); });
@@ -89,9 +96,31 @@ void JoinRoomWindow::enter()
     net::Client& client = newClient();
     connect(&client, &net::Client::welcomed, this, &JoinRoomWindow::startPlaying);
     client.open(room->socketUrl());
-    client.join(net::JoinMessage{room->code, joinName->text().trimmed(), -1, {}, {}, joinFallback->character()});
+    net::JoinMessage join{room->code, joinName->text().trimmed(), -1, {}, {}, joinFallback->character()};
+    join.spectate = joinWatch->isChecked();
+    if (const std::optional<SeatTokens::Kept> kept = SeatTokens().find(*room); kept && !join.spectate)
+        join.token = kept->token;
+    followToken(client, *room);
+    client.join(join);
     joinEnter->setEnabled(false);
     showStatus([] { return tr("接続しています…"); });
+}
+
+void JoinRoomWindow::followToken(net::Client& client, const net::Invitation& room)
+{
+    connect(&client, &net::Client::welcomed, this, [room](const net::WelcomeMessage& welcome) {
+        if (!welcome.spectator)
+            SeatTokens().keep(room, {welcome.token, welcome.seat});
+    });
+    // A token the room no longer knows is of no more use; the next 入る takes a free seat.
+    connect(&client, &net::Client::refused, this, [room](net::ErrorCode code) {
+        if (code == net::ErrorCode::BadToken || code == net::ErrorCode::NoSuchRoom)
+            SeatTokens().forget(room);
+    });
+    connect(&client, &net::Client::roomClosed, this, [room](net::CloseReason reason) {
+        if (reason != net::CloseReason::ConnectionLost)
+            SeatTokens().forget(room);
+    });
 }
 
 void JoinRoomWindow::failed() { joinEnter->setEnabled(true); }

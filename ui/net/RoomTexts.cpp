@@ -36,6 +36,12 @@ QString refusal(net::ErrorCode code)
         return QCoreApplication::translate("RoomTexts", "賭け金が範囲の外です。");
     case ErrorCode::NotReady:
         return QCoreApplication::translate("RoomTexts", "まだ賭け金を決めていない席があります。");
+    case ErrorCode::BadToken:
+        return QCoreApplication::translate("RoomTexts", "その席はもう取っておかれていません。");
+    case ErrorCode::SeatHeld:
+        return QCoreApplication::translate("RoomTexts", "その席にはまだ前の接続がつながっています。数秒おいてもう一度つないでください。");
+    case ErrorCode::NoSpectators:
+        return QCoreApplication::translate("RoomTexts", "この部屋のホストは観戦を受け付けていません。");
     }
     return {};
 }
