@@ -1,13 +1,14 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
     <name>AboutBox</name>
     <message>
-        <source>Qubrin　ﾊﾞｰｼﾞｮﾝ情報</source>
+        <source>Qubrin&#x3000;ﾊﾞｰｼﾞｮﾝ情報</source>
         <translation>About Qubrin</translation>
     </message>
     <message>
-        <source>Qubrin Ver1.02　</source>
+        <source>Qubrin Ver1.02&#x3000;</source>
         <translation>Qubrin version 1.02</translation>
     </message>
     <message>
@@ -65,7 +66,7 @@
         <translation>No hand</translation>
     </message>
     <message>
-        <source>場　外</source>
+        <source>場&#x3000;外</source>
         <translation>Out of the bowl</translation>
     </message>
     <message>
@@ -144,7 +145,7 @@
 スマホのカメラで読み取るか、ブラウザにこのアドレスを入れます。</source>
         <translation>%1
 Room code %2
-Scan it with the phone's camera, or type the address into its browser.</translation>
+Scan it with the phone&apos;s camera, or type the address into its browser.</translation>
     </message>
     <message>
         <source>ホスト</source>
@@ -176,7 +177,7 @@ Scan it with the phone's camera, or type the address into its browser.</translat
     </message>
     <message>
         <source>127.0.0.1 はこのコンピュータだけです。LAN の友だちにはこのコンピュータの LAN のアドレスを入れます。</source>
-        <translation>127.0.0.1 is this computer only. For friends on your LAN, enter this computer's LAN address.</translation>
+        <translation>127.0.0.1 is this computer only. For friends on your LAN, enter this computer&apos;s LAN address.</translation>
     </message>
     <message>
         <source>ポート</source>
@@ -248,7 +249,7 @@ Scan it with the phone's camera, or type the address into its browser.</translat
         <source>%1（%2）</source>
         <translation>%1 (%2)</translation>
     </message>
-<message>
+    <message>
         <source>切断した席を取っておく時間</source>
         <translation>Keep a dropped seat for</translation>
     </message>
@@ -310,10 +311,6 @@ Scan it with the phone's camera, or type the address into its browser.</translat
     <message>
         <source>ホスト:ポート（暗号化するサーバーは wss://ホスト:ポート）、または招待の行 qubrin://… をそのまま貼り付けます。</source>
         <translation>host:port (wss://host:port for a server that encrypts), or paste an invitation line qubrin://… as it is.</translation>
-    </message>
-<message>
-        <source>ホスト:ポート、または招待の行 qubrin://… をそのまま貼り付けます。</source>
-        <translation>host:port, or paste a whole invitation line qubrin://…</translation>
     </message>
     <message>
         <source>観戦（席につかずに見る）</source>
@@ -393,12 +390,12 @@ Scan it with the phone's camera, or type the address into its browser.</translat
         <translation>you</translation>
     </message>
     <message>
-        <source>部屋 %1　ベントの受付中</source>
-        <translation>Room %1　bets are open</translation>
+        <source>部屋 %1&#x3000;ベントの受付中</source>
+        <translation>Room %1&#x3000;bets are open</translation>
     </message>
     <message>
-        <source>部屋 %1　%2 の番</source>
-        <translation>Room %1　%2 to move</translation>
+        <source>部屋 %1&#x3000;%2 の番</source>
+        <translation>Room %1&#x3000;%2 to move</translation>
     </message>
     <message>
         <source>締切まで %1 秒</source>
@@ -417,12 +414,12 @@ Scan it with the phone's camera, or type the address into its browser.</translat
         <translation>Back in the room</translation>
     </message>
     <message>
-        <source>部屋 %1　接続が切れました</source>
-        <translation>Room %1　connection lost</translation>
+        <source>部屋 %1&#x3000;接続が切れました</source>
+        <translation>Room %1&#x3000;connection lost</translation>
     </message>
     <message>
-        <source>部屋 %1　つなぎ直しています…</source>
-        <translation>Room %1　connecting again…</translation>
+        <source>部屋 %1&#x3000;つなぎ直しています…</source>
+        <translation>Room %1&#x3000;connecting again…</translation>
     </message>
     <message>
         <source>暗号化なし（ws://）</source>
@@ -432,16 +429,16 @@ Scan it with the phone's camera, or type the address into its browser.</translat
         <source>この部屋との通信は暗号化されていません。</source>
         <translation>What you and this room send each other is not encrypted.</translation>
     </message>
-<message>
+    <message>
         <source>× コンピュータが代打ち中 あと%1秒</source>
         <translation>× Computer plays it, %1 s left</translation>
     </message>
     <message>
-        <source>観戦中　</source>
+        <source>観戦中&#x3000;</source>
         <translation>Watching  </translation>
     </message>
     <message>
-        <source>　観戦 %1</source>
+        <source>&#x3000;観戦 %1</source>
         <translation>  %1 watching</translation>
     </message>
 </context>
@@ -465,7 +462,7 @@ Scan it with the phone's camera, or type the address into its browser.</translat
     </message>
     <message>
         <source>部屋のルールが届いたものと一致しません。</source>
-        <translation>The room's rules do not match the ones received.</translation>
+        <translation>The room&apos;s rules do not match the ones received.</translation>
     </message>
     <message>
         <source>サーバーの部屋がいっぱいです。</source>
@@ -485,7 +482,7 @@ Scan it with the phone's camera, or type the address into its browser.</translat
     </message>
     <message>
         <source>その操作は親のプレイヤーの番です。</source>
-        <translation>Only the banker's player may do that.</translation>
+        <translation>Only the banker&apos;s player may do that.</translation>
     </message>
     <message>
         <source>いまはその操作はできません。</source>
@@ -505,7 +502,7 @@ Scan it with the phone's camera, or type the address into its browser.</translat
     </message>
     <message>
         <source>ホストとの接続が切れたため、部屋が閉じられました。</source>
-        <translation>The room was closed: the host's connection was lost.</translation>
+        <translation>The room was closed: the host&apos;s connection was lost.</translation>
     </message>
     <message>
         <source>通信が多すぎるため、部屋から切断されました。</source>
@@ -535,7 +532,7 @@ Scan it with the phone's camera, or type the address into its browser.</translat
         <source>長い間だれも操作しなかったため、部屋が閉じられました。</source>
         <translation>Nobody did anything for a long time, so the room was closed.</translation>
     </message>
-<message>
+    <message>
         <source>その席はもう取っておかれていません。</source>
         <translation>That seat is no longer kept for you.</translation>
     </message>
@@ -570,7 +567,7 @@ SHA-256 指紋:
 SHA-256 fingerprint:
 %2
 
-Trust it only if it is the fingerprint the server's administrator gave you. Trust this certificate and connect?</translation>
+Trust it only if it is the fingerprint the server&apos;s administrator gave you. Trust this certificate and connect?</translation>
     </message>
     <message>
         <source>証明書の確認</source>
@@ -588,7 +585,7 @@ Trust it only if it is the fingerprint the server's administrator gave you. Trus
 New SHA-256 fingerprint:
 %2
 
-Somebody may be posing as the server. Ask the server's administrator.</translation>
+Somebody may be posing as the server. Ask the server&apos;s administrator.</translation>
     </message>
 </context>
 <context>
@@ -645,8 +642,8 @@ Somebody may be posing as the server. Ask the server's administrator.</translati
     <message>
         <source>「%1」が見つかりません。
 ゲームのフォルダーにこのファイルがあるか確かめて下さい。</source>
-        <translation>"%1" was not found.
-Please check that the game's folder holds this file.</translation>
+        <translation>&quot;%1&quot; was not found.
+Please check that the game&apos;s folder holds this file.</translation>
     </message>
     <message>
         <source>
@@ -907,7 +904,7 @@ Please check that the game's folder holds this file.</translation>
         <translation>&amp;Network</translation>
     </message>
     <message>
-        <source>Qubrin　ちんちろりん</source>
+        <source>Qubrin&#x3000;ちんちろりん</source>
         <translation>Qubrin — Chinchirorin</translation>
     </message>
 </context>
@@ -931,18 +928,18 @@ Please check that the game's folder holds this file.</translation>
     </message>
     <message>
         <source>親6の目で子も振る</source>
-        <translation>Players roll on banker's Point 6</translation>
+        <translation>Players roll on banker&apos;s Point 6</translation>
     </message>
     <message>
         <source>親1の目で子も振る</source>
-        <translation>Players roll on banker's Point 1</translation>
+        <translation>Players roll on banker&apos;s Point 1</translation>
     </message>
     <message>
         <source>場外は振り直し</source>
         <translation>Out of the bowl rolls again</translation>
     </message>
     <message>
-        <source>振る回数 %1回　特別ルール：%2</source>
+        <source>振る回数 %1回&#x3000;特別ルール：%2</source>
         <translation>Throws: %1   House rules: %2</translation>
     </message>
     <message>
@@ -1009,7 +1006,7 @@ Please check that the game's folder holds this file.</translation>
         <translation>Standings so far</translation>
     </message>
     <message>
-        <source>　%1ターン</source>
+        <source>&#x3000;%1ターン</source>
         <translation> after turn %1</translation>
     </message>
     <message>
@@ -1077,7 +1074,7 @@ Please check that the game's folder holds this file.</translation>
     </message>
     <message>
         <source>コンピュータの性格</source>
-        <translation>The computer's character</translation>
+        <translation>The computer&apos;s character</translation>
     </message>
     <message>
         <source>ｲﾒｰｼﾞ№</source>
@@ -1145,7 +1142,7 @@ Please check that the game's folder holds this file.</translation>
     </message>
     <message>
         <source>親の出目で子は？</source>
-        <translation>After the banker's point</translation>
+        <translation>After the banker&apos;s point</translation>
     </message>
     <message>
         <source>親が６の目の場合、子は出来る</source>
@@ -1157,7 +1154,7 @@ Please check that the game's folder holds this file.</translation>
     </message>
     <message>
         <source>親のスルー</source>
-        <translation>The banker's pass</translation>
+        <translation>The banker&apos;s pass</translation>
     </message>
     <message>
         <source>親をスルーする事が出来る</source>
@@ -1169,7 +1166,7 @@ Please check that the game's folder holds this file.</translation>
     </message>
     <message>
         <source>親の出目でスルーする</source>
-        <translation>The bank passes on the banker's hand</translation>
+        <translation>The bank passes on the banker&apos;s hand</translation>
     </message>
     <message>
         <source>親がヒフミ(3倍負け含む)の場合</source>
@@ -1273,7 +1270,7 @@ Please check that the game's folder holds this file.</translation>
         <translation>Dice tally</translation>
     </message>
     <message>
-        <source>1のゾロ目２のゾロ目３のゾロ目４のゾロ目５のゾロ目６のゾロ目　　　シゴロ　　　６の目　　　５の目　　　４の目　　　３の目　　　２の目　　　１の目　　　役なし　　　場　外　　　ヒフミ　</source>
+        <source>1のゾロ目２のゾロ目３のゾロ目４のゾロ目５のゾロ目６のゾロ目&#x3000;&#x3000;&#x3000;シゴロ&#x3000;&#x3000;&#x3000;６の目&#x3000;&#x3000;&#x3000;５の目&#x3000;&#x3000;&#x3000;４の目&#x3000;&#x3000;&#x3000;３の目&#x3000;&#x3000;&#x3000;２の目&#x3000;&#x3000;&#x3000;１の目&#x3000;&#x3000;&#x3000;役なし&#x3000;&#x3000;&#x3000;場&#x3000;外&#x3000;&#x3000;&#x3000;ヒフミ&#x3000;</source>
         <translation>Triple 1s
 Triple 2s
 Triple 3s
@@ -1315,19 +1312,19 @@ Hands expected fewer than 5 times are pooled; the test starts once every group i
         <translation>Close</translation>
     </message>
     <message>
-        <source>サイコロの公平性　p値 %1（χ² %2、自由度 %3）</source>
+        <source>サイコロの公平性&#x3000;p値 %1（χ² %2、自由度 %3）</source>
         <translation>Dice fairness: p = %1 (χ² %2, %3 d.f.)</translation>
     </message>
     <message>
-        <source>サイコロの公平性　集計中</source>
+        <source>サイコロの公平性&#x3000;集計中</source>
         <translation>Dice fairness: still counting</translation>
     </message>
 </context>
 <context>
     <name>oddsText</name>
     <message>
-        <source>子の期待値：1ベットあたり %1%2　親の有利：%3%</source>
-        <translation>Player's expectation per bet: %1%2   Banker's edge: %3%</translation>
+        <source>子の期待値：1ベットあたり %1%2&#x3000;親の有利：%3%</source>
+        <translation>Player&apos;s expectation per bet: %1%2   Banker&apos;s edge: %3%</translation>
     </message>
     <message>
         <source>%1倍</source>
@@ -1370,7 +1367,7 @@ Hands expected fewer than 5 times are pooled; the test starts once every group i
     </message>
     <message>
         <source>親の稼ぎ場</source>
-        <translation>Banker's table</translation>
+        <translation>Banker&apos;s table</translation>
     </message>
     <message>
         <source>五投まで振れて親の役が揃いやすく、１のゾロ目は５倍勝ち。</source>
@@ -1378,11 +1375,11 @@ Hands expected fewer than 5 times are pooled; the test starts once every group i
     </message>
     <message>
         <source>子の稼ぎ場</source>
-        <translation>Players' table</translation>
+        <translation>Players&apos; table</translation>
     </message>
     <message>
         <source>１のゾロ目は３倍負け、親がヒフミを出せば親が流れる。</source>
-        <translation>Triple ones lose three times; a banker's 1-2-3 passes the bank.</translation>
+        <translation>Triple ones lose three times; a banker&apos;s 1-2-3 passes the bank.</translation>
     </message>
     <message>
         <source>早回しの場</source>
@@ -1402,11 +1399,11 @@ Hands expected fewer than 5 times are pooled; the test starts once every group i
     </message>
     <message>
         <source>親に有利：親の有利 %1</source>
-        <translation>Favours the banker: banker's edge %1</translation>
+        <translation>Favours the banker: banker&apos;s edge %1</translation>
     </message>
     <message>
         <source>子に有利：子の期待値 %1</source>
-        <translation>Favours the players: player's expectation %1</translation>
+        <translation>Favours the players: player&apos;s expectation %1</translation>
     </message>
     <message>
         <source>期待値 %1</source>
