@@ -2,6 +2,10 @@
 
 #include "net/Overloaded.h"
 
+#include <QRandomGenerator>
+
+#include <array>
+
 namespace net {
 
 Client::Client(QObject* parent, int heartbeatMs) : QObject(parent), m_heartbeat(&m_socket, heartbeatMs, this)
@@ -55,7 +59,7 @@ void Client::receive(const QString& text)
     if (!message)
         return;  // a newer room's message this client does not know
     if (const std::optional<RoomStep> step = roomStep(*message)) {
-        emit stepArrived(*step);
+        follow(*step);
         return;
     }
     std::visit(Overloaded{
@@ -69,6 +73,19 @@ void Client::receive(const QString& text)
                    [&](const auto&) {},
                },
                *message);
+}
+
+void Client::follow(const RoomStep& step)
+{
+    if (std::holds_alternative<BetsOpenedMessage>(step)) {
+        std::array<quint32, 4> words{};
+        QRandomGenerator::system()->fillRange(words.data(), qsizetype(words.size()));
+        m_contribution = QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(words.data()), 16).toHex());
+    }
+    const bool thrown = m_proof.take(step);
+    emit stepArrived(step);
+    if (thrown)
+        emit turnChecked(m_proof, m_proof.check());
 }
 
 void Client::welcome(const WelcomeMessage& message)

@@ -22,9 +22,13 @@ public:
         });
         QObject::connect(&client, &net::Client::seatsChanged, [this](const QVector<net::SeatInfo>& s) { seats = s; });
         QObject::connect(&client, &net::Client::stepArrived, [this](const net::RoomStep& step) {
+            if (const auto* closed = std::get_if<net::BetsClosedMessage>(&step))
+                contributions.append(closed->contributions);
             table->replay.apply(step);
             act(std::holds_alternative<net::StateMessage>(step));
         });
+        QObject::connect(&client, &net::Client::turnChecked,
+                         [this](const net::TurnProof&, const net::TurnProof::Check& check) { checks.append(check); });
         QObject::connect(&client, &net::Client::refused,
                          [this](net::ErrorCode code, const QString&) { refusals.append(code); });
         QObject::connect(&client, &net::Client::roomClosed, [this](net::CloseReason reason) {
@@ -56,6 +60,8 @@ public:
     bool rejoins = false;  // takes its seat back after a lost connection
     QVector<net::ErrorCode> refusals;
     QVector<net::CloseReason> closed;
+    QVector<QStringList> contributions;          // each turn's, as its bets closed
+    QVector<net::TurnProof::Check> checks;       // each turn's proof, as its throws came
 
 private:
     bool commands() const
