@@ -50,4 +50,25 @@ TurnProof::Check TurnProof::check() const
     return {Verdict::Verified, -1};
 }
 
+TurnProofRecord TurnProof::record() const
+{
+    QStringList draws;
+    for (const qint64 draw : betDraws)
+        draws.append(QString::number(draw));
+    return {commitment, seed, contributions, draws.join(QLatin1Char(','))};
+}
+
+TurnProof TurnProof::fromHistory(const TurnRecord& turn, const TurnProofRecord& record)
+{
+    TurnProof proof{turn.number, record.commitment, {}, record.contributions, record.seed, {}};
+    for (const QString& draw : record.betDraws.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        proof.betDraws.append(draw.toLongLong());
+    const int seats = int(turn.seats.size());
+    for (int i = 0; i < seats; ++i) {
+        for (const std::array<qint16, 3>& faces : turn.seats[(turn.banker + i) % seats].throws)
+            proof.faces.append(faces);
+    }
+    return proof;
+}
+
 }  // namespace net

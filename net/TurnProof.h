@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/TurnRecord.h"
 #include "net/RoomMessages.h"
 
 #include <QString>
@@ -33,6 +34,11 @@ struct TurnProof {
     // A turn whose opening this participant did not see (it joined later) stays incomplete.
     bool take(const RoomStep& step);
     Check check() const;
+
+    // As a history keeps it, and back from the history's turn: its faces in throwing order, the
+    // banker's first, then each seat clockwise.
+    TurnProofRecord record() const;
+    static TurnProof fromHistory(const TurnRecord& turn, const TurnProofRecord& record);
 };
 
 }  // namespace net

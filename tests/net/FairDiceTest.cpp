@@ -114,3 +114,32 @@ TEST(FairDiceTest, AProofGathersOneTurnFromItsStepsAndAThrowOfAnotherTurnStandsA
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FairDiceTest, AProofKeptInTheHistoryIsCheckedAgainstTheFacesTheHistoryRecorded)
+{
+    // Seat 2 holds the bank and throws first; seats 3, 0 and 1 follow, each throw as recorded.
+    net::FairDice dice(exampleSeed(), 1);
+    const net::TurnProof honest{1, net::FairDice::commitment(exampleSeed()), {dice.nextBetDraw() >> 8},
+                                ExampleContributions, QString::fromLatin1(exampleSeed().toHex()), {}};
+    dice.setContributions(ExampleContributions);
+    TurnRecord turn{1, 2, true, QList<SeatTurn>(4)};
+    for (const int seat : {2, 3, 0, 1}) {
+        std::array<qint16, 3> faces{};
+        for (qint16& face : faces)
+            face = rules::throwFace(net::unitOfDraw(dice.nextThrowDraw() >> 8));
+        turn.seats[seat].throws.append(faces);
+    }
+    EXPECT_EQ(net::TurnProof::fromHistory(turn, honest.record()).check().verdict, net::TurnProof::Verdict::Verified);
+
+    // The same dice recorded in the wrong seats' order, or one of them changed, disagree.
+    std::swap(turn.seats[0].throws, turn.seats[1].throws);
+    EXPECT_EQ(net::TurnProof::fromHistory(turn, honest.record()).check().verdict, net::TurnProof::Verdict::WrongFace);
+    std::swap(turn.seats[0].throws, turn.seats[1].throws);
+    turn.seats[3].throws[0][0] = turn.seats[3].throws[0][0] % 6 + 1;
+    EXPECT_EQ(net::TurnProof::fromHistory(turn, honest.record()).check(),
+              (net::TurnProof::Check{net::TurnProof::Verdict::WrongFace, 3}));
+}
+
+}  // namespace
