@@ -32,6 +32,8 @@ private:
     void accept()
     {
         QWebSocket* client = m_listener.nextPendingConnection();
+        // Both ends go with the relay, so that nothing it forwards outlives it.
+        client->setParent(&m_listener);
         auto* room = new QWebSocket;
         room->setParent(client);
         auto* pending = new QStringList;

@@ -81,6 +81,8 @@ int FairnessWindow::recheck()
         put(ContributionsColumn, contributions.join(QStringLiteral(" ")), true);
     }
     m_table->resizeColumnsToContents();
+    // Room for the red warning sign's width and the frame of a selected cell.
+    m_table->setColumnWidth(VerdictColumn, m_table->columnWidth(VerdictColumn) + 16);
     m_summary->setText(failed > 0 ? tr("%1 ターン中 %2 ターンのサイコロが検証に失敗しました。").arg(checked).arg(failed)
                        : checked > 0 ? tr("%1 ターンすべてのサイコロを検証しました。").arg(checked)
                                      : tr("検証できるネット対戦のターンはまだありません。"));
