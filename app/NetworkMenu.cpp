@@ -2,6 +2,7 @@
 
 #include "app/frmMain.h"
 #include "state/Program.h"
+#include "ui/net/FairnessWindow.h"
 #include "ui/net/HostRoomWindow.h"
 #include "ui/net/JoinRoomWindow.h"
 #include "ui/widgets/ControlNames.h"
@@ -22,6 +23,8 @@ NetworkMenu::NetworkMenu(QMenu& menu, frmMain& table) : QObject(&table), m_table
     netHost = item("netHost", [] { return tr("部屋を作る..."); }, &NetworkMenu::host);
     netJoin = item("netJoin", [] { return tr("部屋に入る..."); }, &NetworkMenu::join);
     netLeave = item("netLeave", [] { return tr("部屋を出る"); }, &NetworkMenu::leave);
+    menu.addSeparator();
+    netFairness = item("netFairness", [] { return tr("公平性の検証..."); }, &NetworkMenu::fairness);
     showState();
 }
 
@@ -65,6 +68,15 @@ void NetworkMenu::leave()
     delete m_host;
     delete m_join;
     showState();
+}
+
+void NetworkMenu::fairness()
+{
+    if (!m_fairness)
+        m_fairness = new FairnessWindow(&m_table, *m_table.history);
+    m_fairness->show();
+    m_fairness->raise();
+    m_fairness->activateWindow();
 }
 
 void NetworkMenu::follow(RoomWindow* window)

@@ -43,6 +43,7 @@ RoomTable::RoomTable(frmMain& table, net::Client& client, const net::WelcomeMess
     connect(&client, &net::Client::refused, this, &RoomTable::refused);
     connect(&client, &net::Client::roomClosed, this, &RoomTable::closed);
     connect(&client, &net::Client::welcomed, this, &RoomTable::rejoined);
+    connect(&client, &net::Client::turnChecked, this, &RoomTable::turnChecked);
     // A client that goes away takes the room with it, without a word.
     connect(&client, &QObject::destroyed, this, &RoomTable::end);
     buildControls();
@@ -51,7 +52,7 @@ RoomTable::RoomTable(frmMain& table, net::Client& client, const net::WelcomeMess
 
 RoomTable::~RoomTable()
 {
-    for (QWidget* control : std::initializer_list<QWidget*>{m_roomLab, m_timeLab, m_cipherLab, m_ready_Label})
+    for (QWidget* control : std::initializer_list<QWidget*>{m_roomLab, m_timeLab, m_cipherLab, m_fairLab, m_ready_Label})
         delete control;
     for (const QPointer<QLabel>& label : m_netLab)
         delete label.data();

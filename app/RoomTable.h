@@ -2,6 +2,7 @@
 
 #include "net/Protocol.h"
 #include "net/RoomMessages.h"
+#include "net/TurnProof.h"
 
 #include <QDeadlineTimer>
 #include <QObject>
@@ -74,6 +75,8 @@ private:
     void showSeatMarks();
     void showPermissions();
     void showClock();
+    // A turn's dice checked: kept in the history, the verdict shown on the strip.
+    void turnChecked(const net::TurnProof& proof, const net::TurnProof::Check& check);
     void sendBet();
     void sayReady();
     void refused(net::ErrorCode code, const QString& type);
@@ -123,6 +126,7 @@ private:
     QPointer<QLabel> m_timeLab;
     // In the bet timer's place while it is hidden: that the connection is not encrypted.
     QPointer<QLabel> m_cipherLab;
+    QPointer<QLabel> m_fairLab;
     QPointer<CommandLabel> m_ready_Label;
     std::array<QPointer<QLabel>, 6> m_netLab{};
 };

@@ -2,8 +2,10 @@
 
 #include "app/TableZoom.h"
 #include "app/frmMain.h"
+#include "game/GameHistory.h"
 #include "net/Client.h"
 #include "state/Program.h"
+#include "ui/net/ProofVerdict.h"
 #include "ui/widgets/CommandLabel.h"
 #include "ui/widgets/ControlNames.h"
 #include "ui/widgets/LiveTexts.h"
@@ -62,7 +64,10 @@ void RoomTable::buildControls()
     }
     m_roomLab = label(QStringLiteral("roomLab"), QRect(8, lowest + 2, 230, 20));
     m_timeLab = label(QStringLiteral("betTimeLab"), QRect(240, lowest + 2, 140, 20));
-    m_cipherLab = label(QStringLiteral("roomCipherLab"), QRect(240, lowest + 2, 140, 20));
+    // The last turn's verdict, where the bet timer stands while the bets are open.
+    m_fairLab = label(QStringLiteral("fairLab"), QRect(240, lowest + 2, 150, 20));
+    m_fairLab->hide();
+    m_cipherLab = label(QStringLiteral("roomCipherLab"), QRect(472, lowest + 2, 150, 20));
     liveText(&m_table, m_cipherLab, [] { return RoomTable::tr("暗号化なし（ws://）"); });
     liveToolTip(&m_table, m_cipherLab, [] { return RoomTable::tr("この部屋との通信は暗号化されていません。"); });
     m_ready_Label = named(new CommandLabel(QString(), felt), QStringLiteral("ready_Label"));
@@ -190,6 +195,21 @@ void RoomTable::showClock()
     const bool betsOpen = m_phase == net::Phase::BetsOpen && isConnected();
     m_timeLab->setVisible(betsOpen);
     m_cipherLab->setVisible(!betsOpen && m_client && !m_client->isEncrypted());
+    m_fairLab->setVisible(!betsOpen && !m_fairLab->text().isEmpty());
     if (betsOpen)
         m_timeLab->setText(tr("締切まで %1 秒").arg((m_betDeadline.remainingTime() + 999) / 1000));
+}
+
+void RoomTable::turnChecked(const net::TurnProof& proof, const net::TurnProof::Check& check)
+{
+    m_table.history->setProof(proof.turn, proof.record());
+    const bool wrong = check.verdict != net::TurnProof::Verdict::Verified &&
+                       check.verdict != net::TurnProof::Verdict::Incomplete;
+    QPalette palette = m_table.Turn->palette();
+    if (wrong)
+        palette.setColor(QPalette::WindowText, Qt::red);
+    m_fairLab->setPalette(palette);
+    liveText(&m_table, m_fairLab, [check] { return ProofVerdict::word(check); });
+    liveToolTip(&m_table, m_fairLab, [check] { return ProofVerdict::sentence(check); });
+    showClock();
 }

@@ -8,6 +8,7 @@ void GameHistory::start(const QStringList& names, qint64 startingScore)
     m_startingScore = startingScore;
     m_finished = false;
     m_turns.clear();
+    m_proofs.clear();
     emit changed();
 }
 
@@ -104,4 +105,18 @@ TurnRecord* GameHistory::openRecord()
     if (m_turns.isEmpty() || m_turns.last().settled)
         return nullptr;
     return &m_turns.last();
+}
+
+void GameHistory::setProof(int turn, const TurnProofRecord& proof)
+{
+    if (!started())
+        return;
+    m_proofs.insert(turn, proof);
+    emit changed();
+}
+
+const TurnProofRecord* GameHistory::proof(int turn) const
+{
+    const auto found = m_proofs.constFind(turn);
+    return found != m_proofs.cend() ? &*found : nullptr;
 }

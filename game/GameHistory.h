@@ -2,6 +2,7 @@
 
 #include "game/TurnRecord.h"
 
+#include <QMap>
 #include <QObject>
 #include <QStringList>
 
@@ -30,6 +31,8 @@ public:
     void settle(const std::array<qint64, 6>& scores);
     // The last turn of the game has ended.
     void finish();
+    // The proof of the turn numbered `turn` (it may come before the turn is recorded).
+    void setProof(int turn, const TurnProofRecord& proof);
 
     bool started() const { return !m_names.isEmpty(); }
     bool finished() const { return m_finished; }
@@ -37,6 +40,9 @@ public:
     const QStringList& names() const { return m_names; }
     qint64 startingScore() const { return m_startingScore; }
     const QList<TurnRecord>& turns() const { return m_turns; }
+    // The proof of a turn, or nullptr when the game has none for it.
+    const TurnProofRecord* proof(int turn) const;
+    bool hasProofs() const { return !m_proofs.isEmpty(); }
     // Each seat's score after the last settled turn (the starting score before the first).
     QList<qint64> scores() const;
 
@@ -51,4 +57,5 @@ private:
     qint64 m_startingScore = 0;
     bool m_finished = false;
     QList<TurnRecord> m_turns;
+    QMap<int, TurnProofRecord> m_proofs;
 };

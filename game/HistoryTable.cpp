@@ -44,17 +44,32 @@ QPointF scorePoint(const TurnRecord& turn, int seat)
     return {double(turn.number), double(turn.seats[seat].score)};
 }
 
+QString proofCell(const TurnProofRecord* proof, int seat, int column)
+{
+    if (proof == nullptr)
+        return {};
+    switch (column) {
+    case CommitmentColumn: return proof->commitment;
+    case SeedColumn: return proof->seed;
+    case ContributionColumn: return proof->contributions.value(seat);
+    case BetDrawsColumn: return proof->betDraws;
+    default: return {};
+    }
+}
+
 }  // namespace
 
 QString header(int column)
 {
-    static const char* const headers[ColumnCount]{
+    static const char* const headers[ProofColumnEnd]{
         QT_TRANSLATE_NOOP("HistoryTable", "ターン"), QT_TRANSLATE_NOOP("HistoryTable", "親"),
         QT_TRANSLATE_NOOP("HistoryTable", "名前"),   QT_TRANSLATE_NOOP("HistoryTable", "出目"),
         QT_TRANSLATE_NOOP("HistoryTable", "役"),     QT_TRANSLATE_NOOP("HistoryTable", "賭け"),
         QT_TRANSLATE_NOOP("HistoryTable", "支払い"), QT_TRANSLATE_NOOP("HistoryTable", "持ち点"),
-        QT_TRANSLATE_NOOP("HistoryTable", "理由")};
-    return column >= 0 && column < ColumnCount ? QCoreApplication::translate("HistoryTable", headers[column])
+        QT_TRANSLATE_NOOP("HistoryTable", "理由"),   QT_TRANSLATE_NOOP("HistoryTable", "コミットメント"),
+        QT_TRANSLATE_NOOP("HistoryTable", "シード"), QT_TRANSLATE_NOOP("HistoryTable", "寄与"),
+        QT_TRANSLATE_NOOP("HistoryTable", "ベントの乱数")};
+    return column >= 0 && column < ProofColumnEnd ? QCoreApplication::translate("HistoryTable", headers[column])
                                                : QString();
 }
 
@@ -87,7 +102,7 @@ QString cell(const GameHistory& history, int row, int column)
     case ReasonColumn:
         return seatTurn.reason;
     default:
-        return {};
+        return proofCell(history.proof(turn.number), seat, column);
     }
 }
 
@@ -101,9 +116,10 @@ QString throwsText(const SeatTurn& seatTurn)
 
 QString csv(const GameHistory& history)
 {
-    const auto line = [](auto textOfColumn) {
+    const int columns = history.hasProofs() ? int(ProofColumnEnd) : int(ColumnCount);
+    const auto line = [columns](auto textOfColumn) {
         QStringList fields;
-        for (int column = 0; column < ColumnCount; ++column)
+        for (int column = 0; column < columns; ++column)
             fields.append(csvField(textOfColumn(column)));
         return fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");
     };

@@ -12,6 +12,9 @@ namespace historyTable {
 
 enum Column { TurnColumn, BankerColumn, NameColumn, ThrowsColumn, HandColumn, BetColumn, PaymentColumn,
               ScoreColumn, ReasonColumn, ColumnCount };
+// A network game's CSV has four more: the turn's commitment, seed, the seat's contribution and
+// the draws of the computer's bets (empty for a turn without a proof).
+enum ProofColumn { CommitmentColumn = ColumnCount, SeedColumn, ContributionColumn, BetDrawsColumn, ProofColumnEnd };
 
 QString header(int column);
 
@@ -24,7 +27,8 @@ QString cell(const GameHistory& history, int row, int column);
 // Faces of the throws, "4-5-6 / 1-2-4"; a die out of the bowl is "×".
 QString throwsText(const SeatTurn& seatTurn);
 
-// The whole table as CSV (header first, lines ending in CR LF); fields holding a comma, a double
+// The whole table as CSV (header first, lines ending in CR LF), with the proof columns when the game
+// has proofs; fields holding a comma, a double
 // quote or a line break are quoted, their quotes doubled. A text a spreadsheet would run as a
 // formula (beginning with =, +, -, @, TAB or CR) gets a leading apostrophe; numbers stay plain.
 QString csv(const GameHistory& history);

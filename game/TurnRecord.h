@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <array>
@@ -16,6 +17,16 @@ struct SeatTurn {
     qint64 payment = 0;   // the change of the seat's score in this turn
     qint64 score = 0;     // the score after the turn
     QString reason;       // a computer seat's reason for its bet, or a computer banker's for keeping the bank
+};
+
+// What a network room gave a turn to check its dice with, kept as the room's texts: the hash it
+// committed to, the seed it revealed, each seat's contribution (empty for none) and the draws of
+// the computer's bets ("123,456"). A table never reads them; they are shown and exported.
+struct TurnProofRecord {
+    QString commitment;
+    QString seed;
+    QStringList contributions;
+    QString betDraws;
 };
 
 // One turn of a game: opened when the dice are thrown, settled when the bets are paid.

@@ -48,6 +48,49 @@
     </message>
 </context>
 <context>
+    <name>FairnessWindow</name>
+    <message>
+        <source>公平性の検証</source>
+        <translation>Fairness check</translation>
+    </message>
+    <message>
+        <source>もう一度検証</source>
+        <translation>Check again</translation>
+    </message>
+    <message>
+        <source>ターン</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>検証</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>コミットメント</source>
+        <translation>Commitment</translation>
+    </message>
+    <message>
+        <source>シード</source>
+        <translation>Seed</translation>
+    </message>
+    <message>
+        <source>寄与（席順）</source>
+        <translation>Contributions (seat order)</translation>
+    </message>
+    <message>
+        <source>%1 ターン中 %2 ターンのサイコロが検証に失敗しました。</source>
+        <translation>The dice of %2 of %1 turns failed the check.</translation>
+    </message>
+    <message>
+        <source>%1 ターンすべてのサイコロを検証しました。</source>
+        <translation>The dice of all %1 turns are verified.</translation>
+    </message>
+    <message>
+        <source>検証できるネット対戦のターンはまだありません。</source>
+        <translation>No network turn to check yet.</translation>
+    </message>
+</context>
+<context>
     <name>HandName</name>
     <message>
         <source>%1のゾロ目</source>
@@ -119,6 +162,22 @@
     <message>
         <source>理由</source>
         <translation>Reason</translation>
+    </message>
+    <message>
+        <source>コミットメント</source>
+        <translation>Commitment</translation>
+    </message>
+    <message>
+        <source>シード</source>
+        <translation>Seed</translation>
+    </message>
+    <message>
+        <source>寄与</source>
+        <translation>Contribution</translation>
+    </message>
+    <message>
+        <source>ベントの乱数</source>
+        <translation>Bet draws</translation>
     </message>
 </context>
 <context>
@@ -331,12 +390,51 @@ Scan it with the phone&apos;s camera, or type the address into its browser.</tra
         <source>部屋を出る</source>
         <translation>Leave the room</translation>
     </message>
+    <message>
+        <source>公平性の検証...</source>
+        <translation>Fairness Check...</translation>
+    </message>
 </context>
 <context>
     <name>OptionWindow</name>
     <message>
         <source>閉じる</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>ProofVerdict</name>
+    <message>
+        <source>検証済み</source>
+        <translation>Verified</translation>
+    </message>
+    <message>
+        <source>検証できません</source>
+        <translation>Not checkable</translation>
+    </message>
+    <message>
+        <source>⚠ 検証に失敗</source>
+        <translation>⚠ Check failed</translation>
+    </message>
+    <message>
+        <source>サイコロは部屋が先に約束したシードどおりでした。</source>
+        <translation>The dice followed the seed the room committed to in advance.</translation>
+    </message>
+    <message>
+        <source>このターンはベントの開始を見ていないか、部屋が証明を送らなかったため検証できません。</source>
+        <translation>This turn cannot be checked: this table did not see its bets open, or the room sent no proof.</translation>
+    </message>
+    <message>
+        <source>サイコロの検証に失敗しました：明かされたシードが約束と一致しません。</source>
+        <translation>The dice check failed: the revealed seed does not match the commitment.</translation>
+    </message>
+    <message>
+        <source>サイコロの検証に失敗しました：コンピュータのベントの乱数 %1 がシードと一致しません。</source>
+        <translation>The dice check failed: the computer's bet draw %1 does not match the seed.</translation>
+    </message>
+    <message>
+        <source>サイコロの検証に失敗しました：%1 投目の %2 個目のサイコロがシードと一致しません。</source>
+        <translation>The dice check failed: die %2 of throw %1 does not match the seed.</translation>
     </message>
 </context>
 <context>

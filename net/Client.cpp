@@ -3,6 +3,10 @@
 #include "net/CertificateTrust.h"
 #include "net/Overloaded.h"
 
+#include <QRandomGenerator>
+
+#include <array>
+
 namespace net {
 
 Client::Client(QObject* parent, int heartbeatMs) : QObject(parent), m_heartbeat(&m_socket, heartbeatMs, this)
@@ -115,7 +119,7 @@ void Client::receive(const QString& text)
     if (const std::optional<RoomStep> step = roomStep(*message)) {
         if (m_position >= 0 && !std::holds_alternative<StateMessage>(*step))
             ++m_position;
-        emit stepArrived(*step);
+        follow(*step);
         return;
     }
     std::visit(Overloaded{
@@ -136,6 +140,19 @@ void Client::receive(const QString& text)
                    [&](const auto&) {},
                },
                *message);
+}
+
+void Client::follow(const RoomStep& step)
+{
+    if (std::holds_alternative<BetsOpenedMessage>(step)) {
+        std::array<quint32, 4> words{};
+        QRandomGenerator::system()->fillRange(words.data(), qsizetype(words.size()));
+        m_contribution = QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(words.data()), 16).toHex());
+    }
+    const bool thrown = m_proof.take(step);
+    emit stepArrived(step);
+    if (thrown)
+        emit turnChecked(m_proof, m_proof.check());
 }
 
 void Client::welcome(const WelcomeMessage& message)

@@ -5,6 +5,7 @@
 #include "net/Heartbeat.h"
 #include "net/Protocol.h"
 #include "net/RoomMessages.h"
+#include "net/TurnProof.h"
 
 #include <QObject>
 #include <QUrl>
@@ -19,6 +20,8 @@ class CertificateTrust;
 // The welcome's rules hash is checked against the client's own hash of the rules it was sent.
 // Over wss:// a certificate the system's trust store refuses is accepted only by the fingerprint
 // the player trusted for that server.
+// Its bets and readiness carry a fresh random share of each turn's throws, and every turn's dice
+// are checked against the seed the room committed to (TurnProof) once the throws reveal it.
 class Client : public QObject {
     Q_OBJECT
 
@@ -39,8 +42,8 @@ public:
     // (or watches again), with the name and fallback character of the first create or join; the
     // catch-up then brings only the steps it missed.
     void rejoin();
-    void bet(int seat, int bet) { send(BetMessage{seat, bet}); }
-    void ready(int seat) { send(ReadyMessage{seat}); }
+    void bet(int seat, int bet) { send(BetMessage{seat, bet, std::nullopt, m_contribution}); }
+    void ready(int seat) { send(ReadyMessage{seat, m_contribution}); }
     void command(Command command) { send(CommandMessage{command}); }
     void requestState() { send(ResyncMessage{}); }
     void endRoom() { send(EndRoomMessage{}); }
@@ -68,6 +71,8 @@ signals:
     void stepArrived(const net::RoomStep& step);
     // Steps missed before the welcome, to be played at once and in order before any later step.
     void caughtUp(const net::CatchUpMessage& catchUp);
+    // A turn's throws have come with its seed, and this is what its proof says (after stepArrived).
+    void turnChecked(const net::TurnProof& proof, const net::TurnProof::Check& check);
     void refused(net::ErrorCode code, const QString& type);
     // The room is gone for this client, or its connection (ConnectionLost, TooLarge).
     void roomClosed(net::CloseReason reason);
@@ -90,6 +95,7 @@ private:
     }
     void receive(const QString& text);
     void welcome(const WelcomeMessage& message);
+    void follow(const RoomStep& step);
     void lost();
     void checkCertificate(const QList<QSslError>& errors);
 
@@ -97,6 +103,8 @@ private:
     Heartbeat m_heartbeat;
     QUrl m_url;
     QStringList m_pending;
+    QString m_contribution;  // this turn's share, fresh at every betsOpened
+    TurnProof m_proof;
     QString m_name;
     rules::Character m_fallback = rules::Character::Omakase;
     QString m_code;

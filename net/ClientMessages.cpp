@@ -106,6 +106,8 @@ QJsonObject BetMessage::toJson() const
 {
     QJsonObject body{{"seat", seat}, {"bet", bet}};
     insertReason(body, reason);
+    if (!contribution.isEmpty())
+        body.insert(QLatin1String("contribution"), contribution);
     return body;
 }
 
@@ -116,16 +118,24 @@ std::optional<BetMessage> BetMessage::fromJson(const QJsonObject& body)
     message.seat = static_cast<int>(fields.integer("seat", 0, 5));
     message.bet = static_cast<int>(fields.integer("bet", 0, 9999));
     message.reason = optionalReason(fields);
+    message.contribution = fields.hexOr("contribution", MaxContributionLength);
     return fields.ok() ? std::optional(message) : std::nullopt;
 }
 
-QJsonObject ReadyMessage::toJson() const { return {{"seat", seat}}; }
+QJsonObject ReadyMessage::toJson() const
+{
+    QJsonObject body{{"seat", seat}};
+    if (!contribution.isEmpty())
+        body.insert(QLatin1String("contribution"), contribution);
+    return body;
+}
 
 std::optional<ReadyMessage> ReadyMessage::fromJson(const QJsonObject& body)
 {
     JsonFields fields(body);
     ReadyMessage message;
     message.seat = static_cast<int>(fields.integer("seat", 0, 5));
+    message.contribution = fields.hexOr("contribution", MaxContributionLength);
     return fields.ok() ? std::optional(message) : std::nullopt;
 }
 

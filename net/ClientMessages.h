@@ -15,6 +15,9 @@
 // room to every participant in the same shape.
 namespace net {
 
+// A contribution to a turn's throws is at most this many hex digits.
+inline constexpr int MaxContributionLength = 64;
+
 // The messages that gained an optional field keep their brace form through a constructor.
 struct CreateMessage {
     static constexpr const char* Type = "create";
@@ -76,21 +79,26 @@ struct JoinMessage {
 struct BetMessage {
     static constexpr const char* Type = "bet";
     BetMessage() = default;
-    BetMessage(int seat, int bet, std::optional<rules::Reason> reason = std::nullopt)
-        : seat(seat), bet(bet), reason(std::move(reason))
+    BetMessage(int seat, int bet, std::optional<rules::Reason> reason = std::nullopt, QString contribution = {})
+        : seat(seat), bet(bet), reason(std::move(reason)), contribution(std::move(contribution))
     {
     }
     int seat = 0;
     int bet = 0;
     // The room's only: why the character playing a dropped seat bet this.
     std::optional<rules::Reason> reason;
+    // A participant's only: its random share of the turn's throws (hex, empty for none).
+    QString contribution;
     QJsonObject toJson() const;
     static std::optional<BetMessage> fromJson(const QJsonObject& body);
 };
 
 struct ReadyMessage {
     static constexpr const char* Type = "ready";
+    ReadyMessage() = default;
+    ReadyMessage(int seat, QString contribution = {}) : seat(seat), contribution(std::move(contribution)) {}
     int seat = 0;
+    QString contribution;  // as the bet's
     QJsonObject toJson() const;
     static std::optional<ReadyMessage> fromJson(const QJsonObject& body);
 };

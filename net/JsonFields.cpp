@@ -1,5 +1,8 @@
 #include "net/JsonFields.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include <cmath>
 
 namespace net {
@@ -48,6 +51,34 @@ QString JsonFields::text(const char* key, int maxLength)
     const QJsonValue value = field(key);
     require(value.isString() && value.toString().size() <= maxLength);
     return m_ok ? value.toString() : QString();
+}
+
+bool JsonFields::isHex(const QJsonValue& value, int maxLength)
+{
+    const QString text = value.toString();
+    return value.isString() && text.size() <= maxLength &&
+           std::all_of(text.cbegin(), text.cend(), [](QChar c) { return std::isxdigit(c.unicode()) != 0 && c.unicode() < 128; });
+}
+
+QString JsonFields::hexOr(const char* key, int maxLength)
+{
+    if (!has(key))
+        return {};
+    const QJsonValue value = field(key);
+    require(isHex(value, maxLength));
+    return m_ok ? value.toString().toLower() : QString();
+}
+
+QStringList JsonFields::hexesOr(const char* key, int maxCount, int maxLength)
+{
+    QStringList texts;
+    if (!has(key))
+        return texts;
+    for (const QJsonValue& value : array(key, 0, maxCount)) {
+        require(isHex(value, maxLength));
+        texts.append(m_ok ? value.toString().toLower() : QString());
+    }
+    return m_ok ? texts : QStringList();
 }
 
 QVector<qint64> JsonFields::integers(const char* key, int minCount, int maxCount, qint64 min, qint64 max)

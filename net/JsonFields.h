@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <QtGlobal>
 
@@ -24,6 +25,11 @@ public:
     bool boolean(const char* key);
     // Text of at most maxLength UTF-16 units.
     QString text(const char* key, int maxLength);
+    // Lower-case hex digits, at most maxLength of them (upper-case ones are taken as lower-case);
+    // empty when the field is absent.
+    QString hexOr(const char* key, int maxLength);
+    // An array of at most maxCount such texts; empty when the field is absent.
+    QStringList hexesOr(const char* key, int maxCount, int maxLength);
     // An array of minCount..maxCount whole numbers, each within min..max.
     QVector<qint64> integers(const char* key, int minCount, int maxCount, qint64 min, qint64 max);
     // An array of count..maxCount elements, for the caller to read one by one.
@@ -33,6 +39,7 @@ public:
     void require(bool condition);
 
     static bool isInteger(const QJsonValue& value, qint64 min, qint64 max);
+    static bool isHex(const QJsonValue& value, int maxLength);
 
 private:
     QJsonValue field(const char* key);

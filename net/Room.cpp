@@ -167,6 +167,7 @@ std::optional<ErrorCode> Room::bet(int participant, const BetMessage& message)
     if (message.bet < limits.min || message.bet > limits.max)
         return ErrorCode::BetOutOfLimits;
     m_flow.setBet(message.seat, message.bet);
+    keepContribution(message.seat, message.contribution);
     emit sendToAll(BetMessage{message.seat, message.bet, std::nullopt});
     return std::nullopt;
 }
@@ -177,9 +178,10 @@ std::optional<ErrorCode> Room::ready(int participant, const ReadyMessage& messag
         return ErrorCode::NotYourSeat;
     if (m_phase != Phase::BetsOpen)
         return ErrorCode::WrongPhase;
+    keepContribution(message.seat, message.contribution);
     if (!m_ready[message.seat]) {
         m_ready[message.seat] = true;
-        emit sendToAll(message);
+        emit sendToAll(ReadyMessage{message.seat});
         closeBetsIfReady();
     }
     return std::nullopt;
@@ -265,14 +267,17 @@ void Room::openBets()
             choice && choice->pass)
             return pass(choice->reason);
     }
+    // The seed is fixed, and its hash out, before anybody bets or contributes.
+    m_dice = FairDice(FairDice::newSeed(m_draw), m_flow.turn());
+    m_contributions.fill(QString());
     QVector<qint64> draws;
     m_flow.openBets([&] {
-        draws.append(m_draw() >> 8);
+        draws.append(m_dice.nextBetDraw() >> 8);
         return unitOfDraw(draws.last());
     });
     m_ready.fill(false);
     m_phase = Phase::BetsOpen;
-    emit sendToAll(BetsOpenedMessage{m_flow.turn(), draws, seatBets(), m_times.betMs});
+    emit sendToAll(BetsOpenedMessage{m_flow.turn(), draws, seatBets(), m_times.betMs, FairDice::commitment(m_dice.seed())});
     for (int seat = 0; seat < m_flow.seats(); ++seat) {
         if (seat != m_flow.state().OyaSeat && m_seats.isDropped(seat))
             playDropped(seat);
@@ -289,11 +294,11 @@ void Room::pass(std::optional<rules::Reason> reason)
 
 void Room::throwDice()
 {
-    ThrownMessage thrown{m_flow.turn(), {}, {}};
+    ThrownMessage thrown{m_flow.turn(), {}, {}, QString::fromLatin1(m_dice.seed().toHex())};
     m_flow.playThrows([&] {
         std::array<qint16, 3> faces{};
         for (qint16& face : faces)
-            face = rules::throwFace(unitDraw());
+            face = rules::throwFace(unitOfDraw(m_dice.nextThrowDraw() >> 8));
         thrown.faces.append(faces);
         return faces;
     });
@@ -305,16 +310,20 @@ void Room::throwDice()
 
 void Room::playDropped(int seat)
 {
-    // One draw after the opening's, as TableFlow draws for a computer seat; the windows take the
-    // bet from the message and draw nothing.
-    const rules::BetDecision decision = m_flow.characterBet(seat, m_seats.fallback(seat), unitDraw());
+    // The bet stream's next draw after the opening's, as TableFlow draws for a computer seat; the
+    // windows take the bet from the message and draw nothing.
+    const rules::BetDecision decision = m_flow.characterBet(seat, m_seats.fallback(seat), betDraw());
     m_flow.setBet(seat, decision.bet);
     m_ready[seat] = true;
     emit sendToAll(BetMessage{seat, decision.bet, decision.reason});
     emit sendToAll(ReadyMessage{seat});
 }
 
-float Room::unitDraw() { return unitOfDraw(m_draw() >> 8); }
+void Room::keepContribution(int seat, const QString& contribution)
+{
+    if (!contribution.isEmpty())
+        m_contributions[seat] = contribution;
+}
 
 bool Room::waitsFor(int seat) const
 {
@@ -336,7 +345,9 @@ void Room::closeBets(bool timedOut)
 {
     m_betTimer.stop();
     m_phase = Phase::BetsClosed;
-    emit sendToAll(BetsClosedMessage{seatBets(), timedOut});
+    const QStringList contributions(m_contributions.cbegin(), m_contributions.cbegin() + m_flow.seats());
+    m_dice.setContributions(contributions);
+    emit sendToAll(BetsClosedMessage{seatBets(), timedOut, contributions});
 }
 
 int Room::commander() const

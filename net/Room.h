@@ -3,6 +3,7 @@
 #include "game/TableFlow.h"
 #include "game/Tally.h"
 #include "net/ClientMessages.h"
+#include "net/FairDice.h"
 #include "net/Protocol.h"
 #include "net/RoomMessages.h"
 #include "net/RoomRules.h"
@@ -25,7 +26,8 @@ class Room : public QObject {
     Q_OBJECT
 
 public:
-    // Uniform 32-bit draws; a server gives the system's secure source, tests a script.
+    // Uniform 32-bit draws; a server gives the system's secure source, tests a script. They make
+    // the first banker and each turn's secret seed; the turn's own draws come from the seed.
     using Draw = std::function<quint32()>;
     struct Times {
         int betMs = DefaultBetSeconds * 1000;
@@ -85,7 +87,9 @@ private:
     void playDropped(int seat);
     // The participant who gives the banker's commands: the banker's player, else the host.
     int commander() const;
-    float unitDraw();
+    // Keeps the sender's share of the turn's throws, the last one before the bets close.
+    void keepContribution(int seat, const QString& contribution);
+    float betDraw() { return unitOfDraw(m_dice.nextBetDraw() >> 8); }
     QVector<qint64> seatBets() const;
     void welcome(int participant, int seat, const QString& token);
     bool watch(int participant, const JoinMessage& join);
@@ -109,6 +113,8 @@ private:
     StepLog m_log;
     Phase m_phase = Phase::NoGame;
     std::array<bool, 6> m_ready{};
+    FairDice m_dice;
+    std::array<QString, 6> m_contributions;
     bool m_open = true;
     QTimer m_betTimer;
     QTimer m_hostGone;

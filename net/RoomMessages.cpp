@@ -123,7 +123,11 @@ std::optional<GameStartedMessage> GameStartedMessage::fromJson(const QJsonObject
 
 QJsonObject BetsOpenedMessage::toJson() const
 {
-    return {{"turn", turn}, {"draws", numberArray(draws)}, {"bets", numberArray(bets)}, {"deadlineMs", deadlineMs}};
+    return {{"turn", turn},
+            {"draws", numberArray(draws)},
+            {"bets", numberArray(bets)},
+            {"deadlineMs", deadlineMs},
+            {"commitment", commitment}};
 }
 
 std::optional<BetsOpenedMessage> BetsOpenedMessage::fromJson(const QJsonObject& body)
@@ -134,10 +138,14 @@ std::optional<BetsOpenedMessage> BetsOpenedMessage::fromJson(const QJsonObject& 
     m.draws = fields.integers("draws", 0, 6, 0, (1 << 24) - 1);
     m.bets = net::bets(fields, "bets");
     m.deadlineMs = static_cast<int>(fields.integer("deadlineMs", 0, MaxBetSeconds * 1000));
+    m.commitment = fields.hexOr("commitment", 64);
     return when(fields, m);
 }
 
-QJsonObject BetsClosedMessage::toJson() const { return {{"bets", numberArray(bets)}, {"timedOut", timedOut}}; }
+QJsonObject BetsClosedMessage::toJson() const
+{
+    return {{"bets", numberArray(bets)}, {"timedOut", timedOut}, {"contributions", QJsonArray::fromStringList(contributions)}};
+}
 
 std::optional<BetsClosedMessage> BetsClosedMessage::fromJson(const QJsonObject& body)
 {
@@ -145,6 +153,7 @@ std::optional<BetsClosedMessage> BetsClosedMessage::fromJson(const QJsonObject& 
     BetsClosedMessage m;
     m.bets = net::bets(fields, "bets");
     m.timedOut = fields.boolean("timedOut");
+    m.contributions = fields.hexesOr("contributions", 6, MaxContributionLength);
     return when(fields, m);
 }
 
@@ -153,7 +162,7 @@ QJsonObject ThrownMessage::toJson() const
     QJsonArray throws;
     for (const std::array<qint16, 3>& faces : faces)
         throws.append(QJsonArray{faces[0], faces[1], faces[2]});
-    return {{"turn", turn}, {"faces", throws}, {"scores", numberArray(scores)}};
+    return {{"turn", turn}, {"faces", throws}, {"scores", numberArray(scores)}, {"seed", seed}};
 }
 
 std::optional<ThrownMessage> ThrownMessage::fromJson(const QJsonObject& body)
@@ -173,6 +182,7 @@ std::optional<ThrownMessage> ThrownMessage::fromJson(const QJsonObject& body)
         m.faces.append(thrown);
     }
     m.scores = fields.integers("scores", 2, 6, -MaxScore, MaxScore);
+    m.seed = fields.hexOr("seed", 64);
     return when(fields, m);
 }
 

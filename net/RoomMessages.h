@@ -68,6 +68,7 @@ struct BetsOpenedMessage {
     QVector<qint64> draws;
     QVector<qint64> bets;
     int deadlineMs = 0;
+    QString commitment;  // SHA-256 of the turn's seed, 64 hex digits (FairDice)
     QJsonObject toJson() const;
     static std::optional<BetsOpenedMessage> fromJson(const QJsonObject& body);
 };
@@ -77,6 +78,7 @@ struct BetsClosedMessage {
     static constexpr const char* Type = "betsClosed";
     QVector<qint64> bets;
     bool timedOut = false;
+    QStringList contributions;  // per seat in play, empty for none: what the throws are drawn over
     QJsonObject toJson() const;
     static std::optional<BetsClosedMessage> fromJson(const QJsonObject& body);
 };
@@ -88,6 +90,7 @@ struct ThrownMessage {
     int turn = 0;
     QVector<std::array<qint16, 3>> faces;
     QVector<qint64> scores;
+    QString seed;  // the turn's seed revealed, 64 hex digits
     QJsonObject toJson() const;
     static std::optional<ThrownMessage> fromJson(const QJsonObject& body);
 };

@@ -241,3 +241,34 @@ TEST(GameHistory, CsvKeepsFormulaTextsAsTextAndPaymentsAsNumbers)
         EXPECT_EQ(player[historyTable::NameColumn], "花子");
     }
 }
+
+TEST(GameHistory, CsvOfANetworkGameEndsEachRowWithItsTurnsProofAndANewGameForgetsThem)
+{
+    GameHistory history;
+    history.start({"太郎", "花子"}, 1000);
+    // The proof of turn 1 comes before its throws are recorded, turn 2 has none.
+    history.setProof(1, {QStringLiteral("c0ffee"), QStringLiteral("5eed"), {QString(), QStringLiteral("ab12")},
+                         QStringLiteral("17,42")});
+    playTurn(history, 0, {0, 40}, {-2, 5}, {1040, 960});
+    playTurn(history, 1, {40, 0}, {5, -2}, {1080, 920});
+    const QList<QStringList> rows = readCsv(historyTable::csv(history));
+    ASSERT_EQ(rows.size(), 5);
+    const QStringList proofHeaders{"コミットメント", "シード", "寄与", "ベントの乱数"};
+    EXPECT_EQ(rows[0].mid(historyTable::ColumnCount), proofHeaders);
+    const QStringList expected[] = {
+        {"c0ffee", "5eed", "", "17,42"},
+        {"c0ffee", "5eed", "ab12", "17,42"},
+        {"", "", "", ""},
+        {"", "", "", ""},
+    };
+    for (int row = 1; row < 5; ++row) {
+        ASSERT_EQ(rows[row].size(), historyTable::ProofColumnEnd) << row;
+        EXPECT_EQ(rows[row].mid(historyTable::ColumnCount), expected[row - 1]) << row;
+        EXPECT_EQ(rows[row][historyTable::ThrowsColumn], "1-2-3") << row;  // the older columns as before
+    }
+
+    history.start({"太郎", "花子"}, 1000);
+    EXPECT_FALSE(history.hasProofs());
+    EXPECT_EQ(history.proof(1), nullptr);
+    EXPECT_EQ(readCsv(historyTable::csv(history))[0].size(), historyTable::ColumnCount);
+}

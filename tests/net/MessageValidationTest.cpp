@@ -116,12 +116,31 @@ TEST(NameTextTest, NamesFromTheNetworkAreCleaned)
 
 TEST(RoomMessageTest, TheRoomsStepsReadBackAndBadOnesAreRefused)
 {
-    const net::ThrownMessage thrown{4, {{{1, 2, 3}}, {{9, 9, 9}}}, {900, 1100}};
+    const net::ThrownMessage thrown{4, {{{1, 2, 3}}, {{9, 9, 9}}}, {900, 1100}, QStringLiteral("ab").repeated(32)};
     const auto parsed = net::parseRoomMessage(net::encode(thrown));
     ASSERT_TRUE(std::holds_alternative<net::RoomMessage>(parsed));
     const auto& back = std::get<net::ThrownMessage>(std::get<net::RoomMessage>(parsed));
     EXPECT_EQ(back.faces, thrown.faces);
     EXPECT_EQ(back.scores, thrown.scores);
+    EXPECT_EQ(back.seed, thrown.seed);
+
+    // The proof's fields: hex read as lower-case, an absent one empty, anything else refused.
+    const auto closed = net::parseRoomMessage(
+        R"({"v":1,"type":"betsClosed","bets":[0,10],"timedOut":false,"contributions":["","0A1b"]})");
+    ASSERT_TRUE(std::holds_alternative<net::RoomMessage>(closed));
+    EXPECT_EQ(std::get<net::BetsClosedMessage>(std::get<net::RoomMessage>(closed)).contributions,
+              (QStringList{QString(), QStringLiteral("0a1b")}));
+    const auto ready = net::parseClientMessage(R"({"v":1,"type":"ready","seat":2,"contribution":"FF00"})");
+    ASSERT_TRUE(ready.message);
+    EXPECT_EQ(std::get<net::ReadyMessage>(*ready.message).contribution, QStringLiteral("ff00"));
+    const char* badClient[] = {
+        R"({"v":1,"type":"ready","seat":2,"contribution":"xyz"})",
+        R"({"v":1,"type":"bet","seat":2,"bet":10,"contribution":7})",
+        R"({"v":1,"type":"bet","seat":2,"bet":10,"contribution":"00000000000000000000000000000000000000000000000000000000000000000"})",
+        R"({"v":1,"type":"ready","seat":2,"contribution":"١٢"})",
+    };
+    for (const char* text : badClient)
+        EXPECT_EQ(net::parseClientMessage(text).error, ErrorCode::BadField) << text;
 
     const char* bad[] = {
         R"({"v":1,"type":"thrown","turn":4,"faces":[[1,2,7]],"scores":[1,2]})",
@@ -129,6 +148,10 @@ TEST(RoomMessageTest, TheRoomsStepsReadBackAndBadOnesAreRefused)
         R"({"v":1,"type":"turnEnded","turn":4,"gameOver":false,"digest":"short"})",
         R"({"v":1,"type":"betsOpened","turn":1,"draws":[16777216],"bets":[0,10],"deadlineMs":0})",
         R"({"v":1,"type":"roomClosed","reason":"whatever"})",
+        R"({"v":1,"type":"thrown","turn":4,"faces":[[1,2,3]],"scores":[1,2],"seed":"not hex"})",
+        R"({"v":1,"type":"betsOpened","turn":1,"draws":[],"bets":[0,10],"deadlineMs":0,"commitment":[]})",
+        R"({"v":1,"type":"betsClosed","bets":[0,10],"timedOut":false,"contributions":["", "g"]})",
+        R"({"v":1,"type":"betsClosed","bets":[0,10],"timedOut":false,"contributions":"00"})",
     };
     for (const char* text : bad)
         EXPECT_EQ(std::get<ErrorCode>(net::parseRoomMessage(text)), ErrorCode::BadField) << text;

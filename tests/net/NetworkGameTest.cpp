@@ -43,12 +43,17 @@ protected:
     {
         const net::Room* room = server->room(host->client.code());
         ASSERT_NE(room, nullptr);
-        const QString engine = nettest::engineDigest(nettest::fourSeatRules(m_turns), nettest::scriptedDraw({1}), 3, 100);
+        const QString engine = nettest::engineDigest(nettest::fourSeatRules(m_turns), nettest::scriptedDraw({1}), 3, 100,
+                                                     host->contributions);
         EXPECT_EQ(net::stateDigest(room->flow()), engine);
         for (TableBot* bot : {host.get(), guests[0].get(), guests[1].get()}) {
             EXPECT_EQ(net::stateDigest(bot->table->flow), engine);
             EXPECT_EQ(bot->table->flow.state().P_score, room->flow().state().P_score);
             EXPECT_EQ(bot->table->replay.mismatches(), 0);
+            // Every turn's dice checked against the seed the room committed to before the bets.
+            EXPECT_EQ(bot->checks.size(), m_turns);
+            for (const net::TurnProof::Check& check : bot->checks)
+                EXPECT_EQ(check.verdict, net::TurnProof::Verdict::Verified);
         }
     }
 

@@ -47,11 +47,13 @@ TEST(RoomFallbackTest, ADroppedSeatBetsAsItsCharacterFromTheDrawAfterTheOpenings
     for (const auto& c : cases) {
         RoomProbe probe;
         dropAndOpenBets(probe, c.join);
-        // The first banker's draw, computer seat 1's bet, then the dropped seat's.
-        net::Room::Draw draws = nettest::scriptedDraw({1});
-        draws();
-        draws();
-        const float draw = net::unitOfDraw(draws() >> 8);
+        // After the first banker's draw the turn's seed; its bet stream gives computer seat 1's
+        // bet, then the dropped seat's.
+        nettest::RoomDraws draws(nettest::scriptedDraw({1}));
+        draws.seconds();
+        draws.openTurn(1);
+        draws.bet();
+        const float draw = draws.bet();
         const rules::BetDecision expected =
             rules::decideBet(c.plays, {odds.playerExpectation, odds.playerSecondMoment, 1000, 0, 0,
                                        rules::betLimits(settings.BETMIN, settings.BETMAX), draw});

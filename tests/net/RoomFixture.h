@@ -1,5 +1,6 @@
 #pragma once
 
+#include "net/FairDice.h"
 #include "net/Room.h"
 #include "net/StateDigest.h"
 
@@ -74,22 +75,46 @@ public:
 
 namespace nettest {
 
+// The draws a room makes from the same source, for the engine alone: the first banker, then each
+// turn's seed and its two streams.
+class RoomDraws {
+public:
+    explicit RoomDraws(net::Room::Draw draw) : m_draw(std::move(draw)) {}
+    int seconds() { return static_cast<int>(m_draw() % 60); }
+    void openTurn(int turn) { m_dice = net::FairDice(net::FairDice::newSeed(m_draw), turn); }
+    float bet() { return net::unitOfDraw(m_dice.nextBetDraw() >> 8); }
+    void closeBets(const QStringList& contributions) { m_dice.setContributions(contributions); }
+    std::array<qint16, 3> faces()
+    {
+        std::array<qint16, 3> faces{};
+        for (qint16& face : faces)
+            face = rules::throwFace(net::unitOfDraw(m_dice.nextThrowDraw() >> 8));
+        return faces;
+    }
+
+private:
+    net::Room::Draw m_draw;
+    net::FairDice m_dice;
+};
+
 // The digest of the game the engine alone plays with the same draws, `bettingSeat` betting `bet`
-// whenever it does not hold the bank and every other seat keeping what the opening gave it.
-inline QString engineDigest(const SettingsRecord& settings, net::Room::Draw draw, int bettingSeat, int bet)
+// whenever it does not hold the bank and every other seat keeping what the opening gave it; each
+// turn's throws over the contributions its bets closed with.
+inline QString engineDigest(const SettingsRecord& settings, net::Room::Draw draw, int bettingSeat, int bet,
+                            const QVector<QStringList>& contributions)
 {
     rules::TallyTable tally{};
     rules::TallySums sums{};
     TableFlow engine(settings, tally, sums);
-    const auto unit = [&] { return net::unitOfDraw(draw() >> 8); };
-    engine.newGame(static_cast<int>(draw() % 60));
+    RoomDraws draws(std::move(draw));
+    engine.newGame(draws.seconds());
     for (bool over = false; !over;) {
-        engine.openBets(unit);
+        draws.openTurn(engine.turn());
+        engine.openBets([&] { return draws.bet(); });
         if (engine.state().OyaSeat != bettingSeat)
             engine.setBet(bettingSeat, bet);
-        engine.playThrows([&] {
-            return std::array<qint16, 3>{rules::throwFace(unit()), rules::throwFace(unit()), rules::throwFace(unit())};
-        });
+        draws.closeBets(contributions.value(engine.turn() - 1));
+        engine.playThrows([&] { return draws.faces(); });
         over = engine.endTurn().gameOver;
     }
     return net::stateDigest(engine);

@@ -83,9 +83,8 @@ TEST_F(ReplayedRoom, EveryWindowReplaysAWholeGameToTheRoomsTableAndTheEnginesSet
     rules::TallyTable tally{};
     rules::TallySums sums{};
     TableFlow engine(rules, tally, sums);
-    net::Room::Draw draw = nettest::scriptedDraw({1});
-    const auto unit = [&] { return net::unitOfDraw(draw() >> 8); };
-    engine.newGame(static_cast<int>(draw() % 60));
+    nettest::RoomDraws draws(nettest::scriptedDraw({1}));
+    engine.newGame(draws.seconds());
 
     act(1, net::CommandMessage{Command::NewGame});
     int turns = 0;
@@ -95,7 +94,8 @@ TEST_F(ReplayedRoom, EveryWindowReplaysAWholeGameToTheRoomsTableAndTheEnginesSet
             engine.pass();
         }
         act(commander(), net::CommandMessage{Command::OpenBets});
-        engine.openBets(unit);
+        draws.openTurn(engine.turn());
+        engine.openBets([&] { return draws.bet(); });
         const bool bets = probe.room.flow().state().OyaSeat != 3;
         if (bets) {
             act(3, net::BetMessage{3, 100});
@@ -103,9 +103,8 @@ TEST_F(ReplayedRoom, EveryWindowReplaysAWholeGameToTheRoomsTableAndTheEnginesSet
         }
         readyAll();
         act(commander(), net::CommandMessage{Command::Throw});
-        engine.playThrows([&] {
-            return std::array<qint16, 3>{rules::throwFace(unit()), rules::throwFace(unit()), rules::throwFace(unit())};
-        });
+        draws.closeBets(QStringList(4));
+        engine.playThrows([&] { return draws.faces(); });
         act(commander(), net::CommandMessage{Command::NextTurn});
         engine.endTurn();
         ++turns;

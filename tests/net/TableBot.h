@@ -26,6 +26,8 @@ public:
         });
         QObject::connect(&client, &net::Client::seatsChanged, [this](const QVector<net::SeatInfo>& s) { seats = s; });
         QObject::connect(&client, &net::Client::stepArrived, [this](const net::RoomStep& step) {
+            if (const auto* closed = std::get_if<net::BetsClosedMessage>(&step))
+                contributions.append(closed->contributions);
             table->replay.apply(step);
             act(std::holds_alternative<net::StateMessage>(step));
         });
@@ -40,6 +42,8 @@ public:
             if (rejoins && code == net::ErrorCode::SeatHeld && refusals.count(code) < 200)
                 QTimer::singleShot(10, &client, [this] { client.rejoin(); });
         });
+        QObject::connect(&client, &net::Client::turnChecked,
+                         [this](const net::TurnProof&, const net::TurnProof::Check& check) { checks.append(check); });
         QObject::connect(&client, &net::Client::roomClosed, [this](net::CloseReason reason) {
             closed.append(reason);
             if (rejoins && reason == net::CloseReason::ConnectionLost)
@@ -64,6 +68,8 @@ public:
     bool rejoins = false;  // takes its seat back after a lost connection
     QVector<net::ErrorCode> refusals;
     QVector<net::CloseReason> closed;
+    QVector<QStringList> contributions;          // each turn's, as its bets closed
+    QVector<net::TurnProof::Check> checks;       // each turn's proof, as its throws came
 
 private:
     bool commands() const
