@@ -430,7 +430,7 @@ Scan it with the phone&apos;s camera, or type the address into its browser.</tra
     </message>
     <message>
         <source>サイコロの検証に失敗しました：コンピュータのベントの乱数 %1 がシードと一致しません。</source>
-        <translation>The dice check failed: the computer's bet draw %1 does not match the seed.</translation>
+        <translation>The dice check failed: the computer&apos;s bet draw %1 does not match the seed.</translation>
     </message>
     <message>
         <source>サイコロの検証に失敗しました：%1 投目の %2 個目のサイコロがシードと一致しません。</source>

@@ -27,7 +27,7 @@ struct Follower : nettest::ReplayTable {
 
 net::ThrownMessage bigThrow(int turn)
 {
-    return {turn, QVector<std::array<qint16, 3>>(30, {1, 2, 3}), {1000, 1000, 1000, 1000}};
+    return {turn, QVector<std::array<qint16, 3>>(30, {1, 2, 3}), {1000, 1000, 1000, 1000}, {}};
 }
 
 QVector<net::RoomStep> stepsOf(const QVector<net::CatchUpMessage>& messages)
