@@ -29,10 +29,11 @@ TEST_F(NetworkTable, ASeatJoinedFromThePhonePageShowsAPhoneMarkOnEveryTable)
         const auto* window = w->table->findChild<QLabel*>(elementName("net_Lab", guest.client->seat()));
         EXPECT_TRUE(window->text().startsWith(RoomTable::tr("● ネット"))) << window->text().toStdString();
     }
-    // Gone from the phone, the seat is the computer's for now, without the mark.
+    // Gone from the phone, the seat is kept and the computer's for now, without the mark.
     phone.socket->abort();
     const auto* mark = host.table->findChild<QLabel*>(elementName("net_Lab", welcome->seat));
-    EXPECT_TRUE(waitUntil([&] { return mark->text().startsWith(RoomTable::tr("× 切断・コンピュータが代行")); }));
+    EXPECT_TRUE(waitUntil([&] { return mark->text().startsWith(RoomTable::tr("× コンピュータが代打ち中 あと%1秒").section(QLatin1Char('%'), 0, 0)); }))
+        << mark->text().toStdString();
 }
 
 }  // namespace

@@ -182,6 +182,8 @@ TEST_F(TableAtStart, MenusComeInOrderWithTheirCaptionsShortcutsAndSeparator)
         " netHost|部屋を作る...|",
         " netJoin|部屋に入る...|",
         " netLeave|部屋を出る|",
+        " |-|",
+        " netFairness|公平性の検証...|",
         "heip|ﾍﾙﾌﾟ(&H)|",
         " P_Help1|ヘルプ(&H)|",
         " P_readme|Rademeを見る(&R)|",
