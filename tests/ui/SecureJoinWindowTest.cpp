@@ -1,3 +1,4 @@
+#include "../net/LoopbackPeer.h"
 #include "../net/TestCertificate.h"
 
 #include "net/CertificateTrust.h"
@@ -5,7 +6,6 @@
 #include "support/ScriptedPlatform.h"
 #include "ui/net/JoinRoomWindow.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,14 +19,7 @@
 // fingerprint, then the player is in; a changed certificate is a warning and no room.
 namespace {
 
-bool waitUntil(const std::function<bool()>& condition, int ms = 5000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition() && clock.elapsed() < ms)
-        QTest::qWait(5);
-    return condition();
-}
+using nettest::waitUntil;
 
 QString line(const QWidget* window, const char* name) { return window->findChild<QLabel*>(QString::fromLatin1(name))->text(); }
 
