@@ -67,7 +67,7 @@ void RoomTable::buildControls()
     // The last turn's verdict, where the bet timer stands while the bets are open.
     m_fairLab = label(QStringLiteral("fairLab"), QRect(240, lowest + 2, 150, 20));
     m_fairLab->hide();
-    m_cipherLab = label(QStringLiteral("roomCipherLab"), QRect(472, lowest + 2, 150, 20));
+    m_cipherLab = label(QStringLiteral("roomCipherLab"), QRect(240, lowest + 2, 150, 20));
     liveText(&m_table, m_cipherLab, [] { return RoomTable::tr("暗号化なし（ws://）"); });
     liveToolTip(&m_table, m_cipherLab, [] { return RoomTable::tr("この部屋との通信は暗号化されていません。"); });
     m_ready_Label = named(new CommandLabel(QString(), felt), QStringLiteral("ready_Label"));
@@ -194,8 +194,11 @@ void RoomTable::showClock()
 {
     const bool betsOpen = m_phase == net::Phase::BetsOpen && isConnected();
     m_timeLab->setVisible(betsOpen);
-    m_cipherLab->setVisible(!betsOpen && m_client && !m_client->isEncrypted());
-    m_fairLab->setVisible(!betsOpen && !m_fairLab->text().isEmpty());
+    // The strip has one place beside the room's line: the bet timer, else the last turn's verdict,
+    // else (before the first turn) that the connection is not encrypted.
+    const bool verdict = !betsOpen && !m_fairLab->text().isEmpty();
+    m_fairLab->setVisible(verdict);
+    m_cipherLab->setVisible(!betsOpen && !verdict && m_client && !m_client->isEncrypted());
     if (betsOpen)
         m_timeLab->setText(tr("締切まで %1 秒").arg((m_betDeadline.remainingTime() + 999) / 1000));
 }
