@@ -18,6 +18,10 @@ public:
 
     Heartbeat(QWebSocket* socket, int intervalMs, QObject* parent);
 
+    // Nothing, not even a pong, for an interval and a half: a ping went unanswered, the line is
+    // most likely dead.
+    bool missedBeat() const { return m_sinceLife.elapsed() > qint64(m_intervalMs) * 3 / 2; }
+
 private:
     void alive() { m_sinceLife.start(); }
     void beat();

@@ -51,6 +51,15 @@ std::variant<int, ErrorCode> RoomSeats::seatFor(const JoinMessage& join) const
     return ErrorCode::RoomFull;
 }
 
+int RoomSeats::holderOf(const QString& token) const
+{
+    for (const Seat& s : m_seats) {
+        if (!token.isEmpty() && s.token == token)
+            return s.participant;
+    }
+    return -1;
+}
+
 bool RoomSeats::isDropped(int seat) const
 {
     const Seat& s = m_seats.at(seat);

@@ -33,6 +33,8 @@ public:
     int release(int participant, int rejoinMs);
 
     int seatOf(int participant) const;
+    // The connected participant whose seat has this token, or -1.
+    int holderOf(const QString& token) const;
     // -1 when nobody connected holds the seat.
     int participantAt(int seat) const { return m_seats.at(seat).participant; }
     int hostSeat() const { return m_hostSeat; }

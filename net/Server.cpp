@@ -217,6 +217,11 @@ void Server::join(ServerConnection* connection, const JoinMessage& message)
         connection->refuse(ErrorCode::NoSuchRoom, QString::fromLatin1(JoinMessage::Type));
         return;
     }
+    // A token never takes a seat whose connection still answers; one that let a ping go unanswered
+    // is most likely a line gone dead without a close (a phone asleep, a cable pulled) and gives the
+    // seat up now rather than at the heartbeat's end, so that its player is back at once.
+    if (ServerConnection* holder = m_connections.value(room->seats().holderOf(message.token)); holder && holder->isSilent())
+        holder->abort();
     if (!room->admit(connection->id(), message)) {
         emit noted(QStringLiteral("refused %1: join to room %2").arg(address, room->code()));
         return;

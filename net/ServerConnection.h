@@ -34,6 +34,10 @@ public:
     void refuse(ErrorCode code, const QString& type) { send(ErrorMessage{code, type}); }
     // Sends roomClosed with the reason and closes the socket.
     void close(CloseReason reason);
+    // Whether the peer has let a ping go unanswered.
+    bool isSilent() const { return m_heartbeat.missedBeat(); }
+    // Drops the socket without a word, as a peer gone dead is dropped: gone() follows.
+    void abort() { m_socket->abort(); }
 
 signals:
     void messageArrived(net::ServerConnection* connection, const net::ClientMessage& message);

@@ -309,4 +309,37 @@ TEST_F(ServerTest, AConnectionGoneSilentIsFoundByEitherEndAndItsSeatShowsAbsent)
     }
 }
 
+TEST_F(ServerTest, ATokenTakesItsSeatFromAConnectionOnlyOnceThatConnectionHasLetAPingGoUnanswered)
+{
+    net::Server::Options options;
+    options.heartbeatMs = 1000;  // unanswered after 1.5 s, dropped by the heartbeat only after 3 s
+    start(options);
+    LoopbackPeer hostPeer(server->port());
+    const net::WelcomeMessage room = host(hostPeer);
+    nettest::TcpRelay relay(server->port());
+    LoopbackPeer guest(relay.port());
+    guest.send(net::JoinMessage(room.code, QStringLiteral("g")));
+    const std::optional<net::WelcomeMessage> seated = guest.first<net::WelcomeMessage>();
+    ASSERT_TRUE(seated);
+
+    const auto comeBack = [&] {
+        auto again = std::make_unique<LoopbackPeer>(server->port());
+        again->send(net::JoinMessage(room.code, QStringLiteral("g"), -1, {}, seated->token));
+        nettest::waitUntil([&] { return !again->received.isEmpty(); });
+        return again;
+    };
+    relay.stall(true);  // the guest's line goes dead without a close
+    const auto early = comeBack();
+    const std::optional<net::ErrorMessage> held = early->first<net::ErrorMessage>();
+    ASSERT_TRUE(held);
+    EXPECT_EQ(held->code, ErrorCode::SeatHeld);
+
+    QTest::qWait(1800);
+    const auto late = comeBack();
+    const std::optional<net::WelcomeMessage> back = late->first<net::WelcomeMessage>();
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->seat, seated->seat);
+    EXPECT_EQ(back->token, seated->token);
+}
+
 }  // namespace
