@@ -49,10 +49,11 @@ QByteArray response(int status, const char* type, const QByteArray& body, const 
     QByteArray head = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reasonOf(status) + "\r\n";
     head += "Content-Type: " + QByteArray(type) + "\r\n";
     head += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
-    // Only our own files, and the room's WebSocket on the host the page came from.
+    // Only our own files, and the room's WebSocket on the host the page came from (wss:// when the
+    // server speaks TLS, which is below this answer and unknown to it).
     head += "Content-Security-Policy: default-src 'none'; script-src 'self'; style-src 'self'; img-src 'self'; "
             "connect-src " +
-            (host.isEmpty() ? QByteArray("'none'") : "ws://" + host) +
+            (host.isEmpty() ? QByteArray("'none'") : "ws://" + host + " wss://" + host) +
             "; base-uri 'none'; form-action 'none'; frame-ancestors 'none'\r\n";
     head += "X-Content-Type-Options: nosniff\r\nReferrer-Policy: no-referrer\r\nCache-Control: no-store\r\n";
     if (status == 405)

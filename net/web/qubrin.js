@@ -61,7 +61,7 @@ function connect() {
   clearTimeout(room.retryTimer);
   if (room.closed || (room.socket && room.socket.readyState <= WebSocket.OPEN))
     return;
-  const socket = new WebSocket('ws://' + location.host + '/');
+  const socket = new WebSocket(location.protocol.replace('http', 'ws') + '//' + location.host + '/');
   room.socket = socket;
   socket.onopen = () => {
     const join = { code: room.code, name: room.name, client: 'web' };

@@ -110,7 +110,7 @@ TEST_F(WebPageTest, ThePageAndItsFilesAreServedWithTheirTypeAndAPolicyOfOurOwnOr
         EXPECT_TRUE(answer.body.contains(c.contains)) << c.target.constData();
         const QByteArray policy = answer.field("Content-Security-Policy");
         EXPECT_TRUE(policy.startsWith("default-src 'none'; script-src 'self'; style-src 'self'")) << policy.constData();
-        EXPECT_TRUE(policy.contains("connect-src ws://127.0.0.1;")) << policy.constData();
+        EXPECT_TRUE(policy.contains("connect-src ws://127.0.0.1 wss://127.0.0.1;")) << policy.constData();
         EXPECT_EQ(answer.field("X-Content-Type-Options"), "nosniff");
     }
     // HEAD: the same head, no body.
@@ -121,7 +121,7 @@ TEST_F(WebPageTest, ThePageAndItsFilesAreServedWithTheirTypeAndAPolicyOfOurOwnOr
     // A head in pieces, with the port in the host, is still one request.
     const Answer pieces = exchange(server->port(), {"GET /qubrin.css HT", "TP/1.1\r\nHost: 127.0.0.1:", "8\r\n\r\n"});
     EXPECT_EQ(pieces.status, 200);
-    EXPECT_TRUE(pieces.field("Content-Security-Policy").contains("connect-src ws://127.0.0.1:8;"));
+    EXPECT_TRUE(pieces.field("Content-Security-Policy").contains("connect-src ws://127.0.0.1:8 wss://127.0.0.1:8;"));
 }
 
 TEST_F(WebPageTest, UnknownOutsideHugeOrMalformedRequestsAreRefusedAndTheRoomPlaysOn)

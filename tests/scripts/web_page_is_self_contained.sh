@@ -43,7 +43,7 @@ done
 [[ $(grep -c '<script' "$folder/index.html") -eq 1 && $(grep -c '<script src="/qubrin.js"' "$folder/index.html") -eq 1 ]] ||
   refuse "index.html has a script other than /qubrin.js"
 # Its one connection is the room's WebSocket on the host the page came from.
-[[ $(grep -c 'new WebSocket(' "$folder/qubrin.js") -eq 1 && $(grep -c "new WebSocket('ws://' + location.host" "$folder/qubrin.js") -eq 1 ]] ||
+[[ $(grep -c 'new WebSocket(' "$folder/qubrin.js") -eq 1 && $(grep -c "new WebSocket(location.protocol.replace('http', 'ws') + '//' + location.host" "$folder/qubrin.js") -eq 1 ]] ||
   refuse "the script opens another connection"
 # Small enough to read at one sitting.
 lines=$(wc -l < "$folder/qubrin.js")
