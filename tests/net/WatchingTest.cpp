@@ -26,7 +26,7 @@ void openBets(RoomProbe& probe)
     probe.room.receive(Banker, net::CommandMessage{Command::OpenBets});
 }
 
-TEST(SpectatorTest, EveryMessageOfAPlayerFromASpectatorIsRefusedAndChangesNothing)
+TEST(WatchingTest, EveryMessageOfAPlayerFromASpectatorIsRefusedAndChangesNothing)
 {
     RoomProbe probe;
     ASSERT_NO_FATAL_FAILURE(openBets(probe));
@@ -67,7 +67,7 @@ TEST(SpectatorTest, EveryMessageOfAPlayerFromASpectatorIsRefusedAndChangesNothin
     EXPECT_TRUE(std::holds_alternative<net::StateMessage>(probe.inbox[Watcher].last()));
 }
 
-TEST(SpectatorTest, ASpectatorWhoComesMidGameCatchesUpAndThenHearsEveryStepThePlayersHear)
+TEST(WatchingTest, ASpectatorWhoComesMidGameCatchesUpAndThenHearsEveryStepThePlayersHear)
 {
     RoomProbe probe;
     ASSERT_NO_FATAL_FAILURE(openBets(probe));
@@ -100,7 +100,7 @@ TEST(SpectatorTest, ASpectatorWhoComesMidGameCatchesUpAndThenHearsEveryStepThePl
     EXPECT_EQ(probe.room.participants(), (QVector<int>{Host, Banker}));
 }
 
-TEST(SpectatorTest, AHostWhoRefusesSpectatorsKeepsTheRoomToItsPlayers)
+TEST(WatchingTest, AHostWhoRefusesSpectatorsKeepsTheRoomToItsPlayers)
 {
     net::CreateMessage create = nettest::hostCreate(nettest::fourSeatRules());
     create.spectators = false;
