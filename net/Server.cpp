@@ -25,6 +25,28 @@ QString addressKey(const QHostAddress& address)
     return isIpv4 ? QHostAddress(ipv4).toString() : address.toString();
 }
 
+// A TLS listener that tells of each socket the moment it is accepted, before its handshake, which
+// may never come.
+class ArrivingSslServer : public QSslServer {
+public:
+    ArrivingSslServer(std::function<void(QSslSocket*)> arrived, QObject* parent)
+        : QSslServer(parent), m_arrived(std::move(arrived))
+    {
+    }
+
+protected:
+    void incomingConnection(qintptr descriptor) override
+    {
+        QSslServer::incomingConnection(descriptor);
+        // The socket it has just made is its newest child.
+        if (auto* socket = qobject_cast<QSslSocket*>(children().isEmpty() ? nullptr : children().constLast()))
+            m_arrived(socket);
+    }
+
+private:
+    std::function<void(QSslSocket*)> m_arrived;
+};
+
 QString seatText(const Room* room, int participant)
 {
     return QStringLiteral("room %1 seat %2").arg(room->code()).arg(room->seats().seatOf(participant));
@@ -42,7 +64,7 @@ Server::Server(Options options, QObject* parent)
     if (m_options.tls) {
         // The TLS handshake happens before the socket is handed on; one that fails or stalls is
         // dropped by the listener at its deadline and never reaches the rooms.
-        auto* secure = new QSslServer(this);
+        auto* secure = new ArrivingSslServer([this](QSslSocket* socket) { arrive(socket); }, this);
         secure->setSslConfiguration(*m_options.tls);
         secure->setHandshakeTimeout(m_options.handshakeMs);
         connect(secure, &QSslServer::errorOccurred, this, [this](QSslSocket* socket, QAbstractSocket::SocketError) {
@@ -57,7 +79,10 @@ Server::Server(Options options, QObject* parent)
     // Once a socket is ready to speak (encrypted, for TLS), not when it was accepted.
     connect(m_listener.get(), &QTcpServer::pendingConnectionAvailable, this, &Server::upgrade);
     connect(&m_server, &QWebSocketServer::newConnection, this, &Server::accept);
-    connect(&m_web, &WebFront::upgrade, &m_server, &QWebSocketServer::handleConnection);
+    connect(&m_web, &WebFront::upgrade, this, [this](QTcpSocket* socket) {
+        arrived(socket);
+        m_server.handleConnection(socket);
+    });
     m_clock.start();
 }
 
@@ -80,8 +105,46 @@ void Server::upgrade()
         // A step is several small frames to one socket in a row; without this each waits for the
         // peer's delayed acknowledgement of the one before (40 ms on Linux).
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-        admit(socket);
+        if (arrive(socket))
+            admit(socket);
     }
+}
+
+bool Server::arrive(QTcpSocket* socket)
+{
+    if (m_arriving.contains(socket))
+        return true;
+    const QString address = addressKey(socket->peerAddress());
+    int& from = m_arrivingFrom[address];
+    if (from >= m_options.maxPerAddress) {
+        ++m_refusedConnections;
+        emit noted(QStringLiteral("refused %1: %2 connections from this address still arriving").arg(address).arg(from));
+        // Not from within the listener's own signal about this socket.
+        QMetaObject::invokeMethod(
+            socket,
+            [socket] {
+                socket->abort();
+                socket->deleteLater();
+            },
+            Qt::QueuedConnection);
+        return false;
+    }
+    ++from;
+    m_arriving.insert(socket, address);
+    connect(socket, &QObject::destroyed, this, &Server::arrived);
+    connect(socket, &QAbstractSocket::disconnected, this, [this, socket] { arrived(socket); });
+    return true;
+}
+
+void Server::arrived(QObject* socket)
+{
+    const auto found = m_arriving.constFind(socket);
+    if (found == m_arriving.cend())
+        return;
+    disconnect(socket, nullptr, this, nullptr);
+    if (--m_arrivingFrom[*found] <= 0)
+        m_arrivingFrom.remove(*found);
+    m_arriving.erase(found);
 }
 
 void Server::admit(QTcpSocket* socket) { m_web.take(socket); }

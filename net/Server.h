@@ -63,7 +63,7 @@ public:
     int roomCount() const { return static_cast<int>(m_rooms.size()); }
     int connectionCount() const { return static_cast<int>(m_connections.size()); }
     // Connections closed at once because maxConnections, or maxPerAddress from their address,
-    // were held.
+    // were held (sockets that had not yet become connections too).
     int refusedConnections() const { return m_refusedConnections; }
     // The room of a code, or nullptr.
     Room* room(const QString& code) const { return m_rooms.value(code); }
@@ -82,6 +82,11 @@ private:
     // Every socket the listener accepted, once it is ready to speak, goes through here: its first
     // request is a WebSocket handshake for the WebSocket server, or a request for the phone page.
     void admit(QTcpSocket* socket);
+    // A socket not yet a WebSocket connection (in its TLS handshake, or its first request still
+    // being read) counts for its address until the WebSocket server has it or it is closed; past
+    // maxPerAddress such sockets from one address, the next is dropped. False when dropped.
+    bool arrive(QTcpSocket* socket);
+    void arrived(QObject* socket);
     void accept();
     void refuseAtOnce(QWebSocket* socket, CloseReason reason, const QString& address);
     // The watch of a new room, and what ends the room when its time runs out.
@@ -96,6 +101,9 @@ private:
     void endRoom(Room* room, const QString& why);
 
     Options m_options;
+    // The sockets counted by arrive() and their addresses; before the listener, which destroys them.
+    QHash<QObject*, QString> m_arriving;
+    QHash<QString, int> m_arrivingFrom;
     // Our own listener, so that every socket sends its frames at once (no Nagle delay) before the
     // WebSocket server takes it.
     std::unique_ptr<QTcpServer> m_listener;

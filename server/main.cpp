@@ -91,7 +91,7 @@ int main(int argc, char** argv)
                                                 .arg(net::Server::Options{}.maxConnections),
                                             QStringLiteral("count"), QString::number(net::Server::Options{}.maxConnections));
     const QCommandLineOption maxPerAddress(QStringLiteral("max-per-address"),
-                                           QStringLiteral("Connections from one address at most (default %1).")
+                                           QStringLiteral("Connections from one address at most, and as many still connecting (default %1).")
                                                .arg(net::Server::Options{}.maxPerAddress),
                                            QStringLiteral("count"), QString::number(net::Server::Options{}.maxPerAddress));
     const QCommandLineOption wrongCodes(

@@ -26,9 +26,11 @@ protected:
         trustFile = folder.filePath(QStringLiteral("trusted.ini"));
     }
 
-    std::unique_ptr<net::Server> secureServer(const nettest::TestCertificate& served, int handshakeMs = 3000)
+    std::unique_ptr<net::Server> secureServer(const nettest::TestCertificate& served, int handshakeMs = 3000,
+                                              int maxPerAddress = 64)
     {
         net::Server::Options options;
+        options.maxPerAddress = maxPerAddress;
         options.draw = nettest::scriptedDraw({1});
         options.tls = served.configuration;
         options.handshakeMs = handshakeMs;
@@ -144,6 +146,34 @@ TEST_F(SecureRoomTest, AHandshakeThatFailsOrNeverEndsIsDroppedAtItsDeadlineAndAP
     Player player(trust, server->port());
     ASSERT_TRUE(waitUntil([&] { return player.welcomed; }));
     EXPECT_EQ(server->connectionCount(), 1);
+}
+
+TEST_F(SecureRoomTest, HandshakesStillUnderWayCountTowardTheirAddressesLimit)
+{
+    const auto server = secureServer(certificate, 20000, 2);
+    QStringList noted;
+    QObject::connect(server.get(), &net::Server::noted, [&](const QString& line) { noted.append(line); });
+    std::array<QTcpSocket, 3> silent;
+    bool thirdConnected = false;
+    QObject::connect(&silent[2], &QTcpSocket::connected, [&] { thirdConnected = true; });
+    for (QTcpSocket& socket : silent)
+        socket.connectToHost(QHostAddress::LocalHost, server->port());
+    // The third is dropped at once, long before the handshake's deadline; the first two wait.
+    ASSERT_TRUE(waitUntil([&] { return thirdConnected && silent[2].state() == QAbstractSocket::UnconnectedState; }, 3000));
+    EXPECT_EQ(silent[0].state(), QAbstractSocket::ConnectedState);
+    EXPECT_EQ(silent[1].state(), QAbstractSocket::ConnectedState);
+    EXPECT_EQ(server->refusedConnections(), 1);
+
+    EXPECT_EQ(noted.filter(QStringLiteral("still arriving")).size(), 1);
+    // Once the server has seen the two go, their address may connect again.
+    for (int i = 0; i < 2; ++i)
+        silent[i].abort();
+    ASSERT_TRUE(waitUntil([&] { return noted.filter(QStringLiteral("handshake failed")).size() == 2; }));
+    net::CertificateTrust trust(trustFile);
+    trust.trust(QStringLiteral("127.0.0.1:%1").arg(server->port()),
+                net::CertificateTrust::fingerprintOf(certificate.configuration->localCertificate()));
+    Player player(trust, server->port());
+    ASSERT_TRUE(waitUntil([&] { return player.welcomed; }));
 }
 
 TEST(ServerCertificateTest, FilesThatHoldNoCertificateOrNoKeyAreRefusedInWords)
