@@ -157,6 +157,7 @@ void RoomTable::play(const net::RoomStep& step)
                            agrees = flow.state().P_score[seat].value_or(0) == m.scores.at(seat);
                        m_faces.clear();
                        check(agrees);
+                       showCheck();
                    },
                    [&](const net::TurnEndedMessage& m) {
                        m_phase = m.gameOver ? net::Phase::GameOver : net::Phase::TurnOpen;
@@ -191,6 +192,8 @@ void RoomTable::playAtOnce(const net::RoomStep& step)
     if (const auto* ready = std::get_if<net::ReadyMessage>(&step); ready && ready->seat >= 0 && ready->seat < 6)
         m_ready[ready->seat] = true;
     check(replay.mismatches() == 0);
+    if (std::holds_alternative<net::ThrownMessage>(step))
+        showCheck();
 }
 
 void RoomTable::takeState(const net::StateMessage& m)

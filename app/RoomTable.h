@@ -73,10 +73,14 @@ private:
     void check(bool agrees);
     void seatsChanged(const QVector<net::SeatInfo>& seats);
     void showSeatMarks();
+    // What a seat's mark says in the language in force: who holds it, yours, ready.
+    QString seatMark(int seat) const;
     void showPermissions();
     void showClock();
-    // A turn's dice checked: kept in the history, the verdict shown on the strip.
+    // A turn's dice checked, told before its throws: the check waits for the throws to be played.
     void turnChecked(const net::TurnProof& proof, const net::TurnProof::Check& check);
+    // The throws played: their turn's check kept in the history, the verdict shown on the strip.
+    void showCheck();
     void sendBet();
     void sayReady();
     void refused(net::ErrorCode code, const QString& type);
@@ -107,6 +111,7 @@ private:
         bool atOnce = false;  // a step of a catch-up
     };
     QQueue<Queued> m_steps;
+    QQueue<std::pair<net::TurnProof, net::TurnProof::Check>> m_checks;  // one for each thrown in m_steps
     std::deque<std::array<qint16, 3>> m_faces;
     enum class Link { Open, Lost, Rejoining };
     Link m_link = Link::Open;

@@ -107,26 +107,33 @@ void RoomTable::showSeatMarks()
         QLabel* mark = m_netLab[seat];
         const bool inPlay = seat < m_table.flow.seats() && seat < m_seats.size();
         mark->setVisible(inPlay);
-        if (!inPlay)
-            continue;
-        QString text;
-        switch (m_seats[seat].holder) {
-        case net::Holder::Host: text = tr("● ホスト"); break;
-        case net::Holder::Remote: text = m_seats[seat].web ? tr("● スマホ") : tr("● ネット"); break;
-        case net::Holder::Computer: text = tr("コンピュータ"); break;
-        case net::Holder::Absent:
-            if (!m_kept[seat].hasExpired())
-                text = tr("× コンピュータが代打ち中 あと%1秒").arg((m_kept[seat].remainingTime() + 999) / 1000);
-            else
-                text = m_everHeld[seat] ? tr("× 切断・コンピュータが代行") : tr("空席");
-            break;
-        }
-        if (seat == m_seat)
-            text += tr("（自分）");
-        if (m_phase == net::Phase::BetsOpen && m_ready[seat])
-            text += tr("・準備完了");
-        mark->setText(text);
+        if (inPlay)
+            liveText(&m_table, mark, [this, seat] { return seatMark(seat); });
     }
+}
+
+QString RoomTable::seatMark(int seat) const
+{
+    // A seat the room no longer has keeps no text, in any language.
+    if (seat >= m_seats.size())
+        return {};
+    QString text;
+    switch (m_seats[seat].holder) {
+    case net::Holder::Host: text = tr("● ホスト"); break;
+    case net::Holder::Remote: text = m_seats[seat].web ? tr("● スマホ") : tr("● ネット"); break;
+    case net::Holder::Computer: text = tr("コンピュータ"); break;
+    case net::Holder::Absent:
+        if (!m_kept[seat].hasExpired())
+            text = tr("× コンピュータが代打ち中 あと%1秒").arg((m_kept[seat].remainingTime() + 999) / 1000);
+        else
+            text = m_everHeld[seat] ? tr("× 切断・コンピュータが代行") : tr("空席");
+        break;
+    }
+    if (seat == m_seat)
+        text += tr("（自分）");
+    if (m_phase == net::Phase::BetsOpen && m_ready[seat])
+        text += tr("・準備完了");
+    return text;
 }
 
 int RoomTable::commander() const
@@ -205,6 +212,14 @@ void RoomTable::showClock()
 
 void RoomTable::turnChecked(const net::TurnProof& proof, const net::TurnProof::Check& check)
 {
+    m_checks.enqueue({proof, check});
+}
+
+void RoomTable::showCheck()
+{
+    if (m_checks.isEmpty())
+        return;
+    const auto [proof, check] = m_checks.dequeue();
     m_table.history->setProof(proof.turn, proof.record());
     const bool wrong = check.verdict != net::TurnProof::Verdict::Verified &&
                        check.verdict != net::TurnProof::Verdict::Incomplete;

@@ -50,7 +50,7 @@ std::pair<double, double> fairMicrosecondsPerTurn(int turns)
     for (int turn = 1; turn <= turns; ++turn) {
         net::FairDice dice(net::FairDice::newSeed([] { return QRandomGenerator::system()->generate(); }), turn);
         net::TurnProof proof{turn, net::FairDice::commitment(dice.seed()), {}, contributions,
-                             QString::fromLatin1(dice.seed().toHex()), {}};
+                             QString::fromLatin1(dice.seed().toHex()), {}, -1, {}};
         for (int i = 0; i < 2; ++i)
             proof.betDraws.append(dice.nextBetDraw() >> 8);
         dice.setContributions(contributions);

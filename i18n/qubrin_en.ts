@@ -436,6 +436,10 @@ Scan it with the phone&apos;s camera, or type the address into its browser.</tra
         <source>サイコロの検証に失敗しました：%1 投目の %2 個目のサイコロがシードと一致しません。</source>
         <translation>The dice check failed: die %2 of throw %1 does not match the seed.</translation>
     </message>
+    <message>
+        <source>サイコロの検証に失敗しました：部屋はあなたの送った乱数を使わずに振りました。</source>
+        <translation>The dice check failed: the room threw without the random share you sent.</translation>
+    </message>
 </context>
 <context>
     <name>RoomTable</name>

@@ -130,6 +130,8 @@ void Client::receive(const QString& text)
                    },
                    [&](const CatchUpMessage& m) {
                        m_position = m.from + m.steps.size();
+                       for (const RoomStep& step : m.steps)
+                           prove(step);
                        emit caughtUp(m);
                    },
                    [&](const ErrorMessage& m) { emit refused(m.code, m.refused); },
@@ -144,14 +146,28 @@ void Client::receive(const QString& text)
 
 void Client::follow(const RoomStep& step)
 {
-    if (std::holds_alternative<BetsOpenedMessage>(step)) {
+    prove(step);
+    // The room took a bet or ready this client sent, and with it this turn's contribution.
+    const auto* bet = std::get_if<BetMessage>(&step);
+    const auto* ready = std::get_if<ReadyMessage>(&step);
+    if (m_sent && ((bet && bet->seat == m_seat && !bet->draw) || (ready && ready->seat == m_seat))) {
+        m_proof.ownSeat = m_seat;
+        m_proof.ownContribution = m_contribution;
+    }
+    emit stepArrived(step);
+}
+
+void Client::prove(const RoomStep& step)
+{
+    // A catch-up may bring the opening of the turn this client already bets in: its share stays.
+    const auto* opened = std::get_if<BetsOpenedMessage>(&step);
+    if (opened && opened->commitment != m_proof.commitment) {
+        m_sent = false;
         std::array<quint32, 4> words{};
         QRandomGenerator::system()->fillRange(words.data(), qsizetype(words.size()));
         m_contribution = QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(words.data()), 16).toHex());
     }
-    const bool thrown = m_proof.take(step);
-    emit stepArrived(step);
-    if (thrown)
+    if (m_proof.take(step))
         emit turnChecked(m_proof, m_proof.check());
 }
 

@@ -42,8 +42,16 @@ public:
     // (or watches again), with the name and fallback character of the first create or join; the
     // catch-up then brings only the steps it missed.
     void rejoin();
-    void bet(int seat, int bet) { send(BetMessage{seat, bet, std::nullopt, m_contribution}); }
-    void ready(int seat) { send(ReadyMessage{seat, m_contribution}); }
+    void bet(int seat, int bet)
+    {
+        m_sent = true;
+        send(BetMessage{seat, bet, std::nullopt, m_contribution});
+    }
+    void ready(int seat)
+    {
+        m_sent = true;
+        send(ReadyMessage{seat, m_contribution});
+    }
     void command(Command command) { send(CommandMessage{command}); }
     void requestState() { send(ResyncMessage{}); }
     void endRoom() { send(EndRoomMessage{}); }
@@ -71,7 +79,8 @@ signals:
     void stepArrived(const net::RoomStep& step);
     // Steps missed before the welcome, to be played at once and in order before any later step.
     void caughtUp(const net::CatchUpMessage& catchUp);
-    // A turn's throws have come with its seed, and this is what its proof says (after stepArrived).
+    // A turn's throws have come with its seed, and this is what its proof says: told before the
+    // throws' stepArrived, or before the caughtUp that holds them.
     void turnChecked(const net::TurnProof& proof, const net::TurnProof::Check& check);
     void refused(net::ErrorCode code, const QString& type);
     // The room is gone for this client, or its connection (ConnectionLost, TooLarge).
@@ -96,6 +105,8 @@ private:
     void receive(const QString& text);
     void welcome(const WelcomeMessage& message);
     void follow(const RoomStep& step);
+    // Gathers the turn's proof; a new turn's bets get a fresh contribution.
+    void prove(const RoomStep& step);
     void lost();
     void checkCertificate(const QList<QSslError>& errors);
 
@@ -104,6 +115,7 @@ private:
     QUrl m_url;
     QStringList m_pending;
     QString m_contribution;  // this turn's share, fresh at every betsOpened
+    bool m_sent = false;     // and it went out with a bet or ready
     TurnProof m_proof;
     QString m_name;
     rules::Character m_fallback = rules::Character::Omakase;

@@ -108,6 +108,8 @@ QJsonObject BetMessage::toJson() const
     insertReason(body, reason);
     if (!contribution.isEmpty())
         body.insert(QLatin1String("contribution"), contribution);
+    if (draw)
+        body.insert(QLatin1String("draw"), *draw);
     return body;
 }
 
@@ -119,6 +121,8 @@ std::optional<BetMessage> BetMessage::fromJson(const QJsonObject& body)
     message.bet = static_cast<int>(fields.integer("bet", 0, 9999));
     message.reason = optionalReason(fields);
     message.contribution = fields.hexOr("contribution", MaxContributionLength);
+    if (fields.has("draw"))
+        message.draw = fields.integer("draw", 0, DrawRange - 1);
     return fields.ok() ? std::optional(message) : std::nullopt;
 }
 

@@ -89,6 +89,8 @@ struct BetMessage {
     std::optional<rules::Reason> reason;
     // A participant's only: its random share of the turn's throws (hex, empty for none).
     QString contribution;
+    // The room's only, with the reason: the bet stream's draw (0..2^24-1) the character bet from.
+    std::optional<qint64> draw;
     QJsonObject toJson() const;
     static std::optional<BetMessage> fromJson(const QJsonObject& body);
 };

@@ -311,11 +311,14 @@ void Room::throwDice()
 void Room::playDropped(int seat)
 {
     // The bet stream's next draw after the opening's, as TableFlow draws for a computer seat; the
-    // windows take the bet from the message and draw nothing.
-    const rules::BetDecision decision = m_flow.characterBet(seat, m_seats.fallback(seat), betDraw());
+    // windows take the bet from the message, and check its draw against the stream once the seed is out.
+    const qint64 draw = m_dice.nextBetDraw() >> 8;
+    const rules::BetDecision decision = m_flow.characterBet(seat, m_seats.fallback(seat), unitOfDraw(draw));
     m_flow.setBet(seat, decision.bet);
     m_ready[seat] = true;
-    emit sendToAll(BetMessage{seat, decision.bet, decision.reason});
+    BetMessage bet{seat, decision.bet, decision.reason};
+    bet.draw = draw;
+    emit sendToAll(bet);
     emit sendToAll(ReadyMessage{seat});
 }
 

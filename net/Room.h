@@ -89,7 +89,6 @@ private:
     int commander() const;
     // Keeps the sender's share of the turn's throws, the last one before the bets close.
     void keepContribution(int seat, const QString& contribution);
-    float betDraw() { return unitOfDraw(m_dice.nextBetDraw() >> 8); }
     QVector<qint64> seatBets() const;
     void welcome(int participant, int seat, const QString& token);
     bool watch(int participant, const JoinMessage& join);

@@ -10,7 +10,13 @@ bool TurnProof::take(const RoomStep& step)
 {
     return std::visit(Overloaded{
                           [&](const BetsOpenedMessage& m) {
-                              *this = {m.turn, m.commitment, m.draws, {}, {}, {}};
+                              *this = {m.turn, m.commitment, m.draws, {}, {}, {}, -1, {}};
+                              return false;
+                          },
+                          [&](const BetMessage& m) {
+                              // A dropped seat's bet: the bet stream's next draw after the opening's.
+                              if (m.draw)
+                                  betDraws.append(*m.draw);
                               return false;
                           },
                           [&](const BetsClosedMessage& m) {
@@ -19,7 +25,7 @@ bool TurnProof::take(const RoomStep& step)
                           },
                           [&](const ThrownMessage& m) {
                               if (m.turn != turn)
-                                  *this = {m.turn, {}, {}, {}, {}, {}};
+                                  *this = {m.turn, {}, {}, {}, {}, {}, -1, {}};
                               seed = m.seed;
                               faces = m.faces;
                               return true;
@@ -41,6 +47,8 @@ TurnProof::Check TurnProof::check() const
         if (qint64(dice.nextBetDraw() >> 8) != betDraws[i])
             return {Verdict::WrongBetDraw, i};
     }
+    if (!ownContribution.isEmpty() && contributions.value(ownSeat) != ownContribution)
+        return {Verdict::ContributionLeftOut, ownSeat};
     dice.setContributions(contributions);
     for (int die = 0; die < 3 * faces.size(); ++die) {
         const qint16 face = rules::throwFace(unitOfDraw(dice.nextThrowDraw() >> 8));
@@ -60,7 +68,7 @@ TurnProofRecord TurnProof::record() const
 
 TurnProof TurnProof::fromHistory(const TurnRecord& turn, const TurnProofRecord& record)
 {
-    TurnProof proof{turn.number, record.commitment, {}, record.contributions, record.seed, {}};
+    TurnProof proof{turn.number, record.commitment, {}, record.contributions, record.seed, {}, -1, {}};
     for (const QString& draw : record.betDraws.split(QLatin1Char(','), Qt::SkipEmptyParts))
         proof.betDraws.append(draw.toLongLong());
     const int seats = int(turn.seats.size());

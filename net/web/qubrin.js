@@ -34,7 +34,14 @@ const MAX_RETRIES = 30;
 const room = {
   socket: null, code: '', name: '', seat: -1, token: '', rules: null, seats: [], state: null,
   scoresBefore: null, lastThrow: null, deadline: 0, retries: 0, closed: false, retryTimer: 0,
+  contribution: freshContribution(),
 };
+
+// This phone's random share of the turn's throws (net/PROTOCOL.md, Fairness), new at every opening
+// of the bets and sent with each bet and ready.
+function freshContribution() {
+  return Array.from(crypto.getRandomValues(new Uint8Array(16)), (b) => b.toString(16).padStart(2, '0')).join('');
+}
 
 // The seat's token, kept for the tab and beyond it, so that a phone that slept takes its seat back.
 const keyOf = (code) => 'qubrin.seat.' + code;
@@ -146,6 +153,8 @@ function arrive(m) {
   } else if (m.type === 'betsOpened' || m.type === 'gameStarted' || m.type === 'interrupted') {
     room.lastThrow = null;
   }
+  if (m.type === 'betsOpened')
+    room.contribution = freshContribution();
   // Every step is followed by the room's whole state, so the page never plays the rules itself.
   if (STEPS.includes(m.type))
     send('resync', {});
@@ -233,7 +242,7 @@ function setBet(value) {
   if (!s || s.phase !== 'betsOpen' || s.ready[room.seat])
     return;
   s.bets[room.seat] = clampBet(value);
-  send('bet', { seat: room.seat, bet: s.bets[room.seat] });
+  send('bet', { seat: room.seat, bet: s.bets[room.seat], contribution: room.contribution });
   show();
 }
 
@@ -357,7 +366,7 @@ function start() {
   $('betMax').addEventListener('click', () => setBet(room.rules.betMax));
   $('betLast').addEventListener('click', () => setBet(room.state.lastBets[room.seat] || room.rules.betMin));
   $('ready').addEventListener('click', () => {
-    send('ready', { seat: room.seat });
+    send('ready', { seat: room.seat, contribution: room.contribution });
   });
   const commands = { cmdOpenBets: 'openBets', cmdPass: 'pass', cmdThrow: 'throw', cmdNextTurn: 'nextTurn' };
   for (const id in commands)

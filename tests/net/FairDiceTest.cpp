@@ -70,7 +70,7 @@ net::TurnProof honestProof()
 {
     net::FairDice dice(exampleSeed(), 1);
     net::TurnProof proof{1, net::FairDice::commitment(exampleSeed()), {dice.nextBetDraw() >> 8}, ExampleContributions,
-                         QString::fromLatin1(exampleSeed().toHex()), {{5, 3, 1}}};
+                         QString::fromLatin1(exampleSeed().toHex()), {{5, 3, 1}}, -1, {}};
     return proof;
 }
 
@@ -122,7 +122,7 @@ TEST(FairDiceTest, AProofKeptInTheHistoryIsCheckedAgainstTheFacesTheHistoryRecor
     // Seat 2 holds the bank and throws first; seats 3, 0 and 1 follow, each throw as recorded.
     net::FairDice dice(exampleSeed(), 1);
     const net::TurnProof honest{1, net::FairDice::commitment(exampleSeed()), {dice.nextBetDraw() >> 8},
-                                ExampleContributions, QString::fromLatin1(exampleSeed().toHex()), {}};
+                                ExampleContributions, QString::fromLatin1(exampleSeed().toHex()), {}, -1, {}};
     dice.setContributions(ExampleContributions);
     TurnRecord turn{1, 2, true, QList<SeatTurn>(4)};
     for (const int seat : {2, 3, 0, 1}) {

@@ -75,6 +75,16 @@ Rewrite once(const char* type, std::function<void(QJsonObject&)> change)
 
 QString otherSeed() { return QStringLiteral("5a").repeated(32); }
 
+// Rewrites what betsClosed lists for the host's seat (seat 0).
+Rewrite hostContribution(const QString& instead)
+{
+    return once("betsClosed", [instead](QJsonObject& b) {
+        QJsonArray contributions = b.value(QLatin1String("contributions")).toArray();
+        contributions[0] = instead;
+        b[QLatin1String("contributions")] = contributions;
+    });
+}
+
 TEST(LyingRoomTest, AClientCatchesEveryLieOfTheFirstTurnsDice)
 {
     using V = net::TurnProof::Verdict;
@@ -82,8 +92,17 @@ TEST(LyingRoomTest, AClientCatchesEveryLieOfTheFirstTurnsDice)
         const char* lie;
         Rewrite rewrite;
         V verdict;
+        bool droppedGuest = false;  // seat 3 joined and left: its character bets from the bet stream
     } cases[] = {
         {"none", [](QJsonObject&) {}, V::Verified},
+        {"none, with a dropped seat", [](QJsonObject&) {}, V::Verified, true},
+        {"a changed draw of a dropped seat's bet", once("bet", [](QJsonObject& b) {
+             b[QLatin1String("draw")] = (b.value(QLatin1String("draw")).toInteger() + 1) % net::DrawRange;
+         }),
+         V::WrongBetDraw, true},
+        {"the player's contribution left out", hostContribution(QString()), V::ContributionLeftOut},
+        {"the player's contribution replaced", hostContribution(QStringLiteral("ab").repeated(16)),
+         V::ContributionLeftOut},
         {"another seed revealed", once("thrown", [](QJsonObject& b) { b[QLatin1String("seed")] = otherSeed(); }),
          V::WrongSeed},
         {"a seed that is not the committed one",
@@ -115,6 +134,13 @@ TEST(LyingRoomTest, AClientCatchesEveryLieOfTheFirstTurnsDice)
         nettest::TableBot host(QUrl(QStringLiteral("ws://127.0.0.1:%1").arg(lying.port())));
         host.client.create(nettest::hostCreate(nettest::fourSeatRules(2)));
         ASSERT_TRUE(nettest::waitUntil([&] { return !host.client.code().isEmpty(); })) << c.lie;
+        nettest::LoopbackPeer guest(server.port());
+        if (c.droppedGuest) {
+            guest.send(net::JoinMessage{host.client.code(), QStringLiteral("g"), 3, {}, {}});
+            ASSERT_TRUE(guest.first<net::WelcomeMessage>()) << c.lie;
+            guest.socket->abort();
+            ASSERT_TRUE(nettest::waitUntil([&] { return host.seats.value(3).keptMs > 0; })) << c.lie;
+        }
         host.client.command(net::Command::NewGame);
         ASSERT_TRUE(nettest::waitUntil([&] { return !host.checks.isEmpty(); }, 10000)) << c.lie;
         EXPECT_EQ(host.checks[0].verdict, c.verdict) << c.lie;
@@ -122,6 +148,32 @@ TEST(LyingRoomTest, AClientCatchesEveryLieOfTheFirstTurnsDice)
         ASSERT_TRUE(nettest::waitUntil([&] { return host.checks.size() == 2; }, 10000)) << c.lie;
         EXPECT_EQ(host.checks[1].verdict, V::Verified) << c.lie;
     }
+}
+
+TEST(LyingRoomTest, AWindowThatJoinsWhileTheBetsAreOpenChecksThatTurnToo)
+{
+    net::Server::Options options;
+    options.draw = nettest::scriptedDraw({1});
+    net::Server server(options);
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost, 0));
+    nettest::LoopbackPeer host(server.port());
+    host.send(nettest::hostCreate(nettest::fourSeatRules(2)));
+    const std::optional<net::WelcomeMessage> welcome = host.first<net::WelcomeMessage>();
+    ASSERT_TRUE(welcome);
+    host.send(net::CommandMessage{net::Command::NewGame});
+    host.send(net::CommandMessage{net::Command::OpenBets});
+    ASSERT_TRUE(host.first<net::BetsOpenedMessage>());
+
+    // The late window has the opening only from its catch-up; it says ready, and so does the host.
+    nettest::TableBot late(QUrl(QStringLiteral("ws://127.0.0.1:%1").arg(server.port())));
+    late.client.join(net::JoinMessage{welcome->code, QStringLiteral("late"), 3, {}, {}});
+    ASSERT_TRUE(nettest::waitUntil([&] { return late.contributions.isEmpty() && host.all<net::ReadyMessage>().size() == 1; }));
+    host.send(net::ReadyMessage{0});
+    ASSERT_TRUE(host.first<net::BetsClosedMessage>());
+    host.send(net::CommandMessage{net::Command::Throw});
+    ASSERT_TRUE(nettest::waitUntil([&] { return !late.checks.isEmpty(); }));
+    EXPECT_EQ(late.checks[0].verdict, net::TurnProof::Verdict::Verified);
+    EXPECT_FALSE(host.first<net::BetsClosedMessage>()->contributions.value(3).isEmpty());
 }
 
 }  // namespace

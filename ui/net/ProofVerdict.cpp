@@ -12,7 +12,8 @@ QString word(const net::TurnProof::Check& check)
     case V::Incomplete: return QCoreApplication::translate("ProofVerdict", "検証できません");
     case V::WrongSeed:
     case V::WrongBetDraw:
-    case V::WrongFace: break;
+    case V::WrongFace:
+    case V::ContributionLeftOut: break;
     }
     return QCoreApplication::translate("ProofVerdict", "⚠ 検証に失敗");
 }
@@ -34,6 +35,8 @@ QString sentence(const net::TurnProof::Check& check)
         return QCoreApplication::translate("ProofVerdict", "サイコロの検証に失敗しました：%1 投目の %2 個目のサイコロがシードと一致しません。")
             .arg(check.index / 3 + 1)
             .arg(check.index % 3 + 1);
+    case V::ContributionLeftOut:
+        return QCoreApplication::translate("ProofVerdict", "サイコロの検証に失敗しました：部屋はあなたの送った乱数を使わずに振りました。");
     }
     return {};
 }
