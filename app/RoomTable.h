@@ -114,6 +114,8 @@ private:
     QQueue<std::pair<net::TurnProof, net::TurnProof::Check>> m_checks;  // one for each thrown in m_steps
     std::deque<std::array<qint16, 3>> m_faces;
     enum class Link { Open, Lost, Rejoining };
+    // The room's line in the language in force, fitted to its place.
+    QString roomLine(Link link, bool betsOpen, int watching, const QString& name) const;
     Link m_link = Link::Open;
     bool m_playing = false;
     bool m_closing = false;

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QScrollBar>
 
@@ -180,21 +181,38 @@ void RoomTable::showPermissions()
     const QString commanderName = m_seats.value(commander()).name;
     const int watching = m_client ? m_client->spectators() : 0;
     liveText(&m_table, m_roomLab, [this, betsOpen, watching, link = m_link, name = commands() ? tr("あなた") : commanderName] {
-        switch (link) {
-        case Link::Lost: return tr("部屋 %1　接続が切れました").arg(m_code);
-        case Link::Rejoining: return tr("部屋 %1　つなぎ直しています…").arg(m_code);
-        case Link::Open: break;
-        }
-        QString line = betsOpen ? tr("部屋 %1　ベントの受付中").arg(m_code) : tr("部屋 %1　%2 の番").arg(m_code, name);
-        if (m_spectator)
-            line = tr("観戦中　") + line;
-        return watching > 0 ? line + tr("　観戦 %1").arg(watching) : line;
+        return roomLine(link, betsOpen, watching, name);
     });
     if (betsOpen)
         m_clock.start();
     else
         m_clock.stop();
     showClock();
+}
+
+QString RoomTable::roomLine(Link link, bool betsOpen, int watching, const QString& name) const
+{
+    switch (link) {
+    case Link::Lost: return tr("部屋 %1　接続が切れました").arg(m_code);
+    case Link::Rejoining: return tr("部屋 %1　つなぎ直しています…").arg(m_code);
+    case Link::Open: break;
+    }
+    const QString before = m_spectator ? tr("観戦中　") : QString();
+    const QString after = watching > 0 ? tr("　観戦 %1").arg(watching) : QString();
+    const QFontMetrics metrics = m_roomLab->fontMetrics();
+    const int room = m_roomLab->contentsRect().width();
+    const auto fits = [&](const QString& line) { return metrics.horizontalAdvance(line) <= room; };
+    if (betsOpen) {
+        // The bet timer beside the line says the bets are open when both do not fit.
+        const QString line = before + tr("部屋 %1　ベントの受付中").arg(m_code) + after;
+        return fits(line) ? line : before + tr("部屋 %1").arg(m_code) + after;
+    }
+    // A long name is shortened to what the line leaves it.
+    const QString line = before + tr("部屋 %1　%2 の番").arg(m_code, name) + after;
+    if (fits(line))
+        return line;
+    const int left = room - metrics.horizontalAdvance(line) + metrics.horizontalAdvance(name);
+    return before + tr("部屋 %1　%2 の番").arg(m_code, metrics.elidedText(name, Qt::ElideRight, std::max(left, 0))) + after;
 }
 
 void RoomTable::showClock()

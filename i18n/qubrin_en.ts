@@ -543,6 +543,10 @@ Scan it with the phone&apos;s camera, or type the address into its browser.</tra
         <source>&#x3000;観戦 %1</source>
         <translation>  %1 watching</translation>
     </message>
+    <message>
+        <source>部屋 %1</source>
+        <translation>Room %1</translation>
+    </message>
 </context>
 <context>
     <name>RoomTexts</name>

@@ -1,9 +1,13 @@
 #include "NetworkTableFixture.h"
 
+#include "app/GameLanguage.h"
+#include "support/TextFit.h"
+
 #include "game/HandOdds.h"
 #include "ui/widgets/ControlNames.h"
 
 #include <QDir>
+#include <QSettings>
 
 namespace {
 
@@ -195,6 +199,18 @@ QString seatMark(const frmMain& t, int seat)
     return t.findChild<QLabel*>(elementName("net_Lab", seat))->text();
 }
 
+// Every window in English while `look` runs, then in Japanese again with no choice kept.
+void inEnglish(const std::function<void()>& look)
+{
+    ASSERT_TRUE(useLanguage(Language::English));
+    // Each window hears of it through its own posted event; the bet timer's next tick follows.
+    QTest::qWait(250);
+    look();
+    useLanguage(Language::Japanese);
+    QCoreApplication::processEvents();
+    QSettings(QStringLiteral("qubrin"), QStringLiteral("qubrin")).remove(QStringLiteral("ui/language"));
+}
+
 void saveShot(QWidget& window, const char* name)
 {
     if (QDir(QStringLiteral("/work/shots")).exists())
@@ -203,6 +219,9 @@ void saveShot(QWidget& window, const char* name)
 
 TEST_F(NetworkTableRejoin, AWindowStartedAfreshTakesAKeptSeatBackWithTheWholeGameWhileASpectatorWatches)
 {
+    // Every window of this one process shares the settings a table loads from dice.ini (the guest's
+    // back at its own table, the new windows): with as many seats as the room, the host's four stay.
+    writeProfileSection(folder.filePath(QStringLiteral("dice.ini")), {{"NINZU", "4"}});
     start(4, 1);
     windows[0]->table->Gamein->trigger();
     ASSERT_TRUE(waitUntil([&] { return allIn(net::Phase::TurnOpen); }));
@@ -213,8 +232,15 @@ TEST_F(NetworkTableRejoin, AWindowStartedAfreshTakesAKeptSeatBackWithTheWholeGam
     frmMain& host = *windows[0]->table;
     const net::Room& room = *server->room(windows[0]->client->code());
     ASSERT_TRUE(waitUntil([&] { return !room.seats().isHeld(3) && room.seats().infos()[3].keptMs > 0; }));
-    QTest::qWait(100);
+    ASSERT_TRUE(waitUntil([&] { return seatMark(host, 3).startsWith(QString::fromUtf8("× コンピュータが代打ち中")); })) << seatMark(host, 3).toStdString();
     saveShot(host, "rejoin-dropped-ja");
+    // The marks follow a change of language at once, the kept seat's time with them.
+    folder.copyBuilt({QStringLiteral("qubrin_en.qm")});
+    inEnglish([&] {
+        EXPECT_TRUE(seatMark(host, 3).startsWith(QStringLiteral("× Computer plays it, "))) << seatMark(host, 3).toStdString();
+        saveShot(host, "rejoin-dropped-en");
+    });
+    EXPECT_TRUE(seatMark(host, 3).startsWith(QString::fromUtf8("× コンピュータが代打ち中")));
 
     // The seat's player comes back in a new window with the token alone; a spectator comes too.
     Window& back = enter(server->port());
@@ -226,9 +252,15 @@ TEST_F(NetworkTableRejoin, AWindowStartedAfreshTakesAKeptSeatBackWithTheWholeGam
     ASSERT_TRUE(waitUntil([&] { return back.room() && watcher.room() && back.room()->isIdle() && watcher.room()->isIdle(); }));
     EXPECT_EQ(back.client->seat(), 3);
     ASSERT_TRUE(waitUntil([&] { return room.seats().isHeld(3); }));
-    EXPECT_TRUE(waitUntil([&] { return seatMark(host, 3).startsWith(RoomTable::tr("● ネット")); }));
+    EXPECT_TRUE(waitUntil([&] { return seatMark(host, 3).startsWith(RoomTable::tr("● ネット")); })) << seatMark(host, 3).toStdString();
     EXPECT_TRUE(host.findChild<QLabel*>(QStringLiteral("roomLab"))->text().endsWith(RoomTable::tr("　観戦 %1").arg(1)));
     saveShot(host, "rejoin-back-ja");
+    // With its watchers counted, the room's line still fits beside the bet timer in either language.
+    EXPECT_EQ(textsThatDoNotFit(&host).join(u'|').toStdString(), "");
+    inEnglish([&] {
+        EXPECT_EQ(textsThatDoNotFit(&host).join(u'|').toStdString(), "");
+        saveShot(host, "rejoin-back-en");
+    });
     // The returning window has the game so far in its history, as the host has it.
     EXPECT_EQ(historyTable::csv(*back.table->history).toUtf8(), historyTable::csv(*host.history).toUtf8());
     EXPECT_EQ(net::stateDigest(back.table->flow), net::stateDigest(host.flow));
