@@ -17,11 +17,13 @@
 
 #include <QRandomGenerator>
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSocketNotifier>
 #include <QSslCertificate>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -206,6 +208,16 @@ float percentile(std::vector<float>& values, double share)
     return *at;
 }
 
+// Handles the events there are, else sleeps until the next one; a ticker wakes it at least every
+// 50 ms. (QCoreApplication::processEvents with a time limit never sleeps: the bots would spin.)
+void handleEvents()
+{
+    static QTimer ticker;
+    if (!ticker.isActive())
+        ticker.start(50);
+    QAbstractEventDispatcher::instance()->processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 // Runs the event loop until `done` or the time is over.
 template <typename Done>
 void runUntil(Done done, qint64 ms)
@@ -213,7 +225,7 @@ void runUntil(Done done, qint64 ms)
     QElapsedTimer clock;
     clock.start();
     while (!done() && clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        handleEvents();
 }
 
 // A process of bots with `rooms` rooms: fills them, says so on `results`, plays from the byte on
@@ -265,7 +277,7 @@ void runUntil(Done done, qint64 ms)
     setUp.start();
     while (full < rooms && setUp.elapsed() < SetUpSeconds * 1000) {
         const int before = full;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        handleEvents();
         for (int i = before; i < full; ++i)
             openNext();
     }
