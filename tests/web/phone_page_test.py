@@ -103,6 +103,16 @@ def page(driver):
         " status: document.getElementById('status').textContent};")
 
 
+def look(driver, shots, name, width=360, height=740):
+    """A picture of the page at a size, which must show everything without sideways scrolling."""
+    driver.set_window_size(width, height)
+    overflow = driver.execute_script(
+        "return document.documentElement.scrollWidth - document.documentElement.clientWidth")
+    if overflow > 0:
+        fail("%s: the page is %d px wider than a %d px screen" % (name, overflow, width))
+    driver.save_screenshot(os.path.join(shots, name + ".png"))
+
+
 def play(program, language, shots):
     host = Host(program)
     driver = None
@@ -160,12 +170,14 @@ def play(program, language, shots):
                 if bet != 90:  # the maximum 100 less 10
                     fail("the bet control shows %d" % bet)
                 if not shot["bets"]:
-                    driver.save_screenshot(os.path.join(shots, "web-%s-bets.png" % language))
+                    # A tablet held upright shows the same page, and then the phone again.
+                    look(driver, shots, "web-%s-bets-tablet" % language, 800, 1280)
+                    look(driver, shots, "web-%s-bets" % language)
                     shot["bets"] = True
                 driver.find_element(By.ID, "ready").click()
                 wait_for(lambda: not driver.find_element(By.ID, "ready").is_enabled(), 5)
             if visible(driver, "throwView") and not shot["thrown"]:
-                driver.save_screenshot(os.path.join(shots, "web-%s-thrown.png" % language))
+                look(driver, shots, "web-%s-thrown" % language)
                 shot["thrown"] = True
             if visible(driver, "commands"):
                 for button in ("cmdOpenBets", "cmdThrow", "cmdNextTurn"):
@@ -180,7 +192,7 @@ def play(program, language, shots):
         rows = driver.find_elements(By.CSS_SELECTOR, "#standings li")
         if len(rows) != 3:
             fail("the standings have %d rows" % len(rows))
-        driver.save_screenshot(os.path.join(shots, "web-%s-end.png" % language))
+        look(driver, shots, "web-%s-end" % language)
         if not all(shot.values()):
             fail("a moment of the game was never seen: %s" % shot)
         errors = [entry for entry in driver.get_log("browser") if entry["level"] == "SEVERE"
