@@ -21,12 +21,16 @@ struct SeatTurn {
 
 // What a network room gave a turn to check its dice with, kept as the room's texts: the hash it
 // committed to, the seed it revealed, each seat's contribution (empty for none) and the draws of
-// the computer's bets ("123,456"). A table never reads them; they are shown and exported.
+// the computer's bets ("123,456"), and what this window gave itself: its seat and its share, which
+// the room had to use (not exported: only this window knows it). A table never reads them; they
+// are shown and exported.
 struct TurnProofRecord {
     QString commitment;
     QString seed;
     QStringList contributions;
     QString betDraws;
+    int ownSeat = -1;
+    QString ownContribution;
 };
 
 // One turn of a game: opened when the dice are thrown, settled when the bets are paid.

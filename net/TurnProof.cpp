@@ -63,12 +63,13 @@ TurnProofRecord TurnProof::record() const
     QStringList draws;
     for (const qint64 draw : betDraws)
         draws.append(QString::number(draw));
-    return {commitment, seed, contributions, draws.join(QLatin1Char(','))};
+    return {commitment, seed, contributions, draws.join(QLatin1Char(',')), ownSeat, ownContribution};
 }
 
 TurnProof TurnProof::fromHistory(const TurnRecord& turn, const TurnProofRecord& record)
 {
-    TurnProof proof{turn.number, record.commitment, {}, record.contributions, record.seed, {}, -1, {}};
+    TurnProof proof{turn.number, record.commitment, {}, record.contributions, record.seed, {}, record.ownSeat,
+                    record.ownContribution};
     for (const QString& draw : record.betDraws.split(QLatin1Char(','), Qt::SkipEmptyParts))
         proof.betDraws.append(draw.toLongLong());
     const int seats = int(turn.seats.size());

@@ -248,7 +248,7 @@ TEST(GameHistory, CsvOfANetworkGameEndsEachRowWithItsTurnsProofAndANewGameForget
     history.start({"太郎", "花子"}, 1000);
     // The proof of turn 1 comes before its throws are recorded, turn 2 has none.
     history.setProof(1, {QStringLiteral("c0ffee"), QStringLiteral("5eed"), {QString(), QStringLiteral("ab12")},
-                         QStringLiteral("17,42")});
+                         QStringLiteral("17,42"), -1, {}});
     playTurn(history, 0, {0, 40}, {-2, 5}, {1040, 960});
     playTurn(history, 1, {40, 0}, {5, -2}, {1080, 920});
     const QList<QStringList> rows = readCsv(historyTable::csv(history));

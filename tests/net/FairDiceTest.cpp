@@ -132,6 +132,12 @@ TEST(FairDiceTest, AProofKeptInTheHistoryIsCheckedAgainstTheFacesTheHistoryRecor
         turn.seats[seat].throws.append(faces);
     }
     EXPECT_EQ(net::TurnProof::fromHistory(turn, honest.record()).check().verdict, net::TurnProof::Verdict::Verified);
+    // The history keeps what this window gave, so checking the game again finds a share left out again.
+    net::TurnProof mine = honest;
+    mine.ownSeat = 0;
+    mine.ownContribution = QStringLiteral("ab").repeated(16);
+    EXPECT_EQ(net::TurnProof::fromHistory(turn, mine.record()).check(),
+              (net::TurnProof::Check{net::TurnProof::Verdict::ContributionLeftOut, 0}));
 
     // The same dice recorded in the wrong seats' order, or one of them changed, disagree.
     std::swap(turn.seats[0].throws, turn.seats[1].throws);
