@@ -41,7 +41,7 @@ fail() { log "FAILED: $*"; exit 1; }
 : >"$out/log.txt"
 
 # --- the X server: the first free display, no TCP ---------------------------------------------
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1600x1200x24 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1600x1600x24 3>"$work/display" 2>"$work/xvfb.log" &
 pids+=($!)
 for _ in $(seq 50); do [[ -s $work/display ]] && break; sleep 0.1; done
 [[ -s $work/display ]] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
@@ -117,11 +117,11 @@ place "$host_room" 0 $((room_h + 10))
 sleep 0.3
 # The address field has the focus; the port after it: 0 takes a free one.
 keys "$host_room" Tab ctrl+a 0 Tab
-click "$host_room" 475 267  # 部屋を作る
+click "$host_room" 613 443  # 部屋を作る
 sleep 1
 invitation=
 for _ in $(seq 30); do
-    click "$host_room" 475 363  # コピー
+    click "$host_room" 613 540  # コピー
     invitation=$(xclip -o -selection clipboard 2>/dev/null || true)
     [[ $invitation =~ ^qubrin://127\.0\.0\.1:[0-9]+/[A-Z0-9]{6}$ ]] && break
     sleep 0.3
@@ -136,15 +136,15 @@ guest_table=$(window_of "$guest_pid" 'Qubrin — Chinchirorin')
 guest_join=$(window_of "$guest_pid" 'Join a room')
 guest_x=$((table_w + 10))
 place "$guest_table" "$guest_x" 0
-place "$guest_join" 560 $((room_h + 10))
+place "$guest_join" 690 $((room_h + 10))
 sleep 0.5
-shot_root "$out/00_rooms.png" 1100 1010
+shot_root "$out/00_rooms.png" 1400 1430
 log "guest: join window filled in; Return joins"
 keys "$guest_join" Return
 sleep 1.5
 place "$guest_table" "$guest_x" 0
-shot_root "$out/01_joined.png" 1100 1010
-click "$host_room" 396 594  # 開始
+shot_root "$out/01_joined.png" 1400 1430
+click "$host_room" 525 958  # 開始
 sleep 1
 [[ -z $(visible_window "$host_pid" '部屋を作る') ]] ||
     fail "the host's room window is still open after 開始"
