@@ -111,6 +111,7 @@ TEST(NetworkWindows, AHostedRoomShowsItsCodeAndInvitationAndAGuestJoinsByIt)
     EXPECT_EQ(invitation->host, QStringLiteral("127.0.0.1"));
     EXPECT_EQ(invitation->code, host->hostCode->text());
     EXPECT_NE(invitation->port, 0);
+    EXPECT_EQ(host->hostPort->value(), invitation->port) << "the port taken, not 空き番号";
     EXPECT_FALSE(host->hostCreate->isEnabled());
     QTest::mouseClick(host->hostCopy, Qt::LeftButton);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), host->hostInvitation->text());

@@ -285,6 +285,10 @@ void HostRoomWindow::createRoom()
         stopServer();
         return;
     }
+    // The port field shows the one taken while the room is open (any free one, for 0); the
+    // player's own choice comes back with the choices.
+    m_askedPort = hostPort->value();
+    hostPort->setValue(m_server->port());
     net::Client& client = newClient();
     connect(&client, &net::Client::welcomed, this, &HostRoomWindow::welcomed);
     connect(&client, &net::Client::seatsChanged, this, &HostRoomWindow::showSeats);
@@ -374,6 +378,7 @@ void HostRoomWindow::failed()
     showSpectators(0);
     hostCopy->setEnabled(false);
     hostStart->setEnabled(false);
+    hostPort->setValue(m_askedPort);
     enableChoices(true);
 }
 

@@ -77,4 +77,5 @@ private:
     QPointer<net::Server> m_server;
     std::optional<net::WelcomeMessage> m_welcome;
     QString m_typedAddress;
+    int m_askedPort = net::DefaultPort;  // the port field's value before the room took its port
 };
