@@ -38,9 +38,8 @@ bool Room::admit(int participant, const JoinMessage& join)
     if (join.spectate)
         return watch(participant, join);
     // Whoever joins plays the rules it expects, or none.
-    const std::variant<int, ErrorCode> found = !join.rulesHash.isEmpty() && join.rulesHash != m_rules.hash()
-                                                   ? ErrorCode::RulesMismatch
-                                                   : m_seats.seatFor(join);
+    const std::variant<int, ErrorCode> found =
+        expectsOtherRules(join) ? std::variant<int, ErrorCode>(ErrorCode::RulesMismatch) : m_seats.seatFor(join);
     if (const ErrorCode* refusal = std::get_if<ErrorCode>(&found)) {
         emit sendTo(participant, ErrorMessage{*refusal, QString::fromLatin1(JoinMessage::Type)});
         return false;
@@ -53,10 +52,14 @@ bool Room::admit(int participant, const JoinMessage& join)
     return true;
 }
 
+bool Room::expectsOtherRules(const JoinMessage& join) const
+{
+    return !join.rulesHash.isEmpty() && join.rulesHash != m_rules.hash();
+}
+
 bool Room::watch(int participant, const JoinMessage& join)
 {
-    const bool otherRules = !join.rulesHash.isEmpty() && join.rulesHash != m_rules.hash();
-    if (!m_spectatorsAllowed || otherRules) {
+    if (!m_spectatorsAllowed || expectsOtherRules(join)) {
         const ErrorCode refusal = m_spectatorsAllowed ? ErrorCode::RulesMismatch : ErrorCode::NoSpectators;
         emit sendTo(participant, ErrorMessage{refusal, QString::fromLatin1(JoinMessage::Type)});
         return false;

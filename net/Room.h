@@ -92,6 +92,8 @@ private:
     QVector<qint64> seatBets() const;
     void welcome(int participant, int seat, const QString& token);
     bool watch(int participant, const JoinMessage& join);
+    // A join that names rules, and not this room's.
+    bool expectsOtherRules(const JoinMessage& join) const;
     // What a participant that has played `seen` steps missed, then the state when a game runs.
     void catchUp(int participant, qint64 seen);
     SeatsMessage seatsMessage() const;
